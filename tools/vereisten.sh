@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need, only those
+# that are missing. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+RCV_PAKKETTEN=(
+    g++ cmake ninja-build pkg-config
+    clang libclang-rt-14-dev
+    libgtest-dev libbenchmark-dev
+    python3
+)
+
+rcv_installeer_vereisten() {
+    local ontbrekend=()
+    local p
+    for p in "${RCV_PAKKETTEN[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            ontbrekend+=("$p")
+        fi
+    done
+    if ((${#ontbrekend[@]} == 0)); then
+        return 0
+    fi
+    echo "Installing missing packages: ${ontbrekend[*]}"
+    local sudo=""
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo="sudo"
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q
+    $sudo apt-get install -y -q --no-install-recommends "${ontbrekend[@]}"
+}
+
+rcv_bouw() {
+    local preset=$1
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j 2
+}
