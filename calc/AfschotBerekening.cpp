@@ -1,0 +1,138 @@
+#include "AfschotBerekening.h"
+
+#include "Producten.h"
+#include "RcFout.h"
+#include "Rekenen.h"
+
+namespace rcveltor {
+
+TAfschotBerekening::TAfschotBerekening(TGedeeld& g)
+    : TLagenScherm(g, "2"), cbIsolatie2{"cbIsolatie2", {}, -1},
+      LambdaIsol2(MaakVeld("LambdaIsol2", 3, g)),
+      MinDikte(MaakInvoer("MinDikte", -1, g, 30, 295, 5, 10, true)),
+      AfschotLengte(MaakInvoer("AfschotLengte", 2, g, 1, 1000, 0.5, 1, true)),
+      MaxDikte(MaakVeld("MaxDikte", 2, g)),
+      oppvl1(MaakInvoer("oppvl1", 3, g, 0, 100000, 0.5, 1, true)),
+      oppvl2(MaakInvoer("oppvl2", 3, g, 0, 100000, 0.5, 1, true)),
+      oppvl3(MaakInvoer("oppvl3", 3, g, 0, 100000, 0.5, 1, true)),
+      EditRc2(MaakVeld("EditRc2", 2, g)), EditU2(MaakVeld("EditU2", 2, g)) {
+    for (const auto& p : AfschotProducten()) {
+        cbIsolatie2.Items.emplace_back(p.Naam);
+    }
+    for (TNumVeld* v : {&MinDikte, &AfschotLengte, &oppvl1, &oppvl2, &oppvl3}) {
+        v->BijWijziging = [this] { MinDikteChange(); };
+    }
+}
+
+std::string TAfschotBerekening::GekozenPlaatNaam() const {
+    return cbIsolatie2.Tekst();
+}
+
+double TAfschotBerekening::LambdaIsolWaarde() const {
+    return LambdaIsol2.Waarde();
+}
+
+void TAfschotBerekening::BerekenSomR() {
+    Schrijf(SubTotaalRc, static_cast<long double>(RmDakbed.Waarde()) + RmDamprem.Waarde() +
+                             RmOndercons.Waarde());
+}
+
+void TAfschotBerekening::Herberekening() {
+    BerekenLambdaRW();
+    BerekenAfschot();
+}
+
+void TAfschotBerekening::MinDikteChange() {
+    if (!gedeeld.Initialiseren) {
+        BerekenAfschot();
+    }
+}
+
+void TAfschotBerekening::cbIsolatie2CloseUp() {
+    const int onderIndex = CBonderconstructie.ItemIndex;
+    const auto producten = AfschotProducten();
+    if (cbIsolatie2.ItemIndex >= 0 && cbIsolatie2.ItemIndex < static_cast<int>(producten.size())) {
+        const TAfschotProduct& p = producten[static_cast<std::size_t>(cbIsolatie2.ItemIndex)];
+        Schrijf(LambdaIsol2, p.Lambda);
+        MinDikte.Minimum = p.MinDikteMin;
+        MinDikte.Maximum = p.MinDikteMax;
+        Zet(MinDikte, p.BeginDikte);
+        MinDikte.Stap = p.Stap;
+        MinDikte.PaginaStap = p.Stap;
+        VulOnderconstructies(CBonderconstructie, 1);
+        CBonderconstructie.ItemIndex =
+            onderIndex < static_cast<int>(CBonderconstructie.Items.size()) ? onderIndex : -1;
+    }
+    BerekenSomR();
+    BerekenLambdaRW();
+    BerekenAfschot();
+}
+
+void TAfschotBerekening::BerekenAfschot() {
+    const auto producten = AfschotProducten();
+    const int index = cbIsolatie2.ItemIndex;
+    const long double afschot = index >= 0 && index < static_cast<int>(producten.size())
+                                    ? producten[static_cast<std::size_t>(index)].Afschot
+                                    : 0;
+    const long double dmin = MinDikte.Waarde();
+    const long double lengte = AfschotLengte.Waarde();
+    const long double lambda = LambdaRW.Waarde();
+
+    Schrijf(MaxDikte, Afronden(dmin + lengte * afschot, 0));
+    const long double dmax = MaxDikte.Waarde();
+    const long double stijging = (dmax - dmin) / 1000.0L;
+    const double r1 = Afronden(Deel(stijging, 1.05L * lambda), 2);
+    const double rmin = Afronden(Deel(dmin / 1000.0L, lambda), 2);
+    const long double rsom = static_cast<long double>(RmDakbed.Waarde()) + rmin +
+                             RmDamprem.Waarde() + RmOndercons.Waarde();
+    const double rc0 = Afronden(Deel(rsom + kRsi + kRse, 1.05L) - kRsi - kRse, 4);
+    const double r0 = Afronden(rc0 + kRsi + kRse, 2);
+
+    const long double a1 = oppvl1.Waarde();
+    const long double a2 = oppvl2.Waarde();
+    const long double a3 = oppvl3.Waarde();
+    const double f = Afronden(Deel(a2 - a3, a1 + a2 + a3), 2);
+
+    // Without a rise the rectangle's U has no value: stop as a division by zero.
+    if (r1 == 0) {
+        throw RcFout("Floating point division by zero");
+    }
+    const double u1 = Afronden(Deel(Ln(1.0L + Deel(r1, r0)), r1), 2);
+    const double d = Afronden((1.0L + Deel(2.0L * r0, r1)) * u1 - Deel(2.0L, r1), 2);
+    const double rc =
+        Afronden(Deel(1.0L, static_cast<long double>(f) * d + u1) - kRsi - kRse - 0.06L, 2);
+    Schrijf(EditRc2, rc);
+    const double u =
+        Afronden(Deel(1.0L, static_cast<long double>(EditRc2.Waarde()) + kRse + kRsi), 2);
+    Schrijf(EditU2, u);
+}
+
+void TAfschotBerekening::StartPlaat() {
+    cbIsolatie2.ItemIndex = 0;
+}
+
+void TAfschotBerekening::StartLambda() {
+    Schrijf(LambdaIsol2, 0.039);
+}
+
+void TAfschotBerekening::StartGeometrie() {
+    Zet(MinDikte, 50);
+    Zet(AfschotLengte, 1);
+    Schrijf(MaxDikte, 60);
+    Zet(oppvl1, 1);
+    Zet(oppvl2, 1);
+    Zet(oppvl3, 1);
+}
+
+std::vector<TNumVeld*> TAfschotBerekening::NumVelden() {
+    return {&LambdaIsol2, &MinDikte,       &AfschotLengte,   &MaxDikte,     &oppvl1,
+            &oppvl2,      &oppvl3,         &RmDakbed,        &DikteDamprem, &LambdaDamprem,
+            &RmDamprem,   &DikteOndercons, &LambdaOndercons, &RmOndercons,  &SubTotaalRc,
+            &EditAantal,  &LambdaRW,       &EditRc2,         &EditU2};
+}
+
+std::vector<TLijstVeld*> TAfschotBerekening::LijstVelden() {
+    return {&cbIsolatie2, &CBdamprem, &CBonderconstructie, &CBcombinatie};
+}
+
+} // namespace rcveltor

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Scherm.h"
+
+namespace rcveltor {
+
+// The tapered screen ("Afschot"): a tapered insulation layer over three kinds
+// of area, with the vapour retarder, substructure and fastener rows of the
+// flat roof. Its fields carry the suffix 2 on the screen.
+class TAfschotBerekening : public TLagenScherm {
+public:
+    explicit TAfschotBerekening(TGedeeld& gedeeld);
+
+    TLijstVeld cbIsolatie2; // tapered board (type and slope)
+    TNumVeld LambdaIsol2;   // declared lambda of the board [W/mK], 3 decimals
+    TNumVeld MinDikte;      // thickness at the thin end [mm], general, typed or stepped
+    TNumVeld AfschotLengte; // slope length [m], 2 decimals, typed or stepped
+    TNumVeld MaxDikte;      // thickness at the thick end [mm], 2 decimals
+    TNumVeld oppvl1;        // area of board type 1 (rectangle) [m2], 3 decimals
+    TNumVeld oppvl2;        // area of board type 2 (triangle, thickest at apex) [m2], 3 decimals
+    TNumVeld oppvl3;        // area of board type 3 (triangle, thinnest at apex) [m2], 3 decimals
+    TNumVeld EditRc2;       // Rc of the tapered roof [m2K/W], 2 decimals
+    TNumVeld EditU2;        // U of the tapered roof [W/m2K], 2 decimals
+
+    // User actions.
+    void cbIsolatie2CloseUp();
+    void CBdamprem2CloseUp() { CBdampremCloseUp(); }
+    void CBonderconstructie2CloseUp() { CBonderconstructieCloseUp(); }
+    void CBcombinatie2CloseUp() { CBcombinatieCloseUp(); }
+
+    // Calculations.
+    void BerekenSomR() override;
+    void BerekenAfschot();
+    void Herberekening() override;
+
+    // Start values, run by the main window's start-up.
+    void StartPlaat();
+    void StartLambda();
+    void StartGeometrie();
+
+    std::vector<TNumVeld*> NumVelden() override;
+    std::vector<TLijstVeld*> LijstVelden() override;
+
+protected:
+    std::string GekozenPlaatNaam() const override;
+    double LambdaIsolWaarde() const override;
+
+private:
+    void MinDikteChange();
+};
+
+} // namespace rcveltor

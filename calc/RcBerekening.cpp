@@ -1,0 +1,153 @@
+#include "RcBerekening.h"
+
+#include "Producten.h"
+#include "Rekenen.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rcveltor {
+
+TRcBerekening::TRcBerekening(TGedeeld& g)
+    : TLagenScherm(g, ""), CBisolatie{"CBisolatie", {}, -1},
+      DikteIsol(MaakInvoer("DikteIsol", -1, g, 50, 300, 5, 10, false)),
+      LambdaIsol(MaakVeld("LambdaIsol", 3, g)), RmIsol(MaakVeld("RmIsol", 3, g)),
+      EditRmIsolCor(MaakVeld("EditRmIsolCor", 3, g)), RmReductie(MaakVeld("RmReductie", 3, g)),
+      EditPercentage(MaakVeld("EditPercentage", 2, g)), EditRc(MaakVeld("EditRc", 2, g)),
+      EditU(MaakVeld("EditU", 2, g)) {
+    for (const auto& p : IsolatieProducten()) {
+        CBisolatie.Items.emplace_back(p.Naam);
+    }
+    DikteIsol.BijWijziging = [this] { DikteIsolChange(); };
+}
+
+std::string TRcBerekening::GekozenPlaatNaam() const {
+    return CBisolatie.Tekst();
+}
+
+double TRcBerekening::LambdaIsolWaarde() const {
+    return LambdaIsol.Waarde();
+}
+
+void TRcBerekening::BerekenSomR() {
+    Schrijf(SubTotaalRc, static_cast<long double>(RmDakbed.Waarde()) + RmIsol.Waarde() +
+                             RmDamprem.Waarde() + RmOndercons.Waarde());
+}
+
+void TRcBerekening::Herberekening() {
+    BerekenLambdaRW();
+    BerekenRc();
+}
+
+void TRcBerekening::BerekenRc() {
+    const double rcor = Afronden(Deel(DikteIsol.Waarde() / 1000.0L, LambdaRW.Waarde()), 3);
+    Schrijf(EditRmIsolCor, rcor);
+    const long double delta = static_cast<long double>(rcor) - RmIsol.Waarde();
+    const double s = static_cast<double>(static_cast<long double>(RmDakbed.Waarde()) + rcor +
+                                         RmDamprem.Waarde() + RmOndercons.Waarde());
+    RcWaarde = Afronden(Deel(s + kRsi + kRse, 1.0L + kCorrectie) - kRsi - kRse, 4);
+    const double u = static_cast<double>(Deel(1.0L, RcWaarde + kRsi + kRse));
+    Schrijf(RmReductie, std::fabs(delta));
+    Schrijf(EditRc, RcWaarde);
+    Schrijf(EditU, u);
+    const long double lambdaIsol = LambdaIsol.Waarde();
+    Schrijf(EditPercentage, Deel(LambdaRW.Waarde() - lambdaIsol, lambdaIsol / 100.0L));
+}
+
+void TRcBerekening::ControleerStandaardDikte() {
+    const auto producten = IsolatieProducten();
+    if (CBisolatie.ItemIndex < 0 || CBisolatie.ItemIndex >= static_cast<int>(producten.size())) {
+        return;
+    }
+    const auto& lijst = producten[static_cast<std::size_t>(CBisolatie.ItemIndex)].StandaardDiktes;
+    const double dikte = DikteIsol.Waarde();
+    DikteNietStandaard = std::find(lijst.begin(), lijst.end(), dikte) == lijst.end();
+}
+
+void TRcBerekening::DikteIsolChange() {
+    ControleerStandaardDikte();
+    const double lambda = LambdaIsol.Waarde();
+    if (lambda > 0) {
+        Schrijf(RmIsol, Deel(DikteIsol.Waarde() / 1000.0L, lambda));
+        BerekenSomR();
+    }
+}
+
+void TRcBerekening::CBisolatieCloseUp() {
+    const int onderIndex = CBonderconstructie.ItemIndex;
+    const auto producten = IsolatieProducten();
+    if (CBisolatie.ItemIndex >= 0 && CBisolatie.ItemIndex < static_cast<int>(producten.size())) {
+        const TIsolatieProduct& p = producten[static_cast<std::size_t>(CBisolatie.ItemIndex)];
+        Schrijf(LambdaIsol, p.Lambda);
+        DikteIsol.Minimum = p.DikteMin;
+        DikteIsol.Maximum = p.DikteMax;
+        const std::string dikteVoor = DikteIsol.Tekst;
+        Zet(DikteIsol, p.StandaardDikte);
+        if (DikteIsol.Tekst == dikteVoor) {
+            // The thickness stayed, so no change handler ran: judge it
+            // against the new board's list all the same.
+            ControleerStandaardDikte();
+        }
+        DikteIsol.Stap = p.Stap;
+        DikteIsol.PaginaStap = p.GroteStap;
+
+        const bool wasAlleenStaaldak =
+            CBonderconstructie.Items.size() == 1 && CBonderconstructie.Items[0] == kStaaldak;
+        if (!p.AlleenStaaldak) {
+            VulOnderconstructies(CBonderconstructie, 1);
+            CBonderconstructie.ItemIndex =
+                onderIndex < static_cast<int>(CBonderconstructie.Items.size()) ? onderIndex : -1;
+            if (wasAlleenStaaldak) {
+                // The selected entry is another material now: apply it so that
+                // the row and the combination list match the shown text.
+                CBonderconstructieCloseUp();
+            }
+        } else {
+            VulOnderconstructies(CBonderconstructie, 2);
+            CBonderconstructie.ItemIndex = 0;
+            CBonderconstructieCloseUp();
+        }
+    }
+    Schrijf(RmIsol, Deel(DikteIsol.Waarde() / 1000.0L, LambdaIsol.Waarde()));
+    BerekenSomR();
+    BerekenLambdaRW();
+    BerekenRc();
+}
+
+void TRcBerekening::StartPlaat() {
+    CBisolatie.ItemIndex = 0;
+}
+
+void TRcBerekening::StartDikte() {
+    Zet(DikteIsol, 110);
+}
+
+void TRcBerekening::StartLambda() {
+    Schrijf(LambdaIsol, 0.039);
+}
+
+void TRcBerekening::StartRmIsol() {
+    Schrijf(RmIsol, Deel(DikteIsol.Waarde() / 1000.0L, LambdaIsol.Waarde()));
+}
+
+std::array<TConstructieLaag, 4> TRcBerekening::Lagen() const {
+    return {{
+        {kDakbedekking, nullptr, nullptr, &RmDakbed},
+        {CBisolatie.Tekst(), &DikteIsol, &LambdaIsol, &RmIsol},
+        {CBdamprem.Tekst(), &DikteDamprem, &LambdaDamprem, &RmDamprem},
+        {CBonderconstructie.Tekst(), &DikteOndercons, &LambdaOndercons, &RmOndercons},
+    }};
+}
+
+std::vector<TNumVeld*> TRcBerekening::NumVelden() {
+    return {&DikteIsol,      &LambdaIsol, &RmIsol,         &RmDakbed,        &DikteDamprem,
+            &LambdaDamprem,  &RmDamprem,  &DikteOndercons, &LambdaOndercons, &RmOndercons,
+            &SubTotaalRc,    &EditAantal, &LambdaRW,       &EditRmIsolCor,   &RmReductie,
+            &EditPercentage, &EditRc,     &EditU};
+}
+
+std::vector<TLijstVeld*> TRcBerekening::LijstVelden() {
+    return {&CBisolatie, &CBdamprem, &CBonderconstructie, &CBcombinatie};
+}
+
+} // namespace rcveltor

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "NumVeld.h"
+
+namespace rcveltor {
+
+class TRcBerekening;
+
+// The desired Rc of the wizard: 1,00 to 10,00 in steps of 0,1 (page 1),
+// two decimals, spin only; 2,50 at the start.
+TNumVeld MaakWensRcVeld(const std::string& scheiding);
+
+// Sets the flat roof's thickness to the thinnest standard thickness of the
+// chosen board at which the shown Rc reaches wensRc, trying them in order
+// with the full recalculation; the thickest when none reaches it.
+void ZoekDikte(TRcBerekening& rc, double wensRc);
+
+} // namespace rcveltor

@@ -1,0 +1,63 @@
+#include "RekenModel.h"
+
+#include "RcFout.h"
+
+namespace rcveltor {
+
+namespace {
+TGedeeld MaakGedeeld(TLambdaTabel* tabel, const std::string& scheiding) {
+    TGedeeld g;
+    g.Tabel = tabel;
+    g.Scheiding = scheiding;
+    return g;
+}
+} // namespace
+
+TRekenModel::TRekenModel(const std::string& scheiding)
+    : Gedeeld(MaakGedeeld(&Tabel, scheiding)), Rc(Gedeeld), Afschot(Gedeeld) {}
+
+std::vector<std::string> TRekenModel::Opstarten(const std::string& lambdaBestand) {
+    std::vector<std::string> fouten;
+    try {
+        Gedeeld.Initialiseren = true;
+        Rc.StartDakbedekking();
+        Afschot.StartDakbedekking();
+        Rc.StartPlaat();
+        Afschot.StartPlaat();
+        Rc.StartDikte();
+        Rc.StartLambda();
+        Afschot.StartLambda();
+        Afschot.StartGeometrie();
+        Rc.StartRmIsol();
+        Rc.StartDamprem();
+        Afschot.StartDamprem();
+        Rc.StartOnderconstructie();
+        Afschot.StartOnderconstructie();
+        Rc.StartCombinaties();
+        Afschot.StartCombinaties();
+    } catch (const RcFout& fout) {
+        fouten.emplace_back(fout.what());
+        return fouten;
+    }
+
+    try {
+        Tabel.Laden(lambdaBestand);
+    } catch (const RcFout& fout) {
+        fouten.emplace_back(fout.what());
+    }
+
+    try {
+        Rc.LeesCombinatieNr();
+        Afschot.LeesCombinatieNr();
+        Gedeeld.Initialiseren = false;
+        Rc.BerekenLambdaRW();
+        Rc.BerekenRc();
+        Afschot.BerekenLambdaRW();
+        Afschot.BerekenAfschot();
+    } catch (const RcFout& fout) {
+        fouten.emplace_back(fout.what());
+    }
+    return fouten;
+}
+
+} // namespace rcveltor

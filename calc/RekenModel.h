@@ -1,0 +1,34 @@
+#pragma once
+
+#include "AfschotBerekening.h"
+#include "LambdaTabel.h"
+#include "RcBerekening.h"
+
+#include <string>
+#include <vector>
+
+namespace rcveltor {
+
+// The main window's state: both screens, the shared lambda table and the
+// start-up guard. The window and the command-line calculator each own one.
+class TRekenModel {
+public:
+    // scheiding: the decimal separator of every field.
+    explicit TRekenModel(const std::string& scheiding = ",");
+    TRekenModel(const TRekenModel&) = delete;
+    TRekenModel& operator=(const TRekenModel&) = delete;
+
+    TGedeeld Gedeeld;
+    TLambdaTabel Tabel;
+    TRcBerekening Rc;
+    TAfschotBerekening Afschot;
+
+    // The start-up of both screens: start values, the table loaded from the
+    // given file, the combination numbers, and the initial calculations.
+    // Returns the messages of the errors that arose, in order. A failed load
+    // is reported and start-up goes on: the screens then work without the
+    // table while no fastener combination is chosen.
+    std::vector<std::string> Opstarten(const std::string& lambdaBestand);
+};
+
+} // namespace rcveltor

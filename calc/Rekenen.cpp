@@ -1,0 +1,64 @@
+#include "Rekenen.h"
+
+#include "RcFout.h"
+
+#include <cmath>
+
+namespace rcveltor {
+
+namespace {
+const char* const kDeelDoorNul = "Floating point division by zero";
+const char* const kOngeldig = "Invalid floating point operation";
+const char* const kOverloop = "Floating point overflow";
+} // namespace
+
+long double Controleer(long double x) {
+    if (std::isnan(x)) {
+        throw RcFout(kOngeldig);
+    }
+    if (std::isinf(x)) {
+        throw RcFout(kOverloop);
+    }
+    return x;
+}
+
+long double Deel(long double teller, long double noemer) {
+    if (std::isnan(teller) || std::isnan(noemer)) {
+        throw RcFout(kOngeldig);
+    }
+    if (noemer == 0.0L) {
+        throw RcFout(teller == 0.0L ? kOngeldig : kDeelDoorNul);
+    }
+    return Controleer(teller / noemer);
+}
+
+long double Ln(long double x) {
+    if (std::isnan(x) || x < 0.0L) {
+        throw RcFout(kOngeldig);
+    }
+    if (x == 0.0L) {
+        throw RcFout(kDeelDoorNul);
+    }
+    return Controleer(std::log(x));
+}
+
+double Afronden(long double x, int n) {
+    long double p = 1.0L;
+    for (int i = 0; i < n; ++i) {
+        p *= 10.0L;
+    }
+    // nearbyint follows the current rounding mode, round-to-nearest-even.
+    const long double geheel = std::nearbyint(Controleer(x * p));
+    const long double resultaat = Controleer(geheel / p);
+    return static_cast<double>(resultaat);
+}
+
+double Interpoleer(long double x, long double x0, long double x1, long double y0, long double y1) {
+    return static_cast<double>(Controleer(y0 + (x - x0) * Deel(y1 - y0, x1 - x0)));
+}
+
+double Extrapoleer(long double x, long double x0, long double x1, long double y0, long double y1) {
+    return static_cast<double>(Controleer(y0 + (y1 - y0) * Deel(x - x0, x1 - x0)));
+}
+
+} // namespace rcveltor

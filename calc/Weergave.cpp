@@ -1,0 +1,211 @@
+#include "Weergave.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace rcveltor {
+
+namespace {
+
+// Decimal digits d0 d1 ... with the value 0.d0d1... x 10^(exponent + 1).
+struct Cijfers {
+    std::string cijfers;
+    int exponent = 0;
+};
+
+// The magnitude's decimal expansion to the given number of significant digits,
+// rounded to nearest from the exact binary value (locale-free).
+Cijfers Expansie(long double grootte, int significant) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, grootte, std::chars_format::scientific,
+                                 significant - 1);
+    const std::string tekst(buf, r.ptr);
+    Cijfers c;
+    const auto e = tekst.find('e');
+    for (std::size_t i = 0; i < e; ++i) {
+        if (tekst[i] != '.') {
+            c.cijfers += tekst[i];
+        }
+    }
+    c.exponent = std::atoi(tekst.c_str() + e + 1);
+    return c;
+}
+
+std::string Wetenschappelijk(const Cijfers& c, bool negatief, const std::string& scheiding) {
+    std::string mantisse = c.cijfers;
+    while (mantisse.size() > 1 && mantisse.back() == '0') {
+        mantisse.pop_back();
+    }
+    std::string s = negatief ? "-" : "";
+    s += mantisse[0];
+    if (mantisse.size() > 1) {
+        s += scheiding + mantisse.substr(1);
+    }
+    return s + "E" + std::to_string(c.exponent);
+}
+
+std::string NietEindig(long double waarde) {
+    if (std::isnan(waarde)) {
+        return "NAN";
+    }
+    return waarde < 0 ? "-INF" : "INF";
+}
+
+} // namespace
+
+std::string FormatVast(long double waarde, int decimalen, const std::string& scheiding) {
+    if (!std::isfinite(waarde)) {
+        return NietEindig(waarde);
+    }
+    const bool negatief = std::signbit(waarde);
+    Cijfers c = Expansie(std::fabs(waarde), 18);
+    if (waarde != 0 && c.exponent >= 18) {
+        return Wetenschappelijk(Expansie(std::fabs(waarde), 15), negatief, scheiding);
+    }
+    // Digits of the integer part and the fraction, padded so that the digit
+    // string covers every shown place.
+    const int heleCijfers = waarde == 0 ? 1 : c.exponent + 1;
+    std::string heel;
+    std::string fractie;
+    if (waarde == 0) {
+        heel = "0";
+        fractie.assign(static_cast<std::size_t>(decimalen), '0');
+    } else {
+        // Place the digits around the decimal point: integer part of length
+        // max(heleCijfers, 1), the rest as fraction (with leading zeros).
+        std::string alle = c.cijfers;
+        int punt = heleCijfers; // index in 'alle' where the fraction starts
+        if (punt <= 0) {
+            alle.insert(0, static_cast<std::size_t>(1 - punt), '0');
+            punt = 1;
+        }
+        // Round half away from zero at 'decimalen' places.
+        const std::size_t behouden = static_cast<std::size_t>(punt + decimalen);
+        if (alle.size() > behouden) {
+            const bool omhoog = alle[behouden] >= '5';
+            alle.resize(behouden);
+            if (omhoog) {
+                int i = static_cast<int>(behouden) - 1;
+                while (i >= 0 && alle[static_cast<std::size_t>(i)] == '9') {
+                    alle[static_cast<std::size_t>(i)] = '0';
+                    --i;
+                }
+                if (i < 0) {
+                    alle.insert(0, 1, '1');
+                    ++punt;
+                } else {
+                    ++alle[static_cast<std::size_t>(i)];
+                }
+            }
+        } else {
+            alle.append(behouden - alle.size(), '0');
+        }
+        heel = alle.substr(0, static_cast<std::size_t>(punt));
+        fractie = alle.substr(static_cast<std::size_t>(punt));
+        const auto eerste = heel.find_first_not_of('0');
+        heel = eerste == std::string::npos ? "0" : heel.substr(eerste);
+    }
+    const bool nul = heel == "0" && fractie.find_first_not_of('0') == std::string::npos;
+    std::string s = (negatief && !nul) ? "-" : "";
+    s += heel;
+    if (decimalen > 0) {
+        s += scheiding + fractie;
+    }
+    return s;
+}
+
+std::string FormatAlgemeen(long double waarde, const std::string& scheiding) {
+    if (!std::isfinite(waarde)) {
+        return NietEindig(waarde);
+    }
+    if (waarde == 0) {
+        return "0";
+    }
+    const bool negatief = waarde < 0;
+    const Cijfers c = Expansie(std::fabs(waarde), 15);
+    if (c.exponent < -5 || c.exponent >= 15) {
+        return Wetenschappelijk(c, negatief, scheiding);
+    }
+    std::string alle = c.cijfers;
+    int punt = c.exponent + 1;
+    if (punt <= 0) {
+        alle.insert(0, static_cast<std::size_t>(1 - punt), '0');
+        punt = 1;
+    }
+    std::string heel = alle.substr(0, static_cast<std::size_t>(punt));
+    std::string fractie = alle.substr(static_cast<std::size_t>(punt));
+    while (!fractie.empty() && fractie.back() == '0') {
+        fractie.pop_back();
+    }
+    std::string s = negatief ? "-" : "";
+    s += heel;
+    if (!fractie.empty()) {
+        s += scheiding + fractie;
+    }
+    return s;
+}
+
+std::optional<double> LeesGetal(const std::string& tekst, const std::string& scheiding) {
+    const auto begin = tekst.find_first_not_of(" \t");
+    if (begin == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto eind = tekst.find_last_not_of(" \t");
+    const std::string t = tekst.substr(begin, eind - begin + 1);
+
+    // Only sign, digits, one decimal separator and an exponent: no "nan",
+    // "inf", hexadecimal or thousands separators.
+    std::string genormaliseerd;
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        if (t[i] == '-') {
+            genormaliseerd += '-';
+        }
+        ++i;
+    }
+    bool cijfers = false;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+        genormaliseerd += t[i++];
+        cijfers = true;
+    }
+    if (!scheiding.empty() && t.compare(i, scheiding.size(), scheiding) == 0) {
+        genormaliseerd += '.';
+        i += scheiding.size();
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+            genormaliseerd += t[i++];
+            cijfers = true;
+        }
+    }
+    if (!cijfers) {
+        return std::nullopt;
+    }
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        genormaliseerd += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+            genormaliseerd += t[i++];
+        }
+        bool expCijfers = false;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+            genormaliseerd += t[i++];
+            expCijfers = true;
+        }
+        if (!expCijfers) {
+            return std::nullopt;
+        }
+    }
+    if (i != t.size()) {
+        return std::nullopt;
+    }
+    double waarde = 0;
+    const char* b = genormaliseerd.data();
+    const char* e = b + genormaliseerd.size();
+    const auto r = std::from_chars(b, e, waarde, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != e) {
+        return std::nullopt;
+    }
+    return waarde;
+}
+
+} // namespace rcveltor

@@ -1,0 +1,158 @@
+#include "Opties.h"
+
+#include "Weergave.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace rcveltor::cli {
+
+namespace {
+
+enum class Scherm { Beide, Plat, Afschot };
+enum class Soort { Tekst, Getal, Geheel };
+
+struct TOptieDef {
+    std::string_view Naam;
+    Scherm Voor;
+    Soort Argument;
+};
+
+constexpr std::array<TOptieDef, 17> kOpties{{
+    {"isolatie", Scherm::Beide, Soort::Tekst},
+    {"dikte", Scherm::Plat, Soort::Getal},
+    {"damprem", Scherm::Beide, Soort::Tekst},
+    {"dikte-damprem", Scherm::Beide, Soort::Getal},
+    {"lambda-damprem", Scherm::Beide, Soort::Getal},
+    {"onderconstructie", Scherm::Beide, Soort::Tekst},
+    {"dikte-onderconstructie", Scherm::Beide, Soort::Getal},
+    {"lambda-onderconstructie", Scherm::Beide, Soort::Getal},
+    {"combinatie", Scherm::Beide, Soort::Geheel},
+    {"aantal", Scherm::Beide, Soort::Getal},
+    {"wens-rc", Scherm::Plat, Soort::Getal},
+    {"min-dikte", Scherm::Afschot, Soort::Getal},
+    {"afschot-lengte", Scherm::Afschot, Soort::Getal},
+    {"oppervlak1", Scherm::Afschot, Soort::Getal},
+    {"oppervlak2", Scherm::Afschot, Soort::Getal},
+    {"oppervlak3", Scherm::Afschot, Soort::Getal},
+    {"lambda-bestand", Scherm::Beide, Soort::Tekst},
+}};
+
+const TOptieDef* ZoekOptie(std::string_view naam) {
+    for (const auto& o : kOpties) {
+        if (o.Naam == naam) {
+            return &o;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+double LeesArgumentGetal(const std::string& optie, const std::string& tekst) {
+    std::string punt = tekst;
+    std::replace(punt.begin(), punt.end(), ',', '.');
+    const auto waarde = LeesGetal(punt, ".");
+    if (!waarde || tekst.find_first_of(" \t") != std::string::npos) {
+        throw Gebruiksfout("--" + optie + ": \"" + tekst + "\" is not a number");
+    }
+    return *waarde;
+}
+
+std::string AlsGetypt(const std::string& tekst) {
+    std::string s = tekst;
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+TOpties LeesOpties(const std::vector<std::string>& argumenten) {
+    TOpties opties;
+    for (std::size_t i = 0; i < argumenten.size(); ++i) {
+        std::string arg = argumenten[i];
+        if (arg == "--afschot") {
+            opties.Afschot = true;
+            continue;
+        }
+        if (arg == "--json") {
+            opties.Json = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            opties.Hulp = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            throw Gebruiksfout("unexpected argument \"" + arg + "\"");
+        }
+        std::string naam = arg.substr(2);
+        std::optional<std::string> waarde;
+        if (const auto is = naam.find('='); is != std::string::npos) {
+            waarde = naam.substr(is + 1);
+            naam.resize(is);
+        }
+        if (naam != "pdf" && ZoekOptie(naam) == nullptr) {
+            throw Gebruiksfout("unknown option \"" + arg + "\"");
+        }
+        if (!waarde) {
+            if (i + 1 >= argumenten.size()) {
+                throw Gebruiksfout("option --" + naam + " needs a value");
+            }
+            waarde = argumenten[++i];
+        }
+        if (naam == "pdf") {
+            opties.Pdf = *waarde;
+        } else if (naam == "lambda-bestand") {
+            opties.LambdaBestand = *waarde;
+        } else {
+            opties.Waarden[naam] = *waarde;
+        }
+    }
+
+    for (const auto& [naam, waarde] : opties.Waarden) {
+        const TOptieDef* def = ZoekOptie(naam);
+        if ((def->Voor == Scherm::Plat && opties.Afschot) ||
+            (def->Voor == Scherm::Afschot && !opties.Afschot)) {
+            throw Gebruiksfout("option --" + naam + " does not apply to the " +
+                               (opties.Afschot ? "tapered" : "flat-roof") + " screen");
+        }
+        if (def->Argument == Soort::Getal) {
+            LeesArgumentGetal(naam, waarde);
+        } else if (def->Argument == Soort::Geheel) {
+            if (waarde.empty() || waarde.size() > 9 ||
+                !std::all_of(waarde.begin(), waarde.end(),
+                             [](char c) { return c >= '0' && c <= '9'; })) {
+                throw Gebruiksfout("--" + naam + ": \"" + waarde + "\" is not a whole number");
+            }
+        }
+    }
+    if (opties.Pdf) {
+        throw Gebruiksfout("--pdf: writing the report as PDF is not available yet");
+    }
+    return opties;
+}
+
+const char* Gebruik() {
+    return "Usage: rcveltor-cli [--afschot] [OPTIONS...] [--json] [--pdf FILE] "
+           "[--lambda-bestand FILE]\n"
+           "\n"
+           "Flat-roof screen (default), applied in this order:\n"
+           "  --isolatie TEXT                 insulation board\n"
+           "  --dikte MM                      insulation thickness (clamped)\n"
+           "  --damprem TEXT                  vapour retarder\n"
+           "  --dikte-damprem MM              vapour retarder thickness (typed)\n"
+           "  --lambda-damprem W              vapour retarder lambda (typed)\n"
+           "  --onderconstructie TEXT         substructure\n"
+           "  --dikte-onderconstructie MM     substructure thickness (clamped)\n"
+           "  --lambda-onderconstructie W     substructure lambda (typed)\n"
+           "  --combinatie N                  fastener combination number\n"
+           "  --aantal N                      fasteners per m2 (clamped)\n"
+           "  --wens-rc X                     Rc wizard: thinnest standard thickness reaching X\n"
+           "Tapered screen (--afschot): --isolatie, --min-dikte MM, --afschot-lengte M,\n"
+           "  --oppervlak1 M2, --oppervlak2 M2, --oppervlak3 M2 (typed), then --damprem ...\n"
+           "  --aantal as above.\n"
+           "Numbers accept \",\" or \".\" as decimal separator.\n"
+           "Exit status: 0 no error, 1 calculation errors (listed on stderr), 2 usage error.\n";
+}
+
+} // namespace rcveltor::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace rcveltor::cli {
+
+// A wrong command line: exit status 2.
+class Gebruiksfout : public std::runtime_error {
+public:
+    explicit Gebruiksfout(const std::string& melding) : std::runtime_error(melding) {}
+};
+
+// The parsed command line; a repeated option keeps its last value.
+struct TOpties {
+    bool Afschot = false;                       // --afschot: the tapered screen
+    bool Json = false;                          // --json: one JSON object instead of a table
+    bool Hulp = false;                          // --help
+    std::optional<std::string> Pdf;             // --pdf FILE
+    std::optional<std::string> LambdaBestand;   // --lambda-bestand FILE
+    std::map<std::string, std::string> Waarden; // screen options by name, without "--"
+};
+
+// Throws Gebruiksfout for an unknown option, a missing argument, a number
+// that does not parse and options that do not belong to the chosen screen.
+TOpties LeesOpties(const std::vector<std::string>& argumenten);
+
+// A command-line number with "," or "." as decimal separator.
+double LeesArgumentGetal(const std::string& optie, const std::string& tekst);
+// The text a user types for it: "." becomes ",".
+std::string AlsGetypt(const std::string& tekst);
+
+const char* Gebruik();
+
+} // namespace rcveltor::cli

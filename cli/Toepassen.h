@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Opties.h"
+
+#include <string>
+#include <vector>
+
+namespace rcveltor {
+class TRekenModel;
+}
+
+namespace rcveltor::cli {
+
+// Applies the screen options in their fixed order, each as the user would do
+// it on the screen. Calculation errors are appended to `fouten`; a list text
+// the list does not hold or a combination that is not offered throws
+// Gebruiksfout.
+void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten);
+
+} // namespace rcveltor::cli
