@@ -1,0 +1,188 @@
+// The flat-roof screen: start values, the layers, board choice and thickness.
+
+#include "Opstart.h"
+#include "Producten.h"
+#include "Rekenen.h"
+
+#include <gtest/gtest.h>
+
+using namespace rcveltor;
+using rcveltor::test::Kies;
+using rcveltor::test::TOpgestart;
+
+namespace {
+
+TEST(Plat, StartUpShowsTheWorkedExample) {
+    TOpgestart s;
+    EXPECT_TRUE(s.fouten.empty());
+    const TRcBerekening& r = s.rc();
+    const std::vector<std::pair<const TNumVeld*, const char*>> verwacht{
+        {&r.DikteIsol, "110"},       {&r.LambdaIsol, "0,039"},    {&r.RmIsol, "2,821"},
+        {&r.RmDakbed, "0,060"},      {&r.DikteDamprem, "0,2"},    {&r.LambdaDamprem, "0,170"},
+        {&r.RmDamprem, "0,001"},     {&r.DikteOndercons, "0,75"}, {&r.LambdaOndercons, "58,000"},
+        {&r.RmOndercons, "0,000"},   {&r.SubTotaalRc, "2,882"},   {&r.EditAantal, "3,0"},
+        {&r.LambdaRW, "0,0390"},     {&r.EditRmIsolCor, "2,821"}, {&r.RmReductie, "0,000"},
+        {&r.EditPercentage, "0,00"}, {&r.EditRc, "2,74"},         {&r.EditU, "0,35"},
+    };
+    for (const auto& [veld, tekst] : verwacht) {
+        EXPECT_EQ(veld->Tekst, tekst) << veld->Naam;
+    }
+    EXPECT_EQ(r.RcWaarde, 2.7381);
+    EXPECT_EQ(r.CBisolatie.Tekst(), "Ambral");
+    EXPECT_EQ(r.CBdamprem.Tekst(), "PE (getaped)");
+    EXPECT_EQ(r.CBonderconstructie.Tekst(), "Geprofileerd staaldak");
+    EXPECT_EQ(r.CBonderconstructie.Items.size(), 4u);
+    EXPECT_EQ(r.CBcombinatie.Tekst(), "0. Geen mechanische bevestiging");
+    EXPECT_EQ(r.CBcombinatie.Items.size(), 8u);
+    EXPECT_EQ(r.CombinatieNr, 0);
+    EXPECT_FALSE(r.DikteNietStandaard);
+    EXPECT_FALSE(s.model->Gedeeld.Initialiseren);
+}
+
+TEST(Plat, UIsComputedFromTheFourDecimalRc) {
+    TOpgestart s;
+    // 1 / (2.7381 + 0.14) = 0.34745..., with 2.74 it would be 0.34722...
+    EXPECT_EQ(s.rc().EditU.Tekst, "0,35");
+    EXPECT_NEAR(1.0 / (s.rc().RcWaarde + 0.14), 0.347451, 1e-6);
+}
+
+struct DikteGeval {
+    const char* plaat;
+    double dikte;
+    bool nietStandaard;
+    const char* rmIsol;
+};
+
+class DikteTest : public testing::TestWithParam<DikteGeval> {};
+
+TEST_P(DikteTest, StandardCheckAndInsulationR) {
+    const auto& g = GetParam();
+    TOpgestart s;
+    Kies(s.rc().CBisolatie, g.plaat);
+    s.rc().CBisolatieCloseUp();
+    Zet(s.rc().DikteIsol, g.dikte);
+    EXPECT_EQ(s.rc().DikteNietStandaard, g.nietStandaard) << g.plaat << " " << g.dikte;
+    EXPECT_EQ(s.rc().RmIsol.Tekst, g.rmIsol);
+    // Som R is the sum of the four shown layer values.
+    EXPECT_EQ(s.rc().SubTotaalRc.Waarde(),
+              Afronden(static_cast<long double>(s.rc().RmDakbed.Waarde()) + s.rc().RmIsol.Waarde() +
+                           s.rc().RmDamprem.Waarde() + s.rc().RmOndercons.Waarde(),
+                       3));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabel, DikteTest,
+    testing::Values(
+        DikteGeval{"Ambral", 55, true, "1,410"}, DikteGeval{"Ambral", 50, false, "1,282"},
+        DikteGeval{"Ambral", 75, false, "1,923"}, DikteGeval{"Ambral", 95, false, "2,436"},
+        DikteGeval{"Ambral", 105, false, "2,692"}, DikteGeval{"Ambral", 20, false, "1,282"},
+        DikteGeval{"Pelmar", 30, false, "0,909"}, DikteGeval{"Pelmar", 45, false, "1,364"},
+        DikteGeval{"Quendal", 90, false, "2,571"}, DikteGeval{"Quendal", 95, true, "2,714"},
+        DikteGeval{"Quendal", 100, true, "2,857"}, DikteGeval{"Quendal", 150, false, "4,286"},
+        DikteGeval{"Ferolin", 100, false, "2,778"}, DikteGeval{"Ferolin", 250, false, "5,556"},
+        DikteGeval{"Ambral", 251, false, "6,436"}, DikteGeval{"Ambral", 250, true, "6,410"}));
+
+TEST(Plat, FerolinStepsInTensUpTo200AllStandard) {
+    TOpgestart s;
+    Kies(s.rc().CBisolatie, "Ferolin");
+    s.rc().CBisolatieCloseUp();
+    EXPECT_EQ(s.rc().DikteIsol.Tekst, "100");
+    std::vector<std::string> gezien;
+    for (int i = 0; i < 12; ++i) {
+        StapOp(s.rc().DikteIsol, 1);
+        gezien.push_back(s.rc().DikteIsol.Tekst);
+        EXPECT_FALSE(s.rc().DikteNietStandaard);
+    }
+    EXPECT_EQ(gezien.front(), "110");
+    EXPECT_EQ(gezien.back(), "200");
+    Zet(s.rc().DikteIsol, 50);
+    for (int i = 0; i < 15; ++i) {
+        StapOp(s.rc().DikteIsol, 1);
+        EXPECT_FALSE(s.rc().DikteNietStandaard) << s.rc().DikteIsol.Tekst;
+    }
+}
+
+TEST(Plat, ChoosingTheSameBoardResetsTheThickness) {
+    TOpgestart s;
+    Zet(s.rc().DikteIsol, 150);
+    s.rc().CBisolatieCloseUp();
+    EXPECT_EQ(s.rc().DikteIsol.Tekst, "110");
+    EXPECT_EQ(s.rc().EditRc.Tekst, "2,74");
+}
+
+TEST(Plat, BoardWithTheSameDefaultKeepsTheThickness) {
+    TOpgestart s;
+    Kies(s.rc().CBisolatie, "Pelmar");
+    s.rc().CBisolatieCloseUp();
+    Zet(s.rc().DikteIsol, 95);
+    Kies(s.rc().CBisolatie, "Ostrel Vlak");
+    s.rc().CBisolatieCloseUp();
+    EXPECT_EQ(s.rc().DikteIsol.Tekst, "95");
+    EXPECT_FALSE(s.rc().DikteNietStandaard);
+    EXPECT_EQ(s.rc().LambdaIsol.Tekst, "0,036");
+    EXPECT_EQ(s.rc().RmIsol.Tekst, "2,639");
+}
+
+TEST(Plat, UnchangedThicknessIsJudgedAgainstTheNewBoardsList) {
+    TOpgestart s;
+    Kies(s.rc().CBisolatie, "Quendal");
+    s.rc().CBisolatieCloseUp();
+    Zet(s.rc().DikteIsol, 100);
+    ASSERT_TRUE(s.rc().DikteNietStandaard);
+    Kies(s.rc().CBisolatie, "Tovik"); // default 100 mm, on list A
+    s.rc().CBisolatieCloseUp();
+    EXPECT_EQ(s.rc().DikteIsol.Tekst, "100");
+    EXPECT_FALSE(s.rc().DikteNietStandaard);
+}
+
+TEST(Plat, SteelDeckOnlyBoardsRestrictTheSubstructure) {
+    TOpgestart s;
+    TRcBerekening& r = s.rc();
+    Kies(r.CBonderconstructie, "Betondak");
+    r.CBonderconstructieCloseUp();
+    Kies(r.CBisolatie, "Quendal");
+    r.CBisolatieCloseUp();
+    EXPECT_EQ(r.CBonderconstructie.Items, std::vector<std::string>{"Geprofileerd staaldak"});
+    EXPECT_EQ(r.CBonderconstructie.ItemIndex, 0);
+    EXPECT_EQ(r.DikteOndercons.Tekst, "0,75");
+    EXPECT_EQ(r.LambdaOndercons.Tekst, "58,000");
+    EXPECT_EQ(r.RmOndercons.Tekst, "0,000");
+    ASSERT_EQ(r.CBcombinatie.Items.size(), 2u);
+    EXPECT_EQ(CombinatieNummer(r.CBcombinatie.Items[1]), 6);
+    EXPECT_EQ(r.DikteIsol.Tekst, "90");
+    EXPECT_EQ(r.RmIsol.Tekst, "2,571");
+}
+
+TEST(Plat, LeavingASteelDeckOnlyBoardAppliesTheReselectedSubstructure) {
+    TOpgestart s;
+    TRcBerekening& r = s.rc();
+    Kies(r.CBisolatie, "Sorvix");
+    r.CBisolatieCloseUp();
+    Kies(r.CBcombinatie, std::string(CombinatieTekst(6)));
+    r.CBcombinatieCloseUp();
+    Kies(r.CBisolatie, "Ambral");
+    r.CBisolatieCloseUp();
+    // The earlier index 0 is "Betondak" now; the row and the list follow it.
+    EXPECT_EQ(r.CBonderconstructie.Items.size(), 4u);
+    EXPECT_EQ(r.CBonderconstructie.Tekst(), "Betondak");
+    EXPECT_EQ(r.DikteOndercons.Tekst, "140");
+    EXPECT_EQ(r.LambdaOndercons.Tekst, "1,800");
+    EXPECT_EQ(r.RmOndercons.Tekst, "0,062");
+    EXPECT_EQ(r.CBcombinatie.Items.size(), 6u);
+    EXPECT_EQ(r.CombinatieNr, 0);
+    EXPECT_EQ(r.LambdaRW.Tekst, "0,0390");
+}
+
+TEST(Plat, OtherBoardsKeepTheSelectedSubstructureAndItsValues) {
+    TOpgestart s;
+    TRcBerekening& r = s.rc();
+    Kies(r.CBonderconstructie, "Cellenbeton");
+    r.CBonderconstructieCloseUp();
+    Zet(r.DikteOndercons, 200);
+    Kies(r.CBisolatie, "Tovik");
+    r.CBisolatieCloseUp();
+    EXPECT_EQ(r.CBonderconstructie.Tekst(), "Cellenbeton");
+    EXPECT_EQ(r.DikteOndercons.Tekst, "200");
+}
+
+} // namespace
