@@ -1,0 +1,76 @@
+// Prints the model table of replacement lambdas (data/lambda.txt) on standard
+// output. The values follow the fastener correction of EN ISO 6946 annex F
+// with R1/RT taken as 1; data/README.md explains the model.
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <numbers>
+#include <string>
+
+namespace {
+
+constexpr std::array<double, 4> OntwerpLambda = {0.042, 0.037, 0.027, 0.020};
+constexpr std::array<double, 8> DiameterMm = {5.0, 6.3, 8.0, 5.5, 6.7, 5.0, 6.3, 4.5};
+constexpr std::array<double, 4> OnderconstructieFactor = {1.00, 0.90, 0.95, 0.85};
+constexpr std::array<const char*, 4> OnderconstructieNaam = {
+    "Geprofileerd staaldak", "Houtachtige plaatmaterialen", "Betondak", "Cellenbeton"};
+
+bool Biedt(int onderconstructie, int combinatie) {
+    switch (onderconstructie) {
+    case 1:
+    case 2:
+        return combinatie <= 7;
+    case 3:
+        return combinatie == 2 || combinatie == 3 || combinatie == 5 || combinatie == 7 ||
+               combinatie == 8;
+    default:
+        return combinatie == 2 || combinatie == 3 || combinatie == 5 || combinatie == 7;
+    }
+}
+
+// alpha * lambda_f * A_f * n * factor, evaluated left to right.
+double Toeslag(int combinatie, int onderconstructie, int aantalklasse) {
+    const double d = DiameterMm[static_cast<std::size_t>(combinatie - 1)] / 1000.0;
+    const double af = std::numbers::pi * d * d / 4.0;
+    const double alpha = 0.8 * (combinatie >= 6 ? 0.25 : 1.0);
+    const double n = 3.0 * aantalklasse;
+    return alpha * 50.0 * af * n *
+           OnderconstructieFactor[static_cast<std::size_t>(onderconstructie - 1)];
+}
+
+std::string Vijf(double waarde) {
+    std::array<char, 64> buffer{};
+    const auto [eind, fout] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), waarde,
+                                            std::chars_format::fixed, 5);
+    return fout == std::errc{} ? std::string(buffer.data(), eind) : std::string("?");
+}
+
+} // namespace
+
+int main() {
+    std::puts("# Vervangende lambda's [W/mK] per code; modelwaarden, zie README.md.");
+    std::puts("# code = 1000 x lambdaklasse + 100 x combinatie + 10 x onderconstructie + "
+              "aantalklasse");
+    for (int lk = 1; lk <= 4; ++lk) {
+        for (int comb = 1; comb <= 8; ++comb) {
+            for (int oc = 1; oc <= 4; ++oc) {
+                if (!Biedt(oc, comb)) {
+                    continue;
+                }
+                std::printf("# lambdaklasse %d, combinatie %d, %s\n", lk, comb,
+                            OnderconstructieNaam[static_cast<std::size_t>(oc - 1)]);
+                for (int ak = 1; ak <= 5; ++ak) {
+                    const double lambda =
+                        OntwerpLambda[static_cast<std::size_t>(lk - 1)] + Toeslag(comb, oc, ak);
+                    std::printf("%d %s\n", 1000 * lk + 100 * comb + 10 * oc + ak,
+                                Vijf(lambda).c_str());
+                }
+            }
+        }
+    }
+    std::puts("# Quendal en Sorvix met combinatie 6, zonder factor 1,05 in de berekening");
+    for (int ak = 1; ak <= 5; ++ak) {
+        std::printf("%d %s\n", 9610 + ak, Vijf(0.035 + Toeslag(6, 1, ak) / 1.05).c_str());
+    }
+    return 0;
+}
