@@ -18,8 +18,14 @@ struct Cijfers {
 // rounded to nearest from the exact binary value (locale-free).
 Cijfers Expansie(long double grootte, int significant) {
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, grootte, std::chars_format::scientific,
-                                 significant - 1);
+    // The decimal expansion of a value depends only on the value: one that a
+    // double holds exactly takes the much faster double conversion.
+    const double alsDouble = static_cast<double>(grootte);
+    const auto r = static_cast<long double>(alsDouble) == grootte
+                       ? std::to_chars(buf, buf + sizeof buf, alsDouble,
+                                       std::chars_format::scientific, significant - 1)
+                       : std::to_chars(buf, buf + sizeof buf, grootte,
+                                       std::chars_format::scientific, significant - 1);
     const std::string tekst(buf, r.ptr);
     Cijfers c;
     const auto e = tekst.find('e');
