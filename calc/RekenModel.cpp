@@ -54,6 +54,7 @@ std::vector<std::string> TRekenModel::Opstarten(const std::string& lambdaBestand
         Rc.BerekenRc();
         Afschot.BerekenLambdaRW();
         Afschot.BerekenAfschot();
+        OpstartVoltooid = true;
     } catch (const RcFout& fout) {
         fouten.emplace_back(fout.what());
     }

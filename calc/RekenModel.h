@@ -22,6 +22,7 @@ public:
     TLambdaTabel Tabel;
     TRcBerekening Rc;
     TAfschotBerekening Afschot;
+    bool OpstartVoltooid = false; // the start-up ran to its end, initial calculations included
 
     // The start-up of both screens: start values, the table loaded from the
     // given file, the combination numbers, and the initial calculations.

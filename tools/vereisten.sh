@@ -8,6 +8,9 @@ RCV_PAKKETTEN=(
     clang libclang-rt-14-dev
     libgtest-dev libbenchmark-dev
     python3
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation2 fonts-liberation
+    xvfb xauth
 )
 
 rcv_installeer_vereisten() {

@@ -1,0 +1,45 @@
+#pragma once
+
+// The program's pictures, drawn as vector graphics so that they stay sharp
+// at any display scaling. Each draws into the given rectangle.
+
+#include <QWidget>
+#include <functional>
+
+class QPainter;
+
+namespace rcveltor::app {
+
+using TTekenFunctie = std::function<void(QPainter&, const QRectF&)>;
+
+void TekenKop(QPainter& p, const QRectF& r);       // dark green band
+void TekenGrijsbalk(QPainter& p, const QRectF& r); // light grey band
+void TekenLogo(QPainter& p, const QRectF& r);      // the brand's logo, 164 x 48
+void TekenFotoBoven(QPainter& p, const QRectF& r); // photo strip, upper part, 173 x 26
+void TekenFotoOnder(QPainter& p, const QRectF& r); // photo strip, lower part, 173 x 48
+void TekenMarge(QPainter& p, const QRectF& r);     // the menu's column
+void TekenMenuKop(QPainter& p, const QRectF& r);   // "MENU", 164 x 29
+void TekenMenuItem(QPainter& p, const QRectF& r, const QString& tekst); // 164 x 19
+void TekenStartFoto(QPainter& p, const QRectF& r);  // start-screen picture, 294 x 217
+void TekenMakerLogo(QPainter& p, const QRectF& r);  // the maker's logo, 91 x 44
+void TekenPlaattypen(QPainter& p, const QRectF& r); // the three tapered board types, 169 x 49
+void TekenWizardKnop(QPainter& p, const QRectF& r); // the wizard button's picture
+
+// A picture on the screen; a click on it is reported.
+class TPlaatje : public QWidget {
+    Q_OBJECT
+public:
+    TPlaatje(TTekenFunctie tekenen, QWidget* ouder);
+
+signals:
+    void Geklikt();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    TTekenFunctie tekenen_;
+};
+
+} // namespace rcveltor::app

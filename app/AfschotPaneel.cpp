@@ -1,0 +1,86 @@
+#include "AfschotPaneel.h"
+
+#include "Afbeeldingen.h"
+#include "AfschotBerekening.h"
+#include "RcBerekening.h"
+
+#include <QLabel>
+
+namespace rcveltor::app {
+
+namespace {
+void Vet(QWidget* w) {
+    QFont f = w->font();
+    f.setPointSize(10);
+    f.setBold(true);
+    w->setFont(f);
+}
+} // namespace
+
+TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, TActie actie, QWidget* ouder)
+    : QWidget(ouder), bouwer_(this, std::move(actie)) {
+    setObjectName(QStringLiteral("Panel2"));
+    setFixedSize(606, 404);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+
+    TPaneelBouwer& b = bouwer_;
+    b.Kolomkoppen();
+
+    b.Kop(QStringLiteral("Dakbedekking"), 8, 71, 129);
+    b.Vast(QString::fromLatin1(TRcBerekening::kDakbedekking), 136, 71, 185, false);
+    b.Vast(QStringLiteral("n.v.t."), 320, 71, 73, true);
+    b.Vast(QStringLiteral("n.v.t."), 392, 71, 113, true);
+    b.Uitkomst(a.RmDakbed, 504, 71, 97);
+
+    b.Kop(QStringLiteral("Afschot Isolatie "), 8, 95, 129);
+    b.Lijst(a.cbIsolatie2, 136, 95, 185, [&a] { a.cbIsolatie2CloseUp(); })->setMaxVisibleItems(9);
+    b.Uitkomst(a.LambdaIsol2, 392, 95, 113);
+
+    b.Kop(QStringLiteral("Minimale dikte [mm]"), 16, 119, 105);
+    b.Spin(a.MinDikte, 120, 119, 73);
+    b.Kop(QStringLiteral("Afschot lengte [m]"), 16, 143, 105);
+    b.Spin(a.AfschotLengte, 120, 143, 73);
+    b.Kop(QStringLiteral("Maximale dikte [mm]"), 16, 167, 105);
+    b.Uitkomst(a.MaxDikte, 120, 167, 73);
+    b.Kop(QStringLiteral("Oppervlak type 1 [m2]"), 200, 119, 113);
+    b.Spin(a.oppvl1, 312, 119, 73);
+    b.Kop(QStringLiteral("Oppervlak type 2 [m2]"), 200, 143, 113);
+    b.Spin(a.oppvl2, 312, 143, 73);
+    b.Kop(QStringLiteral("Oppervlak type 3 [m2]"), 200, 167, 113);
+    b.Spin(a.oppvl3, 312, 167, 73);
+
+    auto* typen = new TPlaatje(TekenPlaattypen, this);
+    typen->setObjectName(QStringLiteral("Plaattypen"));
+    typen->setGeometry(424, 128, 169, 49);
+    const int labelX[] = {440, 488, 544};
+    for (int i = 0; i < 3; ++i) {
+        auto* l = new QLabel(QString::number(i + 1), this);
+        l->setGeometry(labelX[i], 168, 12, 16);
+    }
+
+    b.Lagen(a, 191, 215);
+
+    b.Kop(QStringLiteral("Som R"), 504, 247, 57)->hide();
+    b.Uitkomst(a.SubTotaalRc, 560, 247, 41)->hide();
+
+    b.Kop(QStringLiteral("Combinatie"), 8, 284, 129);
+    b.Lijst(a.CBcombinatie, 136, 284, 465, [&a] { a.CBcombinatie2CloseUp(); });
+    b.Kop(QStringLiteral("Aantal/m2"), 8, 307, 129);
+    b.Spin(a.EditAantal, 136, 307, 73);
+    b.Kop(QStringLiteral("Vervangende lambda isol."), 8, 330, 129);
+    b.Uitkomst(a.LambdaRW, 136, 330, 73);
+
+    Vet(b.Kop(QStringLiteral("Rc"), 400, 353, 73));
+    Vet(b.Uitkomst(a.EditRc2, 472, 353, 97));
+    Vet(b.Kop(QStringLiteral("U"), 400, 376, 73));
+    Vet(b.Uitkomst(a.EditU2, 472, 376, 97));
+}
+
+void TAfschotPaneel::updateDisplay() {
+    bouwer_.Toon();
+}
+
+} // namespace rcveltor::app

@@ -1,0 +1,101 @@
+#include "RcPaneel.h"
+
+#include "Afbeeldingen.h"
+#include "RcBerekening.h"
+
+#include <QPainter>
+#include <QToolButton>
+
+namespace rcveltor::app {
+
+namespace {
+const QString kDikteHint = QStringLiteral(
+    "Let op!\nIndien het vak rood is, betekent dit\ndat een dikte is gekozen die niet\n"
+    "standaard is maar eventueel wel\nleverbaar.");
+
+QIcon WizardIcoon() {
+    QIcon icoon;
+    for (qreal schaal : {1.0, 1.5, 2.0}) {
+        QPixmap pm(QSize(17, 16) * schaal);
+        pm.setDevicePixelRatio(schaal);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        TekenWizardKnop(p, QRectF(0, 0, 17, 16));
+        p.end();
+        icoon.addPixmap(pm);
+    }
+    return icoon;
+}
+
+void Vet(QWidget* w) {
+    QFont f = w->font();
+    f.setPointSize(10);
+    f.setBold(true);
+    w->setFont(f);
+}
+} // namespace
+
+TRcPaneel::TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder)
+    : QWidget(ouder), rc_(rc), bouwer_(this, std::move(actie)) {
+    setObjectName(QStringLiteral("Panel1"));
+    setFixedSize(606, 404);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+
+    TPaneelBouwer& b = bouwer_;
+    b.Kolomkoppen();
+
+    b.Kop(QStringLiteral("Dakbedekking"), 8, 71, 129);
+    b.Vast(QString::fromLatin1(TRcBerekening::kDakbedekking), 136, 71, 185, false);
+    b.Vast(QStringLiteral("n.v.t."), 320, 71, 73, true);
+    b.Vast(QStringLiteral("n.v.t."), 392, 71, 113, true);
+    b.Uitkomst(rc.RmDakbed, 504, 71, 97);
+
+    b.Kop(QStringLiteral("Isolatie "), 8, 95, 129);
+    b.Lijst(rc.CBisolatie, 136, 95, 185, [&rc] { rc.CBisolatieCloseUp(); })->setMaxVisibleItems(9);
+    dikteIsol_ = b.Spin(rc.DikteIsol, 320, 95, 73);
+    dikteIsol_->setToolTip(kDikteHint);
+    b.Uitkomst(rc.LambdaIsol, 392, 95, 113);
+    b.Uitkomst(rc.RmIsol, 504, 95, 97);
+
+    b.Lagen(rc, 119, 143);
+
+    b.Kop(QStringLiteral("Som R"), 504, 175, 57);
+    b.Uitkomst(rc.SubTotaalRc, 560, 175, 41);
+
+    b.Kop(QStringLiteral("Combinatie"), 8, 260, 129);
+    b.Lijst(rc.CBcombinatie, 136, 260, 465, [&rc] { rc.CBcombinatieCloseUp(); });
+    b.Kop(QStringLiteral("Aantal/m2"), 8, 283, 129);
+    b.Spin(rc.EditAantal, 136, 283, 73);
+    b.Kop(QStringLiteral("Vervangende lambda isol."), 8, 306, 129);
+    b.Uitkomst(rc.LambdaRW, 136, 306, 73);
+    b.Kop(QStringLiteral("Vervangende Rm isol."), 8, 329, 129);
+    b.Uitkomst(rc.EditRmIsolCor, 136, 329, 73);
+    b.Kop(QStringLiteral("Vermindering R isol"), 8, 352, 129);
+    b.Uitkomst(rc.RmReductie, 136, 352, 73);
+    b.Kop(QStringLiteral("% Reductie"), 216, 352, 65);
+    b.Uitkomst(rc.EditPercentage, 280, 352, 73);
+
+    Vet(b.Kop(QStringLiteral("Rc"), 400, 329, 73));
+    Vet(b.Uitkomst(rc.EditRc, 472, 329, 97));
+    Vet(b.Kop(QStringLiteral("U"), 400, 352, 73));
+    Vet(b.Uitkomst(rc.EditU, 472, 352, 97));
+
+    wizardKnop_ = new QToolButton(this);
+    wizardKnop_->setObjectName(QStringLiteral("SpeedButton1"));
+    wizardKnop_->setGeometry(576, 325, 23, 22);
+    wizardKnop_->setIcon(WizardIcoon());
+    wizardKnop_->setIconSize(QSize(17, 16));
+    wizardKnop_->setToolTip(QStringLiteral("Rc-wizard"));
+    wizardKnop_->setFocusPolicy(Qt::NoFocus);
+    connect(wizardKnop_, &QToolButton::clicked, this, &TRcPaneel::WizardGevraagd);
+}
+
+void TRcPaneel::updateDisplay() {
+    bouwer_.Toon();
+    dikteIsol_->ZetAchtergrond(rc_.DikteNietStandaard ? kRood : kInvoerKleur);
+}
+
+} // namespace rcveltor::app

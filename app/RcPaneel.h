@@ -1,0 +1,38 @@
+#pragma once
+
+// The flat-roof screen's white panel (606 x 404) and its widgets.
+
+#include "SchermOnderdelen.h"
+
+#include <QWidget>
+
+class QToolButton;
+
+namespace rcveltor {
+class TRcBerekening;
+}
+
+namespace rcveltor::app {
+
+class TRcPaneel : public QWidget {
+    Q_OBJECT
+public:
+    TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder);
+
+    // Refreshes every widget from the screen's display texts.
+    void updateDisplay();
+
+    TSpinVeld* DikteIsol() const { return dikteIsol_; }
+    QToolButton* WizardKnop() const { return wizardKnop_; }
+
+signals:
+    void WizardGevraagd();
+
+private:
+    TRcBerekening& rc_;
+    TPaneelBouwer bouwer_;
+    TSpinVeld* dikteIsol_ = nullptr;
+    QToolButton* wizardKnop_ = nullptr;
+};
+
+} // namespace rcveltor::app

@@ -1,0 +1,277 @@
+#include "UMainform.h"
+
+#include "Afbeeldingen.h"
+#include "AfschotPaneel.h"
+#include "RcFout.h"
+#include "RcPaneel.h"
+#include "RcWizard.h"
+#include "URcWizard.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace rcveltor::app {
+
+namespace {
+
+constexpr int kMargeBreedte = 164;
+constexpr int kBandenHoogte = 81;
+const QString kUpdateWelkom =
+    QStringLiteral("Er is een nieuwe update. Klik op start voor details.");
+
+TPlaatje* MenuItem(const QString& tekst, const QString& naam, int y, QWidget* ouder) {
+    auto* item =
+        new TPlaatje([tekst](QPainter& p, const QRectF& r) { TekenMenuItem(p, r, tekst); }, ouder);
+    item->setObjectName(naam);
+    item->setGeometry(0, y, kMargeBreedte, 19);
+    item->setCursor(Qt::PointingHandCursor);
+    return item;
+}
+
+QScrollArea* SchermGebied(QWidget* paneel, QWidget* ouder, const QString& naam) {
+    auto* gebied = new QScrollArea(ouder);
+    gebied->setObjectName(naam);
+    gebied->setFrameShape(QFrame::NoFrame);
+    gebied->setWidgetResizable(false);
+    auto* doek = new QWidget;
+    doek->setAutoFillBackground(true);
+    QPalette p = doek->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    doek->setPalette(p);
+    paneel->setParent(doek);
+    gebied->setWidget(doek);
+    gebied->hide();
+    return gebied;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(",") {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("RcVeltor"));
+    resize(792, 526);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    Piep = [] { QApplication::beep(); };
+    werkmap_ = QDir::currentPath();
+
+    kop_ = new TPlaatje(TekenKop, this);
+    graybar_ = new TPlaatje(TekenGrijsbalk, this);
+    logo_ = new TPlaatje(TekenLogo, this);
+    fototop_ = new TPlaatje(TekenFotoBoven, this);
+    fotobottom_ = new TPlaatje(TekenFotoOnder, this);
+    marge_ = new TPlaatje(TekenMarge, this);
+
+    auto* kopTekst = new QLabel(QStringLiteral("Rc-berekening"), this);
+    kopTekst->setObjectName(QStringLiteral("Label1"));
+    QFont kopFont(QStringLiteral("Arial Unicode MS"));
+    kopFont.setFamilies({QStringLiteral("Arial Unicode MS"), QStringLiteral("Arial"),
+                         QStringLiteral("Liberation Sans")});
+    kopFont.setPixelSize(29);
+    kopFont.setBold(true);
+    kopTekst->setFont(kopFont);
+    kopTekst->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    label1_ = kopTekst;
+
+    auto* menuKop = new TPlaatje(TekenMenuKop, this);
+    menuKop->setGeometry(0, 80, kMargeBreedte, 29);
+    connect(
+        MenuItem(QStringLiteral("Naar berekening"), QStringLiteral("ImageBerekening"), 108, this),
+        &TPlaatje::Geklikt, this, &TMainForm::ImageBerekeningClick);
+    connect(MenuItem(QStringLiteral("Naar afschotberekening"), QStringLiteral("ImageAfschot"), 127,
+                     this),
+            &TPlaatje::Geklikt, this, &TMainForm::ImageAfschotClick);
+    connect(MenuItem(QStringLiteral("Naar startscherm"), QStringLiteral("ImageTerug"), 147, this),
+            &TPlaatje::Geklikt, this, &TMainForm::ImageTerugClick);
+    connect(MenuItem(QStringLiteral("Afdrukken"), QStringLiteral("ImagePrint"), 167, this),
+            &TPlaatje::Geklikt, this, &TMainForm::ImagePrintClick);
+    imageInfo_ = MenuItem(QStringLiteral("INFO"), QStringLiteral("ImageInfo"), 0, this);
+    connect(imageInfo_, &TPlaatje::Geklikt, this, &TMainForm::ImageInfoClick);
+
+    image5_ = new TPlaatje(
+        [](QPainter& p, const QRectF& r) {
+            p.fillRect(r, Qt::white);
+            const QSizeF foto(294, 217);
+            TekenStartFoto(p, QRectF(r.center() - QPointF(foto.width(), foto.height()) / 2, foto));
+        },
+        this);
+    image5_->setObjectName(QStringLiteral("Image5"));
+    image1_ = new TPlaatje(TekenMakerLogo, this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+
+    const TActie actie = [this](const std::function<void()>& a) { Actie(a); };
+    panel1_ = new TRcPaneel(model_.Rc, actie, nullptr);
+    panel2_ = new TAfschotPaneel(model_.Afschot, actie, nullptr);
+    scrollBox1_ = SchermGebied(panel1_, this, QStringLiteral("ScrollBox1"));
+    scrollBox2_ = SchermGebied(panel2_, this, QStringLiteral("ScrollBox2"));
+    connect(panel1_, &TRcPaneel::WizardGevraagd, this, &TMainForm::SpeedButton1Click);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::ToonFout(QWidget* ouder, const QString& melding) {
+    QString tekst = melding;
+    // A full stop ends the message unless it already ends in punctuation.
+    if (!tekst.isEmpty() && tekst.back() > QLatin1Char('.')) {
+        tekst += QLatin1Char('.');
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("RcVeltor"), tekst, QMessageBox::Ok,
+                    ouder);
+    box.exec();
+}
+
+void TMainForm::Actie(const std::function<void()>& actie) {
+    try {
+        actie();
+    } catch (const std::exception& fout) {
+        updateDisplay();
+        ToonFout(this, QString::fromStdString(fout.what()));
+    }
+    updateDisplay();
+}
+
+void TMainForm::updateDisplay() {
+    panel1_->updateDisplay();
+    panel2_->updateDisplay();
+}
+
+void TMainForm::showEvent(QShowEvent* e) {
+    // The start-up runs before the window is drawn for the first time.
+    if (!opgestart_) {
+        FormShow();
+    }
+    QWidget::showEvent(e);
+}
+
+void TMainForm::FormShow() {
+    if (opgestart_) {
+        return;
+    }
+    opgestart_ = true;
+    Toon(TZichtbaarScherm::Geen);
+    const auto fouten =
+        model_.Opstarten(QDir(werkmap_).filePath(QStringLiteral("lambda.bin")).toStdString());
+    updateDisplay();
+    for (const auto& fout : fouten) {
+        ToonFout(nullptr, QString::fromStdString(fout));
+    }
+    if (!model_.OpstartVoltooid) {
+        return;
+    }
+    // The connection is asked in every case; the check itself only without "/-u".
+    const bool verbonden = update_.InternetVerbonden();
+    if (verbonden && !geenUpdate_ && update_.ZoekNieuweVersie()) {
+        update_.ToonUpdateWizard(kUpdateWelkom);
+    }
+}
+
+void TMainForm::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    const int w = width();
+    const int h = height();
+    kop_->setGeometry(0, 0, w, 33);
+    graybar_->setGeometry(0, 33, w, 48);
+    logo_->setGeometry(0, 33, kMargeBreedte, 48);
+    fototop_->setGeometry(w - 173, 7, 173, 26);
+    fotobottom_->setGeometry(w - 173, 33, 173, 48);
+    label1_->setGeometry(192, 30, 202, 39);
+    marge_->setGeometry(0, kBandenHoogte, kMargeBreedte, qMax(0, h - kBandenHoogte));
+    imageInfo_->setGeometry(0, h - 21, kMargeBreedte, 19);
+    const QRect gebied(kMargeBreedte, kBandenHoogte, qMax(0, w - kMargeBreedte),
+                       qMax(0, h - kBandenHoogte));
+    image5_->setGeometry(gebied);
+    image1_->setGeometry(w - 95, h - 49, 91, 44);
+    scrollBox1_->setGeometry(gebied);
+    scrollBox2_->setGeometry(gebied);
+    // Stacking: the bands under the heading; the screens over the start picture.
+    kop_->lower();
+    label1_->raise();
+    image1_->raise();
+    scrollBox1_->raise();
+    scrollBox2_->raise();
+    FormResize();
+}
+
+void TMainForm::FormResize() {
+    PlaatsPaneel(scrollBox1_, panel1_, false);
+    PlaatsPaneel(scrollBox2_, panel2_, false);
+}
+
+void TMainForm::PlaatsPaneel(QScrollArea* gebied, QWidget* paneel, bool menuOpdracht) {
+    const int balk = gebied->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, gebied);
+    const TPlaatsing p = app::PlaatsPaneel(gebied->width(), gebied->height(), paneel->width(),
+                                           paneel->height(), balk, menuOpdracht);
+    QWidget* doek = gebied->widget();
+    const int b = gebied->width() - (p.VScroll ? balk : 0);
+    const int h = gebied->height() - (p.HScroll ? balk : 0);
+    doek->resize(p.HScroll ? 8 + paneel->width() : b, p.VScroll ? 8 + paneel->height() : h);
+    gebied->setHorizontalScrollBarPolicy(p.HScroll ? Qt::ScrollBarAlwaysOn
+                                                   : Qt::ScrollBarAlwaysOff);
+    gebied->setVerticalScrollBarPolicy(p.VScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    paneel->move(p.Links, p.Boven);
+}
+
+void TMainForm::Toon(TZichtbaarScherm scherm) {
+    zichtbaar_ = scherm;
+    scrollBox1_->setVisible(scherm == TZichtbaarScherm::Plat);
+    scrollBox2_->setVisible(scherm == TZichtbaarScherm::Afschot);
+}
+
+void TMainForm::ImageBerekeningClick() {
+    if (zichtbaar_ == TZichtbaarScherm::Plat) {
+        Piep();
+        return;
+    }
+    Toon(TZichtbaarScherm::Plat);
+    PlaatsPaneel(scrollBox1_, panel1_, true);
+}
+
+void TMainForm::ImageAfschotClick() {
+    if (zichtbaar_ == TZichtbaarScherm::Afschot) {
+        Piep();
+        return;
+    }
+    Toon(TZichtbaarScherm::Afschot);
+    PlaatsPaneel(scrollBox2_, panel2_, true);
+}
+
+void TMainForm::ImageTerugClick() {
+    if (zichtbaar_ == TZichtbaarScherm::Geen) {
+        Piep();
+        return;
+    }
+    Toon(TZichtbaarScherm::Geen);
+}
+
+void TMainForm::ImagePrintClick() {
+    if (zichtbaar_ == TZichtbaarScherm::Geen) {
+        return;
+    }
+    if (Afdrukken) {
+        Afdrukken(zichtbaar_);
+    }
+}
+
+void TMainForm::ImageInfoClick() {
+    if (ToonInfo) {
+        ToonInfo();
+    }
+}
+
+void TMainForm::SpeedButton1Click() {
+    if (wizard_ == nullptr || wizard_->exec() != QDialog::Accepted) {
+        return;
+    }
+    const double wensRc = wizard_->WensRc().Waarde();
+    Actie([this, wensRc] { ZoekDikte(model_.Rc, wensRc); });
+}
+
+} // namespace rcveltor::app

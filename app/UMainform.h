@@ -1,0 +1,106 @@
+#pragma once
+
+// The main window: bands, menu, the start screen and both calculation
+// screens, and the program's start-up.
+
+#include "Paneelplaatsing.h"
+#include "RekenModel.h"
+#include "UpdateControle.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QScrollArea;
+
+namespace rcveltor::app {
+
+class TPlaatje;
+class TRcPaneel;
+class TAfschotPaneel;
+class TFrmRcWizard;
+
+enum class TZichtbaarScherm { Geen, Plat, Afschot };
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* ouder = nullptr);
+    ~TMainForm() override;
+
+    // Set before showing.
+    void ZetWizard(TFrmRcWizard* wizard) { wizard_ = wizard; }
+    void ZetUpdateControle(TUpdateControle controle) { update_ = std::move(controle); }
+    void ZetGeenUpdate(bool geenUpdate) { geenUpdate_ = geenUpdate; }
+    void ZetWerkmap(const QString& werkmap) { werkmap_ = werkmap; }
+    // The system beep; tests count it instead.
+    std::function<void()> Piep;
+    // The report preview of the visible screen and the info window; filled in
+    // by the windows that provide them.
+    std::function<void(TZichtbaarScherm)> Afdrukken;
+    std::function<void()> ToonInfo;
+
+    // The start-up sequence; runs once, when the window is first shown.
+    void FormShow();
+
+    // Menu commands.
+    void ImageBerekeningClick();
+    void ImageAfschotClick();
+    void ImageTerugClick();
+    void ImagePrintClick();
+    void ImageInfoClick();
+
+    // The Rc wizard from the flat-roof screen's button.
+    void SpeedButton1Click();
+
+    // Refreshes both screens from their records.
+    void updateDisplay();
+
+    TRekenModel& Model() { return model_; }
+    TZichtbaarScherm ZichtbaarScherm() const { return zichtbaar_; }
+    TRcPaneel* Panel1() const { return panel1_; }
+    TAfschotPaneel* Panel2() const { return panel2_; }
+    QScrollArea* ScrollBox1() const { return scrollBox1_; }
+    QScrollArea* ScrollBox2() const { return scrollBox2_; }
+
+    // Runs one user action: an error it raises is shown in the error box,
+    // then every widget is refreshed.
+    void Actie(const std::function<void()>& actie);
+
+    // The error box: caption "RcVeltor", the error icon, OK.
+    static void ToonFout(QWidget* ouder, const QString& melding);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void FormResize();
+    void PlaatsPaneel(QScrollArea* gebied, QWidget* paneel, bool menuOpdracht);
+    void Toon(TZichtbaarScherm scherm);
+
+    TRekenModel model_;
+    TUpdateControle update_;
+    TFrmRcWizard* wizard_ = nullptr;
+    bool geenUpdate_ = false;
+    bool opgestart_ = false;
+    QString werkmap_;
+    TZichtbaarScherm zichtbaar_ = TZichtbaarScherm::Geen;
+
+    TPlaatje* kop_ = nullptr;
+    TPlaatje* graybar_ = nullptr;
+    TPlaatje* logo_ = nullptr;
+    TPlaatje* fototop_ = nullptr;
+    TPlaatje* fotobottom_ = nullptr;
+    TPlaatje* marge_ = nullptr;
+    TPlaatje* imageInfo_ = nullptr;
+    TPlaatje* image5_ = nullptr;
+    TPlaatje* image1_ = nullptr;
+    QWidget* label1_ = nullptr;
+    QScrollArea* scrollBox1_ = nullptr;
+    QScrollArea* scrollBox2_ = nullptr;
+    TRcPaneel* panel1_ = nullptr;
+    TAfschotPaneel* panel2_ = nullptr;
+};
+
+} // namespace rcveltor::app

@@ -1,0 +1,61 @@
+#include "URcWizard.h"
+
+#include "Afbeeldingen.h"
+#include "RcWizard.h"
+#include "Velden.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace rcveltor::app {
+
+TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcVeld(",")) {
+    setObjectName(QStringLiteral("FrmRcWizard"));
+    setWindowTitle(QStringLiteral("Rc-Wizard"));
+    setFixedSize(634, 185);
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+
+    const int w = width();
+    (new TPlaatje(TekenKop, this))->setGeometry(0, 0, w, 33);
+    (new TPlaatje(TekenGrijsbalk, this))->setGeometry(0, 33, w, 48);
+    (new TPlaatje(TekenLogo, this))->setGeometry(0, 33, 164, 48);
+    (new TPlaatje(TekenMarge, this))->setGeometry(0, 81, 164, height() - 81);
+    (new TPlaatje(TekenFotoBoven, this))->setGeometry(w - 173, 7, 173, 26);
+    (new TPlaatje(TekenFotoOnder, this))->setGeometry(w - 173, 33, 173, 48);
+
+    auto* uitleg =
+        new QLabel(QStringLiteral("Deze Wizard berekent voor u de isolatiedikte die nodig "
+                                  "is om de door u opgegeven Rc-waarde te behalen."),
+                   this);
+    uitleg->setObjectName(QStringLiteral("Uitleg"));
+    uitleg->setWordWrap(true);
+    uitleg->setGeometry(160, 24, 321, 32);
+    // On its own green ground: the text reaches below the dark band.
+    uitleg->setStyleSheet(
+        QStringLiteral("color: white; background-color: #006633; padding: 0 3px;"));
+
+    veld_ = new TSpinVeld(false, this);
+    veld_->setObjectName(QStringLiteral("WensRc"));
+    veld_->setGeometry(392, 115, 73, 22);
+    veld_->Toon(wensRc_);
+    connect(veld_, &TSpinVeld::Gestapt, this, [this](int richting, bool pagina) {
+        StapOp(wensRc_, richting, pagina);
+        veld_->Toon(wensRc_);
+    });
+
+    auto* opschrift = new QLabel(QStringLiteral("Gewenste Rc-waarde"), this);
+    opschrift->adjustSize();
+    opschrift->move(392 - 8 - opschrift->width(), 115 + (22 - opschrift->height()) / 2);
+
+    knop_ = new QPushButton(QStringLiteral("Bepaal dikte"), this);
+    knop_->setObjectName(QStringLiteral("Button1"));
+    knop_->setGeometry(472, 112, 75, 25);
+    knop_->setDefault(true);
+    connect(knop_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace rcveltor::app

@@ -1,0 +1,153 @@
+#include "Velden.h"
+
+#include "NumVeld.h"
+#include "Scherm.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace rcveltor::app {
+
+namespace {
+QString Stijl(const char* klasse, QRgb achtergrond) {
+    return QStringLiteral("%1 { background-color: #%2; }")
+        .arg(QLatin1String(klasse))
+        .arg(achtergrond, 6, 16, QLatin1Char('0'));
+}
+} // namespace
+
+TKopCel::TKopCel(const QString& tekst, QWidget* ouder) : QLabel(tekst, ouder) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(kKopGroen));
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setFocusPolicy(Qt::NoFocus);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setIndent(2);
+}
+
+TUitkomstVeld::TUitkomstVeld(QWidget* ouder) : QLineEdit(ouder) {
+    setReadOnly(true);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setStyleSheet(Stijl("QLineEdit", kUitkomstKleur));
+}
+
+void TUitkomstVeld::Toon(const TNumVeld& veld) {
+    const QString tekst = QString::fromStdString(veld.Tekst);
+    if (text() != tekst) {
+        setText(tekst);
+        setCursorPosition(0);
+    }
+}
+
+TSpinVeld::TSpinVeld(bool typen, QWidget* ouder) : QAbstractSpinBox(ouder), typen_(typen) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAccelerated(false);
+    setKeyboardTracking(true);
+    // Without typing the buttons and keys still step; only the text is fixed.
+    lineEdit()->setReadOnly(!typen);
+    ZetAchtergrond(kInvoerKleur);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& tekst) {
+        getypt_ = true;
+        emit Getypt(tekst);
+    });
+}
+
+void TSpinVeld::ZetAchtergrond(QRgb kleur) {
+    setStyleSheet(Stijl("QAbstractSpinBox", kleur));
+}
+
+void TSpinVeld::Toon(const TNumVeld& veld) {
+    const QString tekst = QString::fromStdString(veld.Tekst);
+    if (lineEdit()->text() != tekst) {
+        const int cursor = lineEdit()->cursorPosition();
+        lineEdit()->setText(tekst);
+        lineEdit()->setCursorPosition(hasFocus() ? std::min(cursor, int(tekst.size())) : 0);
+    }
+}
+
+QAbstractSpinBox::StepEnabled TSpinVeld::stepEnabled() const {
+    return StepUpEnabled | StepDownEnabled;
+}
+
+void TSpinVeld::stepBy(int stappen) {
+    // QAbstractSpinBox asks for ten steps on Page Up / Page Down.
+    const bool pagina = stappen >= 10 || stappen <= -10;
+    emit Gestapt(stappen > 0 ? 1 : -1, pagina);
+}
+
+void TSpinVeld::focusOutEvent(QFocusEvent* e) {
+    QAbstractSpinBox::focusOutEvent(e);
+    if (typen_ && getypt_) {
+        getypt_ = false;
+        emit Verlaten();
+    }
+}
+
+void TSpinVeld::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_PageUp || e->key() == Qt::Key_PageDown) {
+        emit Gestapt(e->key() == Qt::Key_PageUp ? 1 : -1, true);
+        e->accept();
+        return;
+    }
+    if (typen_ && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        getypt_ = false;
+        emit Verlaten();
+        e->accept();
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(e);
+}
+
+TKeuzeLijst::TKeuzeLijst(QWidget* ouder) : QComboBox(ouder) {
+    setEditable(false);
+    setStyleSheet(Stijl("QComboBox", kInvoerKleur));
+    // A keyboard choice on the closed list is a choice too.
+    connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        if (!sluitenGemeld_) {
+            emit Gekozen(index);
+        }
+    });
+}
+
+void TKeuzeLijst::Toon(const TLijstVeld& lijst) {
+    QStringList items;
+    for (const auto& item : lijst.Items) {
+        items << QString::fromStdString(item);
+    }
+    bool gelijk = items.size() == count();
+    for (int i = 0; gelijk && i < count(); ++i) {
+        gelijk = itemText(i) == items[i];
+    }
+    const QSignalBlocker blokkeer(this);
+    if (!gelijk) {
+        clear();
+        addItems(items);
+    }
+    setCurrentIndex(lijst.ItemIndex);
+}
+
+void TKeuzeLijst::showPopup() {
+    open_ = true;
+    QComboBox::showPopup();
+}
+
+void TKeuzeLijst::hidePopup() {
+    QComboBox::hidePopup();
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    // A click on an entry selects it only after the popup has been hidden:
+    // report the closing once that selection has happened.
+    sluitenGemeld_ = true;
+    QMetaObject::invokeMethod(this, &TKeuzeLijst::MeldSluiten, Qt::QueuedConnection);
+}
+
+void TKeuzeLijst::MeldSluiten() {
+    sluitenGemeld_ = false;
+    emit Gekozen(currentIndex());
+}
+
+} // namespace rcveltor::app
