@@ -3,7 +3,9 @@
 
 Run from anywhere: python3 tests/fuzz/maak_corpus.py
 The files are small on purpose: every layout the reader knows, plus a few
-broken ones, so the fuzzer starts from each branch of the format.
+broken ones, so the fuzzer starts from each branch of the format. The files
+named gevonden_* are not made here: they are inputs that fuzzing runs found
+to reach code the hand-made seeds do not.
 """
 import os
 import struct
