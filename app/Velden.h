@@ -43,6 +43,7 @@ public:
     void Toon(const TNumVeld& veld);
     void ZetAchtergrond(QRgb kleur);
     void stepBy(int stappen) override;
+    QLineEdit* Regel() const { return lineEdit(); } // the text line, for tests
 
 signals:
     void Gestapt(int richting, bool pagina); // spin button, arrow key, Page Up/Down

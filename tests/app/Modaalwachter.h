@@ -1,0 +1,65 @@
+#pragma once
+
+// Watches for modal dialogs while a test runs. Message boxes are recorded and
+// closed with OK; any other modal dialog that the test did not announce is
+// recorded as unexpected and closed, so a test never hangs on one.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+namespace rcveltor::test {
+
+class TModaalwachter : public QObject {
+public:
+    TModaalwachter() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { Kijk(); });
+        timer_.start();
+    }
+
+    // The next modal dialog that is not a message box is handed to this
+    // function instead of being closed as unexpected.
+    void Verwacht(std::function<void(QDialog*)> behandel) { verwacht_ = std::move(behandel); }
+
+    QStringList Meldingen;            // texts of the message boxes, in order
+    QStringList Onverwacht;           // class names of unexpected dialogs
+    std::function<void()> BijMelding; // runs while a message box is open
+
+private:
+    void Kijk() {
+        // Every dialog closes synchronously when handled, so a visible modal
+        // widget is always a new opening.
+        QWidget* modaal = QApplication::activeModalWidget();
+        if (modaal == nullptr || !modaal->isVisible()) {
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modaal)) {
+            Meldingen << box->text();
+            if (BijMelding) {
+                BijMelding();
+            }
+            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+            return;
+        }
+        if (auto* dialoog = qobject_cast<QDialog*>(modaal)) {
+            if (verwacht_) {
+                auto behandel = std::move(verwacht_);
+                verwacht_ = nullptr;
+                behandel(dialoog);
+                return;
+            }
+            Onverwacht << QString::fromLatin1(dialoog->metaObject()->className());
+            dialoog->reject();
+        }
+    }
+
+    QTimer timer_;
+    std::function<void(QDialog*)> verwacht_;
+};
+
+} // namespace rcveltor::test

@@ -1,0 +1,309 @@
+// The windows driven as a user would: menu, spin steps, typing, lists, the
+// wizard and the error box. Runs offscreen, without the update check.
+
+#include "Modaalwachter.h"
+#include "RcPaneel.h"
+#include "UMainform.h"
+#include "URcWizard.h"
+#include "Velden.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+#include <memory>
+
+using namespace rcveltor::app;
+using rcveltor::test::TModaalwachter;
+
+namespace {
+
+// The main window and the wizard as the program creates them.
+struct TProgramma {
+    explicit TProgramma(const QString& werkmap = QStringLiteral(RCV_DATA_DIR)) {
+        hoofd = std::make_unique<TMainForm>();
+        wizard = std::make_unique<TFrmRcWizard>(hoofd.get());
+        hoofd->ZetWizard(wizard.get());
+        hoofd->ZetGeenUpdate(true);
+        hoofd->ZetWerkmap(werkmap);
+        hoofd->Piep = [this] { ++piepjes; };
+    }
+    void Start() {
+        hoofd->show();
+        QVERIFY(QTest::qWaitForWindowExposed(hoofd.get()));
+    }
+    template <class T> T* Vind(const char* naam) const {
+        T* w = hoofd->findChild<T*>(QString::fromLatin1(naam));
+        if (w == nullptr) {
+            qFatal("widget %s not found", naam);
+        }
+        return w;
+    }
+    QString Tekst(const char* naam) const {
+        if (auto* spin = hoofd->findChild<TSpinVeld*>(QString::fromLatin1(naam))) {
+            return spin->text();
+        }
+        return Vind<QLineEdit>(naam)->text();
+    }
+    void Klik(const char* menu) { QTest::mouseClick(Vind<QWidget>(menu), Qt::LeftButton); }
+
+    std::unique_ptr<TMainForm> hoofd;
+    std::unique_ptr<TFrmRcWizard> wizard;
+    int piepjes = 0;
+};
+
+// Types into a spin field as one would: select all, type, leave with Tab.
+void Typ(TSpinVeld* veld, const QString& tekst) {
+    veld->setFocus();
+    veld->Regel()->selectAll();
+    QTest::keyClicks(veld->Regel(), tekst);
+}
+
+} // namespace
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startShowsTheStartScreenWithTheStartValues() {
+        TModaalwachter wachter;
+        TProgramma p;
+        p.Start();
+        QCOMPARE(p.hoofd->ZichtbaarScherm(), TZichtbaarScherm::Geen);
+        QVERIFY(!p.hoofd->ScrollBox1()->isVisible());
+        QCOMPARE(p.Tekst("EditRc"), QStringLiteral("2,74"));
+        QCOMPARE(p.Tekst("EditU"), QStringLiteral("0,35"));
+        QCOMPARE(p.Tekst("SubTotaalRc"), QStringLiteral("2,882"));
+        QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("110"));
+        QCOMPARE(p.Tekst("LambdaRW"), QStringLiteral("0,0390"));
+        QCOMPARE(p.Tekst("EditRc2"), QStringLiteral("1,34"));
+        QCOMPARE(p.hoofd->windowTitle(), QStringLiteral("RcVeltor"));
+        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void menuCommandsBeepAndPrintDoesNothingOnTheStartScreen() {
+        TModaalwachter wachter;
+        TProgramma p;
+        p.Start();
+        p.Klik("ImagePrint");
+        QCOMPARE(p.piepjes, 0);
+        p.Klik("ImageTerug");
+        QCOMPARE(p.piepjes, 1);
+        p.Klik("ImageBerekening");
+        QCOMPARE(p.hoofd->ZichtbaarScherm(), TZichtbaarScherm::Plat);
+        QVERIFY(p.hoofd->ScrollBox1()->isVisible());
+        QCOMPARE(p.piepjes, 1);
+        const QPoint plek = p.hoofd->Panel1()->pos();
+        p.Klik("ImageBerekening");
+        QCOMPARE(p.piepjes, 2);
+        QCOMPARE(p.hoofd->Panel1()->pos(), plek);
+        p.Klik("ImageAfschot");
+        QVERIFY(p.hoofd->ScrollBox2()->isVisible());
+        QVERIFY(!p.hoofd->ScrollBox1()->isVisible());
+        p.Klik("ImageAfschot");
+        QCOMPARE(p.piepjes, 3);
+        p.Klik("ImageTerug");
+        QCOMPARE(p.hoofd->ZichtbaarScherm(), TZichtbaarScherm::Geen);
+        QCOMPARE(p.piepjes, 3);
+        QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void panelsArePlacedForTheDesignSize() {
+        TProgramma p;
+        p.Start();
+        QCOMPARE(p.hoofd->ScrollBox1()->size(), QSize(628, 445));
+        QCOMPARE(p.hoofd->Panel1()->pos(), QPoint(1, 10));
+        QCOMPARE(reinterpret_cast<QWidget*>(p.hoofd->Panel2())->pos(), QPoint(1, 10));
+        p.Klik("ImageBerekening");
+        QCOMPARE(p.hoofd->Panel1()->pos(), QPoint(9, 18));
+        p.Klik("ImageAfschot");
+        QCOMPARE(reinterpret_cast<QWidget*>(p.hoofd->Panel2())->pos(), QPoint(9, 18));
+        // A resize places both panels again, the hidden one too.
+        p.hoofd->resize(800, 526);
+        QTRY_COMPARE(p.hoofd->Panel1()->pos(), QPoint(5, 10));
+        QCOMPARE(reinterpret_cast<QWidget*>(p.hoofd->Panel2())->pos(), QPoint(5, 10));
+    }
+
+    void aSmallAreaShowsScrollBarsAndKeepsThePanelAt8() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        p.hoofd->resize(600, 400);
+        QTRY_COMPARE(p.hoofd->Panel1()->pos(), QPoint(8, 8));
+        QVERIFY(p.hoofd->ScrollBox1()->horizontalScrollBar()->isVisible());
+        QVERIFY(p.hoofd->ScrollBox1()->verticalScrollBar()->isVisible());
+        // Only too low: the panel stays centred across, at 8 from the top.
+        p.hoofd->resize(900, 400);
+        QTRY_VERIFY(!p.hoofd->ScrollBox1()->horizontalScrollBar()->isVisible());
+        QCOMPARE(p.hoofd->Panel1()->pos().y(), 8);
+        const int balk = p.hoofd->ScrollBox1()->verticalScrollBar()->width();
+        QCOMPARE(p.hoofd->Panel1()->pos().x(), (900 - 164 - balk - 606 - 20) / 2);
+    }
+
+    void spinStepsTurnANonStandardThicknessRed() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        auto* dikte = p.Vind<TSpinVeld>("DikteIsol");
+        QVERIFY(dikte->Regel()->isReadOnly());
+        dikte->setFocus();
+        QTest::keyClick(dikte, Qt::Key_Up);
+        QCOMPARE(dikte->text(), QStringLiteral("115"));
+        QVERIFY(dikte->styleSheet().contains(QStringLiteral("ff0000")));
+        QCOMPARE(p.Tekst("RmIsol"), QStringLiteral("2,949"));
+        QTest::keyClick(dikte, Qt::Key_Up);
+        QCOMPARE(dikte->text(), QStringLiteral("120"));
+        QVERIFY(dikte->styleSheet().contains(QStringLiteral("f0fbff")));
+        QTest::keyClick(dikte, Qt::Key_PageUp);
+        QCOMPARE(dikte->text(), QStringLiteral("130"));
+        QTest::keyClick(dikte, Qt::Key_PageDown);
+        QTest::keyClick(dikte, Qt::Key_PageDown);
+        QCOMPARE(dikte->text(), QStringLiteral("110"));
+        QCOMPARE(p.Tekst("EditRc"), QStringLiteral("2,74"));
+        QVERIFY(dikte->toolTip().startsWith(QStringLiteral("Let op!\nIndien het vak rood is")));
+    }
+
+    void typingFollowsEveryKeystrokeAndClampsWhenLeft() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        auto* dikte = p.Vind<TSpinVeld>("DikteDamprem");
+        Typ(dikte, QStringLiteral("17"));
+        QCOMPARE(p.Tekst("RmDamprem"), QStringLiteral("0,100")); // 17 mm / 0.17, unclamped
+        QTest::keyClick(dikte->Regel(), Qt::Key_Tab);
+        QCOMPARE(dikte->text(), QStringLiteral("17")); // 0 to 500 until a retarder is chosen
+        auto* lambda = p.Vind<TSpinVeld>("LambdaDamprem");
+        Typ(lambda, QStringLiteral("300"));
+        QCOMPARE(p.Tekst("RmDamprem"), QStringLiteral("0,000"));
+        QTest::keyClick(lambda->Regel(), Qt::Key_Tab);
+        QCOMPARE(lambda->text(), QStringLiteral("250,000"));
+    }
+
+    void keyboardChoiceOnAClosedListRunsTheChoice() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        auto* onder = p.Vind<TKeuzeLijst>("CBonderconstructie");
+        onder->setFocus();
+        QTest::keyClick(onder, Qt::Key_Down);
+        QCOMPARE(onder->currentText(), QStringLiteral("Cellenbeton"));
+        QCOMPARE(p.Tekst("DikteOndercons"), QStringLiteral("100"));
+        QCOMPARE(p.Tekst("LambdaOndercons"), QStringLiteral("0,160"));
+        QCOMPARE(p.Vind<QComboBox>("CBcombinatie")->count(), 5);
+    }
+
+    void mouseChoiceAndClosingWithoutAChoiceRunTheChoice() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        auto* isolatie = p.Vind<TKeuzeLijst>("CBisolatie");
+        isolatie->showPopup();
+        QAbstractItemView* lijst = isolatie->view();
+        QTRY_VERIFY(lijst->isVisible());
+        const QRect regel = lijst->visualRect(lijst->model()->index(7, 0)); // "Quendal"
+        QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, regel.center());
+        QTRY_COMPARE(p.Tekst("DikteIsol"), QStringLiteral("90"));
+        QCOMPARE(isolatie->currentText(), QStringLiteral("Quendal"));
+        QCOMPARE(p.Vind<QComboBox>("CBonderconstructie")->count(), 1);
+        QCOMPARE(p.Vind<QComboBox>("CBcombinatie")->count(), 2);
+
+        // Dropping the list down and closing it again resets the thickness.
+        auto* dikte = p.Vind<TSpinVeld>("DikteIsol");
+        dikte->setFocus();
+        QTest::keyClick(dikte, Qt::Key_Up);
+        QCOMPARE(dikte->text(), QStringLiteral("95"));
+        isolatie->showPopup();
+        QTRY_VERIFY(lijst->isVisible());
+        QTest::keyClick(lijst, Qt::Key_Escape);
+        QTRY_COMPARE(dikte->text(), QStringLiteral("90"));
+    }
+
+    void wizardConfirmedCancelledAndKeepsItsValue() {
+        TModaalwachter wachter;
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        auto* knop = p.Vind<QToolButton>("SpeedButton1");
+        QCOMPARE(knop->toolTip(), QStringLiteral("Rc-wizard"));
+
+        // 2,50 stepped up to 3,50 with Page Up, then "Bepaal dikte".
+        QString titel;
+        QString getoond;
+        wachter.Verwacht([&](QDialog* d) {
+            titel = d->windowTitle();
+            getoond = p.wizard->WensRcVeld()->text();
+            p.wizard->WensRcVeld()->setFocus();
+            QTest::keyClick(p.wizard->WensRcVeld(), Qt::Key_PageUp);
+            p.wizard->Button1()->click();
+        });
+        QTest::mouseClick(knop, Qt::LeftButton);
+        QCOMPARE(titel, QStringLiteral("Rc-Wizard"));
+        QCOMPARE(getoond, QStringLiteral("2,50"));
+        QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("150"));
+        QCOMPARE(p.Tekst("EditRc"), QStringLiteral("3,71"));
+
+        // Changed and cancelled: nothing changes; the value is kept.
+        wachter.Verwacht([&](QDialog* d) {
+            getoond = p.wizard->WensRcVeld()->text();
+            QTest::keyClick(p.wizard->WensRcVeld(), Qt::Key_PageUp);
+            d->reject();
+        });
+        QTest::mouseClick(knop, Qt::LeftButton);
+        QCOMPARE(getoond, QStringLiteral("3,50"));
+        QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("150"));
+        QCOMPARE(p.wizard->WensRc().Tekst, std::string("4,50"));
+        QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void allAreasZeroShowsTheErrorBox() {
+        TModaalwachter wachter;
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageAfschot");
+        for (const char* naam : {"oppvl1", "oppvl2", "oppvl3"}) {
+            auto* veld = p.Vind<TSpinVeld>(naam);
+            Typ(veld, QStringLiteral("0"));
+            QTest::keyClick(veld->Regel(), Qt::Key_Tab);
+        }
+        QTRY_COMPARE(wachter.Meldingen.size(), 1);
+        QCOMPARE(wachter.Meldingen.front(), QStringLiteral("Invalid floating point operation."));
+        QCOMPARE(p.Tekst("EditRc2"), p.Tekst("EditRc2")); // unchanged values stay shown
+        QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void aFailedLoadIsShownBeforeTheWindowAndStartUpGoesOn() {
+        QTemporaryDir leeg;
+        TModaalwachter wachter;
+        TProgramma p(leeg.path());
+        bool hoofdZichtbaar = true;
+        wachter.BijMelding = [&] {
+            // The window system's window: the widget counts as visible from
+            // the start of its show event on.
+            hoofdZichtbaar = p.hoofd->windowHandle() && p.hoofd->windowHandle()->isVisible();
+        };
+        p.Start();
+        QCOMPARE(wachter.Meldingen.size(), 1);
+        QVERIFY(wachter.Meldingen.front().startsWith(QStringLiteral("Cannot open file \"")));
+        QVERIFY(wachter.Meldingen.front().endsWith(QStringLiteral("No such file or directory.")));
+        QVERIFY(!hoofdZichtbaar);
+        QCOMPARE(p.Tekst("EditRc"), QStringLiteral("2,74"));
+        // Without the table a fastener combination fails with the conversion error.
+        p.Klik("ImageBerekening");
+        auto* combinatie = p.Vind<TKeuzeLijst>("CBcombinatie");
+        combinatie->setFocus();
+        QTest::keyClick(combinatie, Qt::Key_Down);
+        QTRY_COMPARE(wachter.Meldingen.size(), 2);
+        QCOMPARE(wachter.Meldingen.back(),
+                 QStringLiteral("Could not convert variant of type (Null) into type (Double)"));
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "test_mainform.moc"
