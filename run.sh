@@ -9,9 +9,14 @@ rcv_bouw normaal
 
 werkmap=build/normaal/run
 mkdir -p "$werkmap"
-cp build/normaal/data/lambda.bin "$werkmap/"
-cp data/info.rtf "$werkmap/"
+cp build/normaal/data/lambda.bin data/info.rtf "$werkmap/"
 cd "$werkmap"
-# The window program comes later; until then the command-line calculator shows
-# the start build-up.
-exec ../cli/rcveltor-cli "$@"
+
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    echo "No display found (DISPLAY and WAYLAND_DISPLAY are empty); showing the start build-up instead."
+    ../cli/rcveltor-cli
+    echo
+    echo "To start the window program without a display: (cd $PWD && xvfb-run -a ../app/RcVeltor)"
+    exit 0
+fi
+exec ../app/RcVeltor "$@"

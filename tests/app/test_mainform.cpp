@@ -286,7 +286,9 @@ private slots:
         wachter.BijMelding = [&] {
             // The window system's window: the widget counts as visible from
             // the start of its show event on.
-            hoofdZichtbaar = p.hoofd->windowHandle() && p.hoofd->windowHandle()->isVisible();
+            if (wachter.Meldingen.size() == 1) {
+                hoofdZichtbaar = p.hoofd->windowHandle() && p.hoofd->windowHandle()->isVisible();
+            }
         };
         p.Start();
         QCOMPARE(wachter.Meldingen.size(), 1);
