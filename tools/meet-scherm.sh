@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Start-up of the window program against a bare Qt window (offscreen, whole
+# processes, alternating, median of N runs), and the time from a spin step to
+# the repainted screen. Run from a build folder's data directory, e.g.
+#   cd build/normaal/data && ../../../tools/meet-scherm.sh
+set -euo pipefail
+bench=${BENCH_SCHERM:-../tests/app/bench_scherm}
+n=${1:-20}
+export QT_QPA_PLATFORM=offscreen
+
+meet() {
+    local start eind
+    start=$(date +%s%N)
+    "$bench" "$1" >/dev/null 2>&1
+    eind=$(date +%s%N)
+    echo $(((eind - start) / 1000))
+}
+
+mediaan() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+kaal=()
+rcv=()
+"$bench" kaal >/dev/null 2>&1 # warm the file cache
+for ((i = 0; i < n; i++)); do
+    kaal+=("$(meet kaal)")
+    rcv+=("$(meet rcveltor)")
+done
+mk=$(printf '%s\n' "${kaal[@]}" | mediaan)
+mr=$(printf '%s\n' "${rcv[@]}" | mediaan)
+echo "start-up to first paint, median of $n: bare Qt window ${mk} us, RcVeltor ${mr} us," \
+     "ratio $(awk -v a="$mr" -v b="$mk" 'BEGIN {printf "%.2f", a / b}')"
+"$bench" stap 500 2>/dev/null
