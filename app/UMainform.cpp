@@ -72,13 +72,15 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(",") {
 
     auto* kopTekst = new QLabel(QStringLiteral("Rc-berekening"), this);
     kopTekst->setObjectName(QStringLiteral("Label1"));
-    QFont kopFont(QStringLiteral("Arial Unicode MS"));
-    kopFont.setFamilies({QStringLiteral("Arial Unicode MS"), QStringLiteral("Arial"),
-                         QStringLiteral("Liberation Sans")});
+    // Arial for the heading: looking up a font family the system lacks costs
+    // a fontconfig search at every start.
+    QFont kopFont(QStringLiteral("Arial"));
     kopFont.setPixelSize(29);
     kopFont.setBold(true);
     kopTekst->setFont(kopFont);
-    kopTekst->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    QPalette kopKleuren = kopTekst->palette();
+    kopKleuren.setColor(QPalette::WindowText, Qt::black);
+    kopTekst->setPalette(kopKleuren);
     label1_ = kopTekst;
 
     auto* menuKop = new TPlaatje(TekenMenuKop, this);

@@ -1,20 +1,14 @@
 #!/usr/bin/env bash
-# Start-up of the window program against a bare Qt window (offscreen, whole
-# processes, alternating, median of N runs), and the time from a spin step to
-# the repainted screen. Run from a build folder's data directory, e.g.
+# Start-up of the window program against a bare Qt window (offscreen, from
+# the launch of the process to its first paint, alternating, median of N
+# runs), and the time from a spin step to the repainted screen. Run from a build folder's data directory, e.g.
 #   cd build/normaal/data && ../../../tools/meet-scherm.sh
 set -euo pipefail
 bench=${BENCH_SCHERM:-../tests/app/bench_scherm}
 n=${1:-20}
 export QT_QPA_PLATFORM=offscreen
 
-meet() {
-    local start eind
-    start=$(date +%s%N)
-    "$bench" "$1" >/dev/null 2>&1
-    eind=$(date +%s%N)
-    echo $(((eind - start) / 1000))
-}
+meet() { RCV_T0=$(date +%s%N) "$bench" "$1" 2>/dev/null; }
 
 mediaan() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 

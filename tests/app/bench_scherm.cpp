@@ -2,8 +2,9 @@
 //   bench_scherm kaal      a bare Qt window: process start to its first paint
 //   bench_scherm rcveltor  the main window with its start-up: the same
 //   bench_scherm stap N    the time from a spin step to the repainted screen
-// The first two exit at the first paint; tools/meet-scherm.sh times them
-// as whole processes, one after the other, and compares.
+// The first two print the microseconds from RCV_T0 (the launch time in
+// nanoseconds since the epoch, set by tools/meet-scherm.sh just before it
+// starts the process) to the first paint, and exit.
 
 #include "RcPaneel.h"
 #include "UMainform.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -25,11 +27,21 @@ namespace {
 class TEerstePaint : public QObject {
 public:
     bool eventFilter(QObject* object, QEvent* e) override {
-        if (e->type() == QEvent::Paint) {
+        if (e->type() == QEvent::Paint && !gezien_) {
+            gezien_ = true;
+            const auto nu = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                std::chrono::system_clock::now().time_since_epoch())
+                                .count();
+            const long long t0 = qEnvironmentVariable("RCV_T0").toLongLong();
+            std::printf("%lld\n", t0 > 0 ? (nu - t0) / 1000 : -1);
+            std::fflush(stdout);
             QTimer::singleShot(0, qApp, &QApplication::quit);
         }
         return QObject::eventFilter(object, e);
     }
+
+private:
+    bool gezien_ = false;
 };
 
 int Stappen(TMainForm& hoofd, int aantal) {
