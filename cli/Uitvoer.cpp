@@ -35,7 +35,8 @@ std::string JsonTekst(const std::string& s) {
             }
         }
     }
-    return uit + "\"";
+    uit += '"';
+    return uit;
 }
 
 using TVeldLijst = std::vector<std::pair<std::string, std::string>>;
@@ -133,7 +134,12 @@ std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::str
     s += afschot ? "\"afschot\"" : "\"plat\"";
     s += ", \"velden\": {";
     for (std::size_t i = 0; i < velden.size(); ++i) {
-        s += (i ? ", " : "") + JsonTekst(velden[i].first) + ": " + JsonTekst(velden[i].second);
+        if (i > 0) {
+            s += ", ";
+        }
+        s += JsonTekst(velden[i].first);
+        s += ": ";
+        s += JsonTekst(velden[i].second);
     }
     s += "}";
     if (!afschot) {
@@ -142,7 +148,10 @@ std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::str
     }
     s += ", \"fouten\": [";
     for (std::size_t i = 0; i < fouten.size(); ++i) {
-        s += (i ? ", " : "") + JsonTekst(fouten[i]);
+        if (i > 0) {
+            s += ", ";
+        }
+        s += JsonTekst(fouten[i]);
     }
     return s + "]}\n";
 }
@@ -162,13 +171,15 @@ std::string AlsTabel(TRekenModel& model, bool afschot) {
             s += "\nLet op! De gehanteerde laagdikte van de isolatie is niet een standaard dikte. "
                  "De dikte is eventueel wel leverbaar.\n";
         }
-        s += "\n" + Regel("Combinatie", r.CBcombinatie.Tekst());
+        s += '\n';
+        s += Regel("Combinatie", r.CBcombinatie.Tekst());
         s += Regel("Aantal/m2", r.EditAantal.Tekst);
         s += Regel("Vervangende lambda isol.", r.LambdaRW.Tekst);
         s += Regel("Vervangende Rm isol.", r.EditRmIsolCor.Tekst);
         s += Regel("Vermindering R isol", r.RmReductie.Tekst);
         s += Regel("% Reductie", r.EditPercentage.Tekst);
-        s += "\n" + Regel("Rc", r.EditRc.Tekst + " m2K/W");
+        s += '\n';
+        s += Regel("Rc", r.EditRc.Tekst + " m2K/W");
         s += Regel("U", r.EditU.Tekst + " W/m2K");
         return s;
     }
@@ -183,10 +194,12 @@ std::string AlsTabel(TRekenModel& model, bool afschot) {
     s += Regel("  Oppervlak type 2 [m2]", a.oppvl2.Tekst);
     s += Regel("  Oppervlak type 3 [m2]", a.oppvl3.Tekst);
     s += GedeeldeRijen(a);
-    s += "\n" + Regel("Combinatie", a.CBcombinatie.Tekst());
+    s += '\n';
+    s += Regel("Combinatie", a.CBcombinatie.Tekst());
     s += Regel("Aantal/m2", a.EditAantal.Tekst);
     s += Regel("Vervangende lambda isol.", a.LambdaRW.Tekst);
-    s += "\n" + Regel("Rc", a.EditRc2.Tekst + " m2K/W");
+    s += '\n';
+    s += Regel("Rc", a.EditRc2.Tekst + " m2K/W");
     s += Regel("U", a.EditU2.Tekst + " W/m2K");
     return s;
 }
