@@ -1,0 +1,65 @@
+#include "Kopband.h"
+
+#include "Afbeeldingen.h"
+#include "Bouwstenen.h"
+
+#include <QPainter>
+
+namespace rcveltor::rapport {
+
+namespace {
+
+// A picture drawn at its natural size, one pixel per layout unit.
+QImage Beeld(int breedte, int hoogte, const app::TTekenFunctie& tekenen) {
+    QImage beeld(breedte, hoogte, QImage::Format_RGB32);
+    beeld.fill(Qt::white);
+    QPainter p(&beeld);
+    tekenen(p, QRectF(0, 0, breedte, hoogte));
+    return beeld;
+}
+
+// A bitmap of rows of two colours, stretched to its box.
+QImage Strepen(int breedte, int hoogte, int bovenRijen, QColor boven, QColor onder) {
+    QImage beeld(breedte, hoogte, QImage::Format_RGB32);
+    beeld.fill(onder);
+    for (int y = 0; y < bovenRijen; ++y) {
+        for (int x = 0; x < breedte; ++x) {
+            beeld.setPixelColor(x, y, boven);
+        }
+    }
+    return beeld;
+}
+
+TPlaatjeElement Plaatje(double x, double y, double b, double h, QImage beeld, bool uitrekken) {
+    return TPlaatjeElement{QRectF(x, y, b, h), std::move(beeld), uitrekken};
+}
+
+} // namespace
+
+const TContact& Contactgegevens() {
+    static const TContact contact{"Industrieweg 12", "1234 AB Voorbeeldstad", "012-3456789",
+                                  "012-3456780", "info@example.com"};
+    return contact;
+}
+
+TBand MaakKopband() {
+    const TContact& c = Contactgegevens();
+    TBand band;
+    band.Hoogte = 80;
+    band.Kader = true;
+    Voeg(band, Plaatje(0, 0, 680, 33, Strepen(5, 26, 22, QColor(0, 102, 51), Qt::white), true));
+    Voeg(band, Plaatje(0, 32, 681, 48, Strepen(1, 48, 47, QColor(234, 234, 234), Qt::white), true));
+    Voeg(band,
+         VakTekst(176, 38, 129, 17, QString::fromUtf8(c.Straat), TUitlijning::Links, 8, true));
+    Voeg(band, AutoTekst(176, 58, QString::fromUtf8(c.PostcodePlaats), 8, true));
+    Voeg(band,
+         AutoTekst(328, 38, QStringLiteral("Tel. ") + QString::fromUtf8(c.Telefoon), 8, true));
+    Voeg(band, AutoTekst(328, 58, QStringLiteral("Fax ") + QString::fromUtf8(c.Fax), 8, true));
+    Voeg(band, Plaatje(0, 31, 164, 48, Beeld(164, 48, app::TekenLogo), false));
+    Voeg(band, Plaatje(507, 31, 173, 48, Beeld(173, 48, app::TekenFotoOnder), false));
+    Voeg(band, AutoTekst(448, 58, QString::fromUtf8(c.Email), 8, true));
+    Voeg(band, Plaatje(507, 5, 173, 26, Beeld(173, 26, app::TekenFotoBoven), false));
+    return band;
+}
+
+} // namespace rcveltor::rapport

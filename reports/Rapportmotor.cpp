@@ -1,0 +1,48 @@
+#include "Rapportmotor.h"
+
+namespace rcveltor::rapport {
+
+namespace {
+QRectF Verschoven(const QRectF& r, double dx, double dy) {
+    return r.translated(dx, dy);
+}
+} // namespace
+
+void TRapport::LegBandNeer(const TBand& band, double boven, TPagina& pagina) const {
+    const double links = EenhedenUitMm(formaat_.MargeMm);
+    for (const TBandElement& be : band.Elementen) {
+        if (!be.Aan) {
+            continue;
+        }
+        TElement e = be.Element;
+        std::visit([&](auto& el) { el.Vak = Verschoven(el.Vak, links, boven); }, e);
+        pagina.Elementen.push_back(std::move(e));
+    }
+    if (band.Kader) {
+        const double breedte = kBandBreedte;
+        pagina.Elementen.push_back(
+            TRechthoekElement{QRectF(links, boven, breedte, band.Hoogte), Qt::black, 1, {}});
+    }
+}
+
+std::shared_ptr<const TPaginaSet> TRapport::Genereer(bool voorPreview,
+                                                     const TPaginaKlaar& paginaKlaar) {
+    auto set = std::make_shared<TPaginaSet>();
+    set->Formaat = formaat_;
+    if (voorPreview && OnPreview) {
+        OnPreview(set);
+    }
+    BeforePrint();
+    TPagina pagina;
+    const double boven = EenhedenUitMm(formaat_.MargeMm);
+    LegBandNeer(kop_, boven, pagina);
+    QRSubDetail2BeforePrint();
+    LegBandNeer(romp_, boven + kop_.Hoogte, pagina);
+    set->Paginas.push_back(std::move(pagina));
+    if (paginaKlaar) {
+        paginaKlaar(*set, static_cast<int>(set->Paginas.size()));
+    }
+    return set;
+}
+
+} // namespace rcveltor::rapport

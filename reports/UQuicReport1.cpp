@@ -1,0 +1,164 @@
+#include "UQuicReport1.h"
+
+#include "Kopband.h"
+#include "Producten.h"
+#include "Rapportvorm.h"
+#include "RcBerekening.h"
+
+namespace rcveltor::rapport {
+
+namespace {
+const char* const kVoetnoot =
+    "* volgens NPR 2068:2002 mag voor dakbedekking de vaste waarde 0,06 worden gehanteerd";
+const char* const kNietStandaard = "Let op! De gehanteerde laagdikte van de isolatie is niet een "
+                                   "standaard dikte. De dikte is eventueel wel leverbaar.";
+
+// The ten texts that print only with mechanical fastening.
+const char* const kBevestigingTeksten[] = {"TitelAantal",
+                                           "LabelAantal",
+                                           "LabelTitelVervangendeLambda",
+                                           "LabelVervangendeLambda",
+                                           "LabelTitelPercentage",
+                                           "LabelPercentage",
+                                           "LabelTitelVervangendeR",
+                                           "LabelvervangendeR",
+                                           "LabelTitelAfnameR",
+                                           "LabelAfnameR"};
+} // namespace
+
+TQuickReport1::TQuickReport1(const TRcBerekening& rc) : rc_(rc), labels_(romp_) {
+    kop_ = MaakKopband();
+    romp_.Hoogte = 912;
+    TBand& b = romp_;
+    TLabels& l = labels_;
+
+    // Rectangles first, then the texts over them.
+    Tabelkop(b);
+    for (double y : {140.0, 164.0, 188.0, 212.0}) {
+        RijCellen(b, y);
+    }
+    for (double y : {244.0, 276.0, 300.0}) {
+        Voeg(b, Cel(549, y, 54, 25, true));
+        Voeg(b, Cel(607, y, 69, 25, false));
+    }
+    Voeg(b, Cel(2, 364, 675, 117, false));
+    Voeg(b, Cel(2, 534, 675, 227, false));
+
+    Titel(b, QStringLiteral("Rc-berekening"));
+    TabelkopTeksten(b);
+
+    const char* lagen[] = {"Dakbedekking", "Isolatie", "Damprem", "Onderconstructie"};
+    const char* materiaal[] = {nullptr, "LabelIsolatie", "LabelDamprem", "LabelOndercons"};
+    const char* dikte[] = {nullptr, "LabelDikteIsolatie", "LabelDikteDamprem",
+                           "LabelDikteOndercons"};
+    const char* lambda[] = {nullptr, "LabelLambdaIsolatie", "LabellambdaDamprem",
+                            "LabelLambdaOndercons"};
+    const char* r[] = {"LabelRdakb", "LabelRIsolatie", "LabelRDamprem", "LabelROndercons"};
+    for (int i = 0; i < 4; ++i) {
+        const double y = 144 + 24 * i;
+        Voeg(b, AutoTekst(8, y, QString::fromLatin1(lagen[i]), 10, true));
+        if (i == 0) {
+            Voeg(b, AutoTekst(136, y, QString::fromLatin1(TRcBerekening::kDakbedekking)));
+            Voeg(b, VakTekst(360, y, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
+            Voeg(b, VakTekst(440, y, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
+        } else {
+            l.Voeg(materiaal[i], AutoTekst(136, y, {}));
+            l.Voeg(dikte[i], Dikte(y));
+            l.Voeg(lambda[i], Lambda(y));
+        }
+        l.Voeg(r[i], Weerstand(y));
+    }
+
+    Voeg(b, AutoTekst(552, 248, QStringLiteral("Som R:"), 10, true));
+    l.Voeg("LabelSomR", Weerstand(248));
+    Voeg(b, AutoTekst(552, 280, QStringLiteral("Rse")));
+    Voeg(b, AutoTekst(552, 304, QStringLiteral("Rsi")));
+    for (auto [naam, y] : {std::pair{"LabelRse", 280.0}, std::pair{"LabelRsi", 304.0}}) {
+        TTekstElement t = AutoTekst(646, y, {});
+        t.Achtergrond = QColor(Qt::white);
+        l.Voeg(naam, t);
+    }
+
+    TTekstElement voetnoot = AutoTekst(0, 248, QString::fromUtf8(kVoetnoot), 8);
+    voetnoot.Achtergrond = QColor(Qt::white);
+    Voeg(b, voetnoot);
+    TTekstElement standaard = AutoTekst(0, 336, QString::fromUtf8(kNietStandaard), 8);
+    standaard.Achtergrond = QColor(Qt::white);
+    l.Voeg("LabelStandaard", standaard);
+
+    TTekstElement bevestiger =
+        VakTekst(6, 368, 667, 17, QStringLiteral("Bevestiger:"), TUitlijning::Midden, 10, true);
+    bevestiger.Achtergrond = kZilver;
+    Voeg(b, bevestiger);
+    Voeg(b, AutoTekst(8, 408, QStringLiteral("Combinatie bevestiger/drukverdeelplaat:"), 10, true));
+    TTekstElement combinatie = VakTekst(280, 408, 393, 41, {}, TUitlijning::Links);
+    combinatie.Omloop = true;
+    l.Voeg("LabelCombinatie", combinatie);
+    l.Voeg("TitelAantal", AutoTekst(8, 456, QStringLiteral("Aantal per m2:"), 10, true));
+    l.Voeg("LabelAantal", AutoTekst(280, 456, {}));
+
+    TTekstElement resultaten =
+        VakTekst(8, 536, 665, 17, QStringLiteral("Resultaten:"), TUitlijning::Midden, 10, true);
+    resultaten.Achtergrond = kZilver;
+    Voeg(b, resultaten);
+    l.Voeg("LabelTitelVervangendeLambda",
+           AutoTekst(8, 568, QStringLiteral("Vervangende lambda-waarde isolatie:"), 10, true));
+    l.Voeg("LabelVervangendeLambda", AutoTekst(264, 568, {}));
+    l.Voeg("LabelTitelPercentage",
+           AutoTekst(8, 592, QStringLiteral("Percentage correctie:"), 10, true));
+    l.Voeg("LabelPercentage", AutoTekst(264, 592, {}));
+    l.Voeg("LabelTitelVervangendeR",
+           AutoTekst(8, 616, QStringLiteral("Vervangende R-waarde isolatie:"), 10, true));
+    l.Voeg("LabelvervangendeR", AutoTekst(264, 616, {}));
+    l.Voeg("LabelTitelAfnameR", AutoTekst(8, 640, QStringLiteral("Afname R-waarde:"), 10, true));
+    l.Voeg("LabelAfnameR", AutoTekst(264, 640, {}));
+    Voeg(b, AutoTekst(8, 728, QStringLiteral("Rc-waarde"), 14, true, 23));
+    l.Voeg("LabelRc", AutoTekst(128, 728, {}, 14, false, 23));
+    Voeg(b, AutoTekst(400, 728, QStringLiteral("U-waarde"), 14, true, 23));
+    l.Voeg("LabelU", AutoTekst(504, 728, {}, 14, false, 23));
+}
+
+void TQuickReport1::BeforePrint() {
+    const TRcBerekening& r = rc_;
+    const std::pair<const char*, QString> teksten[] = {
+        {"LabelIsolatie", MetEenheid(r.CBisolatie.Tekst())},
+        {"LabelDamprem", MetEenheid(r.CBdamprem.Tekst())},
+        {"LabelOndercons", MetEenheid(r.CBonderconstructie.Tekst())},
+        {"LabelDikteIsolatie", MetEenheid(r.DikteIsol.Tekst)},
+        {"LabelDikteDamprem", MetEenheid(r.DikteDamprem.Tekst)},
+        {"LabelDikteOndercons", MetEenheid(r.DikteOndercons.Tekst)},
+        {"LabelLambdaIsolatie", MetEenheid(r.LambdaIsol.Tekst)},
+        {"LabellambdaDamprem", MetEenheid(r.LambdaDamprem.Tekst)},
+        {"LabelLambdaOndercons", MetEenheid(r.LambdaOndercons.Tekst)},
+        {"LabelRIsolatie", MetEenheid(r.RmIsol.Tekst)},
+        {"LabelRDamprem", MetEenheid(r.RmDamprem.Tekst)},
+        {"LabelROndercons", MetEenheid(r.RmOndercons.Tekst)},
+        {"LabelSomR", MetEenheid(r.SubTotaalRc.Tekst)},
+        {"LabelCombinatie", MetEenheid(r.CBcombinatie.Tekst())},
+        {"LabelAantal", MetEenheid(r.EditAantal.Tekst)},
+        {"LabelRc", MetEenheid(r.EditRc.Tekst, kM2KW)},
+        {"LabelU", MetEenheid(r.EditU.Tekst, kWM2K)},
+        {"LabelVervangendeLambda", MetEenheid(r.LambdaRW.Tekst, kWmK)},
+        {"LabelPercentage", MetEenheid(r.EditPercentage.Tekst, kProcent)},
+        {"LabelvervangendeR", MetEenheid(r.EditRmIsolCor.Tekst, kM2KW)},
+        {"LabelAfnameR", MetEenheid(r.RmReductie.Tekst, kM2KW)},
+    };
+    for (const auto& [naam, tekst] : teksten) {
+        labels_.Tekst(QString::fromLatin1(naam)).Tekst = tekst;
+    }
+}
+
+void TQuickReport1::QRSubDetail2BeforePrint() {
+    const bool bevestigd =
+        labels_.Tekst(QStringLiteral("LabelCombinatie")).Tekst != kGeenBevestiging;
+    for (const char* naam : kBevestigingTeksten) {
+        labels_.Aan(QString::fromLatin1(naam)) = bevestigd;
+    }
+    labels_.Aan(QStringLiteral("LabelStandaard")) = rc_.DikteNietStandaard;
+    const std::string& scheiding = rc_.RmDakbed.Scheiding;
+    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3, scheiding);
+    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2, scheiding);
+    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2, scheiding);
+}
+
+} // namespace rcveltor::rapport
