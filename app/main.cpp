@@ -1,17 +1,20 @@
 // RcVeltor: the window program.
 
 #include "UMainform.h"
+#include "UPreview.h"
+#include "UQuicReport1.h"
+#include "UQuicReport2.h"
 #include "URcWizard.h"
 
 #include <QApplication>
 #include <QFont>
 
 using namespace rcveltor::app;
+using namespace rcveltor::rapport;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RcVeltor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("RcVeltor"));
     QFont standaard(QStringLiteral("Arial"));
     standaard.setPointSize(8);
     QApplication::setFont(standaard);
@@ -23,8 +26,25 @@ int main(int argc, char** argv) {
     // The windows, created hidden in this order, live until the program ends.
     TMainForm mainForm;
     TFrmRcWizard wizard(&mainForm);
+    TQuickReport1 quickReport1(mainForm.Model().Rc);
+    TFrmPreview preview;
+    TQuickReport2 quickReport2(mainForm.Model().Afschot);
+
     mainForm.ZetWizard(&wizard);
     mainForm.ZetGeenUpdate(geenUpdate);
+    // Print, preview and save act on the report of the screen that is visible.
+    preview.KiesRapport = [&]() -> TRapport* {
+        switch (mainForm.ZichtbaarScherm()) {
+        case TZichtbaarScherm::Plat:
+            return &quickReport1;
+        case TZichtbaarScherm::Afschot:
+            return &quickReport2;
+        case TZichtbaarScherm::Geen:
+            break;
+        }
+        return nullptr;
+    };
+    mainForm.Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };
 
     mainForm.show();
     return QApplication::exec();
