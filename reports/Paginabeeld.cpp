@@ -60,6 +60,14 @@ bool TPaginabeeld::ZetZoom(int zoom) {
     return true;
 }
 
+bool TPaginabeeld::ZetZoomAnders(int zoom) {
+    if (!ZetZoom(zoom)) {
+        return false;
+    }
+    modus_ = TZoomModus::Anders;
+    return true;
+}
+
 void TPaginabeeld::ZoomPassend() {
     const QSizeF p = PaginaGrootte100();
     const int z = static_cast<int>(std::min(std::lround(95.0 * viewport()->width() / p.width()),
@@ -77,9 +85,7 @@ void TPaginabeeld::ZoomBreedte() {
 }
 
 void TPaginabeeld::Zoom100() {
-    if (ZetZoom(100)) {
-        modus_ = TZoomModus::Anders;
-    }
+    ZetZoomAnders(100);
 }
 
 QRect TPaginabeeld::PaginaRechthoek() const {

@@ -23,7 +23,8 @@ public:
     bool ZetPagina(int nummer); // refused outside 1..page count or without pages
 
     int Zoom() const { return zoom_; }
-    bool ZetZoom(int zoom); // refused outside 2..2000
+    bool ZetZoom(int zoom);       // refused outside 2..2000; the mode stays
+    bool ZetZoomAnders(int zoom); // the same, and the mode becomes other
     TZoomModus Modus() const { return modus_; }
     void ZoomPassend(); // the whole page: 95 % of the view
     void ZoomBreedte(); // the page width: 90 % of the view's width

@@ -186,12 +186,12 @@ void TFrmPreview::SBLastClick() {
 
 void TFrmPreview::SBZoomInClick() {
     QApplication::processEvents();
-    beeld_->ZetZoom(beeld_->Zoom() + 10);
+    beeld_->ZetZoomAnders(beeld_->Zoom() + 10);
 }
 
 void TFrmPreview::SBZoomOutClick() {
     QApplication::processEvents();
-    beeld_->ZetZoom(beeld_->Zoom() - 10);
+    beeld_->ZetZoomAnders(beeld_->Zoom() - 10);
 }
 
 void TFrmPreview::SBZoomToFitClick() {

@@ -1,0 +1,249 @@
+// The preview window driven as a user would: opening, zoom, keys, printing
+// and saving with the report of the visible screen.
+
+#include "../app/Modaalwachter.h"
+#include "RekenModel.h"
+#include "UPreview.h"
+#include "UQuicReport1.h"
+#include "UQuicReport2.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+#include <functional>
+
+using namespace rcveltor;
+using namespace rcveltor::rapport;
+using rcveltor::test::TModaalwachter;
+
+namespace {
+
+struct TOpstelling {
+    TOpstelling() : rapport1(model.Rc), rapport2(model.Afschot) {
+        model.Opstarten(RCV_LAMBDA_BIN);
+        preview.KiesRapport = [this]() -> TRapport* { return zichtbaar; };
+        preview.PdfSchrijver = [this](const TPaginaSet& set, const QString& naam) {
+            geschreven << naam;
+            geschrevenSet = &set;
+        };
+        preview.Openen = [this](const QString& naam) { geopend << naam; };
+    }
+
+    // Opens the preview as the print command does and runs `doen` while it
+    // is open; the preview is closed afterwards if `doen` left it open.
+    void Open(const std::function<void()>& doen) {
+        QTimer::singleShot(0, &preview, [this, doen] {
+            doen();
+            if (preview.isVisible()) {
+                preview.close();
+            }
+        });
+        preview.Start();
+    }
+
+    TRekenModel model;
+    TQuickReport1 rapport1;
+    TQuickReport2 rapport2;
+    TRapport* zichtbaar = &rapport1;
+    TFrmPreview preview;
+    QStringList geschreven;
+    QStringList geopend;
+    const TPaginaSet* geschrevenSet = nullptr;
+};
+
+// The first text of a page that starts with `begin`.
+QString EersteTekst(const TPaginaSet& set, const QString& begin) {
+    for (const TElement& e : set.Paginas.front().Elementen) {
+        if (const auto* t = std::get_if<TTekstElement>(&e); t && t->Tekst.startsWith(begin)) {
+            return t->Tekst;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class TestPreview : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qputenv("CUPS_SERVER", "127.0.0.1:9"); }
+
+    void opensAtPageWidthOnPageOneAndClosingReturns() {
+        TOpstelling o;
+        int zoom = 0;
+        int breedteZoom = 0;
+        bool zichtbaar = false;
+        o.Open([&] {
+            zichtbaar = o.preview.isVisible();
+            zoom = o.preview.QRPreview1()->Zoom();
+            const double pagina = o.preview.QRPreview1()->PaginaGrootte100().width();
+            breedteZoom = static_cast<int>(
+                std::lround(90.0 * o.preview.QRPreview1()->viewport()->width() / pagina));
+            QCOMPARE(o.preview.QRPreview1()->PaginaNummer(), 1);
+            QCOMPARE(o.preview.QRPreview1()->AantalPaginas(), 1);
+        });
+        QVERIFY(zichtbaar);
+        QCOMPARE(zoom, breedteZoom);
+        QCOMPARE(o.preview.windowTitle(), QStringLiteral("Preview"));
+        QVERIFY(!o.preview.isVisible());
+        QVERIFY(!o.preview.QRPreview1()->PaginaSet()); // let go on close
+    }
+
+    void zoomLimits() {
+        TOpstelling o;
+        o.Open([&] {
+            TPaginabeeld* beeld = o.preview.QRPreview1();
+            QVERIFY(beeld->ZetZoomAnders(12));
+            o.preview.SBZoomOutClick();
+            QCOMPARE(beeld->Zoom(), 2);
+            QVERIFY(beeld->ZetZoomAnders(11));
+            o.preview.SBZoomOutClick();
+            QCOMPARE(beeld->Zoom(), 11);
+            QVERIFY(beeld->ZetZoomAnders(1991));
+            o.preview.SBZoomInClick();
+            QCOMPARE(beeld->Zoom(), 1991);
+            QVERIFY(beeld->ZetZoomAnders(1990));
+            QTest::mouseClick(o.preview.Knop("SBzoomin"), Qt::LeftButton);
+            QCOMPARE(beeld->Zoom(), 2000);
+            QTest::mouseClick(o.preview.Knop("SBzoom100"), Qt::LeftButton);
+            QCOMPARE(beeld->Zoom(), 100);
+            QCOMPARE(beeld->Modus(), TZoomModus::Anders);
+            QTest::mouseClick(o.preview.Knop("SBzoomToFit"), Qt::LeftButton);
+            const QSizeF p = beeld->PaginaGrootte100();
+            const QSize v = beeld->viewport()->size();
+            QCOMPARE(beeld->Zoom(),
+                     static_cast<int>(std::min(std::lround(95.0 * v.width() / p.width()),
+                                               std::lround(95.0 * v.height() / p.height()))));
+            QCOMPARE(beeld->Modus(), TZoomModus::Passend);
+            // A smaller page than the view stands centred.
+            const QRect vak = beeld->PaginaRechthoek();
+            QVERIFY(std::abs(vak.center().x() - v.width() / 2) <= 1);
+        });
+    }
+
+    void pageKeysStayOnTheOnePage() {
+        TOpstelling o;
+        o.Open([&] {
+            for (Qt::Key toets : {Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End,
+                                  Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Home}) {
+                QTest::keyClick(&o.preview, toets);
+                QCOMPARE(o.preview.QRPreview1()->PaginaNummer(), 1);
+            }
+            QVERIFY(!o.preview.QRPreview1()->ZetPagina(2));
+            QVERIFY(!o.preview.QRPreview1()->ZetPagina(0));
+        });
+    }
+
+    void printRegeneratesTheVisibleScreensReport() {
+        TOpstelling o;
+        o.zichtbaar = &o.rapport2;
+        int gevraagd = 0;
+        int paginas = 0;
+        o.preview.VraagAfdrukken = [&](QPrinter& printer, int aantal) {
+            ++gevraagd;
+            paginas = aantal;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(
+                QDir::temp().filePath(QStringLiteral("rcv_preview_afdruk.pdf")));
+            return true;
+        };
+        o.Open([&] {
+            // A change after the preview shows in the printout only.
+            Zet(o.model.Afschot.oppvl1, 20);
+            o.preview.SBPrintClick();
+            QVERIFY(o.preview.isVisible()); // stays open
+        });
+        QCOMPARE(gevraagd, 1);
+        QCOMPARE(paginas, 1);
+        QCOMPARE(o.rapport2.Label(QStringLiteral("Labeloppvl1")), QStringLiteral("20,000"));
+        QVERIFY(QFileInfo(QDir::temp().filePath(QStringLiteral("rcv_preview_afdruk.pdf"))).size() >
+                0);
+    }
+
+    void cancelledPrintPrintsNothing() {
+        TOpstelling o;
+        o.preview.VraagAfdrukken = [](QPrinter&, int) { return false; };
+        o.Open([&] {
+            const QString voor = o.rapport1.Label(QStringLiteral("LabelDikteIsolatie"));
+            Zet(o.model.Rc.DikteIsol, 150);
+            o.preview.SBPrintClick();
+            QCOMPARE(o.rapport1.Label(QStringLiteral("LabelDikteIsolatie")), voor);
+            QVERIFY(o.preview.isVisible());
+        });
+    }
+
+    void saveWritesThePreviewsPagesOfTheVisibleReport_data() {
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<bool>("geschreven");
+        QTest::addColumn<bool>("blijftOpen");
+        QTest::newRow("upper case") << QStringLiteral("/tmp/rapport.PDF") << true << false;
+        QTest::newRow("lower case") << QStringLiteral("/tmp/rapport.pdf") << true << false;
+        QTest::newRow("other extension") << QStringLiteral("/tmp/rapport.txt") << false << true;
+        QTest::newRow("no extension") << QStringLiteral("/tmp/rapport") << false << true;
+        QTest::newRow("cancelled") << QString() << false << false;
+    }
+
+    void saveWritesThePreviewsPagesOfTheVisibleReport() {
+        QFETCH(QString, naam);
+        QFETCH(bool, geschreven);
+        QFETCH(bool, blijftOpen);
+        TModaalwachter wachter;
+        TOpstelling o;
+        o.zichtbaar = &o.rapport2;
+        o.preview.VraagBestandsnaam = [&] { return naam; };
+        bool open = false;
+        o.Open([&] {
+            o.preview.SBsaveClick();
+            open = o.preview.isVisible();
+        });
+        QCOMPARE(open, blijftOpen);
+        QCOMPARE(!o.geschreven.isEmpty(), geschreven);
+        if (geschreven) {
+            QCOMPARE(o.geschreven.front(), naam);
+            QCOMPARE(o.geopend, o.geschreven);
+            QVERIFY(o.geschrevenSet != nullptr);
+            QCOMPARE(EersteTekst(*o.geschrevenSet, QStringLiteral("Rc-berekening")),
+                     QStringLiteral("Rc-berekening dak met afschotisolatie"));
+        }
+        if (blijftOpen) {
+            QCOMPARE(wachter.Meldingen,
+                     QStringList{QStringLiteral(
+                         "Het bestand is niet opgeslagen: de naam moet eindigen op .pdf.")});
+        } else {
+            QVERIFY(wachter.Meldingen.isEmpty());
+        }
+        QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void anExportErrorIsShownAndThePreviewStaysOpen() {
+        TModaalwachter wachter;
+        TOpstelling o;
+        o.preview.VraagBestandsnaam = [] { return QStringLiteral("/tmp/x.pdf"); };
+        o.preview.PdfSchrijver = [](const TPaginaSet&, const QString&) {
+            throw std::runtime_error("Cannot create file /tmp/x.pdf");
+        };
+        bool open = false;
+        o.Open([&] {
+            o.preview.SBsaveClick();
+            open = o.preview.isVisible();
+        });
+        QVERIFY(open);
+        QCOMPARE(wachter.Meldingen, QStringList{QStringLiteral("Cannot create file /tmp/x.pdf.")});
+        QVERIFY(o.geopend.isEmpty());
+    }
+
+    void nothingVisibleDoesNothing() {
+        TOpstelling o;
+        o.zichtbaar = nullptr;
+        o.preview.Start();
+        QVERIFY(!o.preview.isVisible());
+    }
+};
+
+QTEST_MAIN(TestPreview)
+#include "test_preview.moc"
