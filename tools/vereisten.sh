@@ -11,6 +11,8 @@ RCV_PAKKETTEN=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2 fonts-liberation
     xvfb xauth
+    cups cups-filters cups-client poppler-utils libpodofo-dev
+    libssl-dev libarchive-dev
 )
 
 rcv_installeer_vereisten() {
