@@ -8,32 +8,10 @@
 
 namespace rcveltor::app {
 
-namespace {
-void Vet(QWidget* w) {
-    QFont f = w->font();
-    f.setPointSize(10);
-    f.setBold(true);
-    w->setFont(f);
-}
-} // namespace
-
 TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, TActie actie, QWidget* ouder)
     : QWidget(ouder), bouwer_(this, std::move(actie)) {
-    setObjectName(QStringLiteral("Panel2"));
-    setFixedSize(606, 404);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-
     TPaneelBouwer& b = bouwer_;
-    b.Kolomkoppen();
-
-    b.Kop(QStringLiteral("Dakbedekking"), 8, 71, 129);
-    b.Vast(QString::fromLatin1(TRcBerekening::kDakbedekking), 136, 71, 185, false);
-    b.Vast(QStringLiteral("n.v.t."), 320, 71, 73, true);
-    b.Vast(QStringLiteral("n.v.t."), 392, 71, 113, true);
-    b.Uitkomst(a.RmDakbed, 504, 71, 97);
+    b.Opzet(QStringLiteral("Panel2"), a.RmDakbed);
 
     b.Kop(QStringLiteral("Afschot Isolatie "), 8, 95, 129);
     b.Lijst(a.cbIsolatie2, 136, 95, 185, [&a] { a.cbIsolatie2CloseUp(); })->setMaxVisibleItems(9);
@@ -73,10 +51,7 @@ TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, TActie actie, QWidget* oud
     b.Kop(QStringLiteral("Vervangende lambda isol."), 8, 330, 129);
     b.Uitkomst(a.LambdaRW, 136, 330, 73);
 
-    Vet(b.Kop(QStringLiteral("Rc"), 400, 353, 73));
-    Vet(b.Uitkomst(a.EditRc2, 472, 353, 97));
-    Vet(b.Kop(QStringLiteral("U"), 400, 376, 73));
-    Vet(b.Uitkomst(a.EditU2, 472, 376, 97));
+    b.Uitslag(a.EditRc2, a.EditU2, 353, 376);
 }
 
 void TAfschotPaneel::updateDisplay() {

@@ -26,32 +26,12 @@ QIcon WizardIcoon() {
     }
     return icoon;
 }
-
-void Vet(QWidget* w) {
-    QFont f = w->font();
-    f.setPointSize(10);
-    f.setBold(true);
-    w->setFont(f);
-}
 } // namespace
 
 TRcPaneel::TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder)
     : QWidget(ouder), rc_(rc), bouwer_(this, std::move(actie)) {
-    setObjectName(QStringLiteral("Panel1"));
-    setFixedSize(606, 404);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-
     TPaneelBouwer& b = bouwer_;
-    b.Kolomkoppen();
-
-    b.Kop(QStringLiteral("Dakbedekking"), 8, 71, 129);
-    b.Vast(QString::fromLatin1(TRcBerekening::kDakbedekking), 136, 71, 185, false);
-    b.Vast(QStringLiteral("n.v.t."), 320, 71, 73, true);
-    b.Vast(QStringLiteral("n.v.t."), 392, 71, 113, true);
-    b.Uitkomst(rc.RmDakbed, 504, 71, 97);
+    b.Opzet(QStringLiteral("Panel1"), rc.RmDakbed);
 
     b.Kop(QStringLiteral("Isolatie "), 8, 95, 129);
     b.Lijst(rc.CBisolatie, 136, 95, 185, [&rc] { rc.CBisolatieCloseUp(); })->setMaxVisibleItems(9);
@@ -78,10 +58,7 @@ TRcPaneel::TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder)
     b.Kop(QStringLiteral("% Reductie"), 216, 352, 65);
     b.Uitkomst(rc.EditPercentage, 280, 352, 73);
 
-    Vet(b.Kop(QStringLiteral("Rc"), 400, 329, 73));
-    Vet(b.Uitkomst(rc.EditRc, 472, 329, 97));
-    Vet(b.Kop(QStringLiteral("U"), 400, 352, 73));
-    Vet(b.Uitkomst(rc.EditU, 472, 352, 97));
+    b.Uitslag(rc.EditRc, rc.EditU, 329, 352);
 
     wizardKnop_ = new QToolButton(this);
     wizardKnop_->setObjectName(QStringLiteral("SpeedButton1"));

@@ -1,6 +1,7 @@
 #include "SchermOnderdelen.h"
 
 #include "NumVeld.h"
+#include "RcBerekening.h"
 #include "Scherm.h"
 
 namespace rcveltor::app {
@@ -60,6 +61,37 @@ TKeuzeLijst* TPaneelBouwer::Lijst(TLijstVeld& lijst, int x, int y, int b,
     });
     lijsten_.emplace_back(&lijst, k);
     return k;
+}
+
+namespace {
+void Vet(QWidget* w) {
+    QFont f = w->font();
+    f.setPointSize(10);
+    f.setBold(true);
+    w->setFont(f);
+}
+} // namespace
+
+void TPaneelBouwer::Opzet(const QString& naam, TNumVeld& rmDakbed) {
+    paneel_->setObjectName(naam);
+    paneel_->setFixedSize(606, 404);
+    paneel_->setAutoFillBackground(true);
+    QPalette p = paneel_->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    paneel_->setPalette(p);
+    Kolomkoppen();
+    Kop(QStringLiteral("Dakbedekking"), 8, 71, 129);
+    Vast(QString::fromLatin1(TRcBerekening::kDakbedekking), 136, 71, 185, false);
+    Vast(QStringLiteral("n.v.t."), 320, 71, 73, true);
+    Vast(QStringLiteral("n.v.t."), 392, 71, 113, true);
+    Uitkomst(rmDakbed, 504, 71, 97);
+}
+
+void TPaneelBouwer::Uitslag(TNumVeld& rc, TNumVeld& u, int yRc, int yU) {
+    Vet(Kop(QStringLiteral("Rc"), 400, yRc, 73));
+    Vet(Uitkomst(rc, 472, yRc, 97));
+    Vet(Kop(QStringLiteral("U"), 400, yU, 73));
+    Vet(Uitkomst(u, 472, yU, 97));
 }
 
 void TPaneelBouwer::Kolomkoppen() {

@@ -36,7 +36,11 @@ public:
 
     // The vapour retarder and substructure rows at the given heights.
     void Lagen(TLagenScherm& s, int yDamprem, int yOnder);
+    // The white 606 x 404 panel, the column captions and the roof-covering row.
+    void Opzet(const QString& naam, TNumVeld& rmDakbed);
     void Kolomkoppen();
+    // Rc and U: captions and values in 10-point bold.
+    void Uitslag(TNumVeld& rc, TNumVeld& u, int yRc, int yU);
 
     // Shows the model's current texts in every bound widget.
     void Toon() const;
