@@ -1,0 +1,171 @@
+#include "Ophalen.h"
+
+#include <QHostAddress>
+#include <QIODevice>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace rcveltor::update {
+
+namespace {
+
+bool IsLoopback(const QString& host) {
+    QHostAddress adres;
+    return host == QLatin1String("localhost") || (adres.setAddress(host) && adres.isLoopback());
+}
+
+} // namespace
+
+bool IsToegestaneUrl(const QUrl& url) {
+    if (!url.isValid() || url.host().isEmpty()) {
+        return false;
+    }
+    if (url.scheme() == QLatin1String("https")) {
+        return true;
+    }
+    return url.scheme() == QLatin1String("http") && IsLoopback(url.host());
+}
+
+TOphaler::TOphaler(QNetworkAccessManager& netwerk, QString agent, QObject* ouder)
+    : QObject(ouder), netwerk_(netwerk), agent_(std::move(agent)) {
+    stilte_.setSingleShot(true);
+    totaal_.setSingleShot(true);
+    connect(&stilte_, &QTimer::timeout, this, [this] {
+        Stop(TOphaalStatus::Tijdslimiet,
+             QStringLiteral("no data for %1 ms").arg(limieten_.StilteMs));
+    });
+    connect(&totaal_, &QTimer::timeout, this, [this] {
+        Stop(TOphaalStatus::Tijdslimiet,
+             QStringLiteral("not done within %1 ms").arg(limieten_.TotaalMs));
+    });
+}
+
+TOphaler::~TOphaler() {
+    if (antwoord_) {
+        antwoord_->disconnect(this);
+        antwoord_->abort();
+        antwoord_->deleteLater();
+    }
+}
+
+void TOphaler::Start(const QUrl& url, const TOphaalLimieten& limieten, QIODevice* doel) {
+    limieten_ = limieten;
+    doel_ = doel;
+    status_ = TOphaalStatus::Bezig;
+    fout_.clear();
+    gegevens_.clear();
+    hash_.reset();
+    ontvangen_ = 0;
+    if (!IsToegestaneUrl(url)) {
+        // Klaar comes later, as it does for every other outcome.
+        status_ = TOphaalStatus::Geweigerd;
+        fout_ = QStringLiteral("refused: %1 is neither HTTPS nor this machine")
+                    .arg(url.toDisplayString());
+        QMetaObject::invokeMethod(this, &TOphaler::Klaar, Qt::QueuedConnection);
+        return;
+    }
+    // A proxy from the environment must not see requests meant for this machine.
+    netwerk_.setProxy(IsLoopback(url.host()) ? QNetworkProxy(QNetworkProxy::NoProxy)
+                                             : QNetworkProxy(QNetworkProxy::DefaultProxy));
+    QNetworkRequest vraag(url);
+    vraag.setHeader(QNetworkRequest::UserAgentHeader, agent_);
+    vraag.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                       QNetworkRequest::UserVerifiedRedirectPolicy);
+    vraag.setMaximumRedirectsAllowed(5);
+    vraag.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    antwoord_ = netwerk_.get(vraag);
+    connect(antwoord_, &QNetworkReply::readyRead, this, &TOphaler::Lees);
+    connect(antwoord_, &QNetworkReply::finished, this, &TOphaler::Einde);
+    connect(antwoord_, &QNetworkReply::redirected, this, [this](const QUrl& naar) {
+        if (!IsToegestaneUrl(naar)) {
+            Stop(TOphaalStatus::Geweigerd,
+                 QStringLiteral("redirect refused: %1").arg(naar.toDisplayString()));
+            return;
+        }
+        stilte_.start();
+        emit antwoord_->redirectAllowed();
+    });
+    stilte_.start(limieten_.StilteMs);
+    if (limieten_.TotaalMs > 0) {
+        totaal_.start(limieten_.TotaalMs);
+    }
+}
+
+void TOphaler::Annuleer() {
+    Stop(TOphaalStatus::Geannuleerd, QStringLiteral("cancelled"));
+}
+
+void TOphaler::Lees() {
+    if (!antwoord_ || status_ != TOphaalStatus::Bezig) {
+        return;
+    }
+    stilte_.start();
+    const QVariant code = antwoord_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (code.isValid() && code.toInt() != 200) {
+        Stop(TOphaalStatus::Http, QStringLiteral("HTTP status %1").arg(code.toInt()));
+        return;
+    }
+    const QVariant lengte = antwoord_->header(QNetworkRequest::ContentLengthHeader);
+    if (lengte.isValid() && lengte.toLongLong() > limieten_.MaxBytes) {
+        Stop(TOphaalStatus::TeGroot, QStringLiteral("announced %1 bytes, more than %2")
+                                         .arg(lengte.toLongLong())
+                                         .arg(limieten_.MaxBytes));
+        return;
+    }
+    const QByteArray stuk = antwoord_->readAll();
+    ontvangen_ += stuk.size();
+    if (ontvangen_ > limieten_.MaxBytes) {
+        Stop(TOphaalStatus::TeGroot, QStringLiteral("more than %1 bytes").arg(limieten_.MaxBytes));
+        return;
+    }
+    hash_.addData(stuk);
+    if (doel_ == nullptr) {
+        gegevens_ += stuk;
+    } else if (doel_->write(stuk) != stuk.size()) {
+        Stop(TOphaalStatus::Schrijffout, doel_->errorString());
+        return;
+    }
+    if (!stuk.isEmpty()) {
+        emit Voortgang(ontvangen_);
+    }
+}
+
+void TOphaler::Einde() {
+    if (!antwoord_ || status_ != TOphaalStatus::Bezig) {
+        return;
+    }
+    Lees();
+    if (status_ != TOphaalStatus::Bezig) {
+        return;
+    }
+    const QVariant code = antwoord_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (code.isValid() && code.toInt() != 200) {
+        Stop(TOphaalStatus::Http, QStringLiteral("HTTP status %1").arg(code.toInt()));
+    } else if (antwoord_->error() != QNetworkReply::NoError) {
+        Stop(TOphaalStatus::Netwerkfout, antwoord_->errorString());
+    } else {
+        Stop(TOphaalStatus::Gelukt, {});
+    }
+}
+
+void TOphaler::Stop(TOphaalStatus status, const QString& fout) {
+    if (status_ != TOphaalStatus::Bezig) {
+        return;
+    }
+    status_ = status;
+    fout_ = fout;
+    stilte_.stop();
+    totaal_.stop();
+    if (antwoord_) {
+        QNetworkReply* antwoord = antwoord_;
+        antwoord_ = nullptr;
+        antwoord->disconnect(this);
+        antwoord->abort();
+        antwoord->deleteLater();
+    }
+    emit Klaar();
+}
+
+} // namespace rcveltor::update

@@ -1,0 +1,344 @@
+#include "Updatemotor.h"
+
+#include "Installatie.h"
+#include "Ophalen.h"
+#include "Uitpakken.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+namespace rcveltor::update {
+
+namespace {
+
+// A reserved domain: the maker's real server is configured at release.
+const QString kStandaardServer = QStringLiteral("https://update.example.com");
+
+// Downloads get their own suffix so that none can overwrite a real file
+// before it has been checked.
+const QString kDownloadAchtervoegsel = QStringLiteral(".upd");
+
+QString DownloadNaam(const QUrl& url, int nummer) {
+    const QString naam = url.fileName();
+    if (IsVeiligRelatiefPad(naam) && !naam.startsWith(QLatin1Char('.'))) {
+        return naam + kDownloadAchtervoegsel;
+    }
+    return QStringLiteral("component%1").arg(nummer + 1) + kDownloadAchtervoegsel;
+}
+
+std::optional<QByteArray> Sha256VanBestand(const QString& pad) {
+    QFile bestand(pad);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!bestand.open(QIODevice::ReadOnly) || !hash.addData(&bestand)) {
+        return std::nullopt;
+    }
+    return hash.result();
+}
+
+} // namespace
+
+QUrl TUpdateInstellingen::ControleUrl() const {
+    QUrl url = Server;
+    QString pad = url.path();
+    while (pad.endsWith(QLatin1Char('/'))) {
+        pad.chop(1);
+    }
+    url.setPath(pad + Pad);
+    return url;
+}
+
+QString TUpdateInstellingen::LogPad() const {
+    return QDir(Werkmap).filePath(LogBestand);
+}
+
+TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
+    TUpdateInstellingen i;
+    const QString server = qEnvironmentVariable("RCVELTOR_UPDATE_URL");
+    i.Server = QUrl(server.isEmpty() ? kStandaardServer : server, QUrl::StrictMode);
+    i.HuidigeVersie = QVersionNumber::fromString(QStringLiteral(RCV_VERSIE));
+    i.PubliekeSleutel = QByteArray::fromHex(RCV_UPDATE_SLEUTEL);
+    i.Werkmap = QDir::currentPath();
+    i.Programmamap = QCoreApplication::applicationDirPath();
+    i.ProgrammaBestand = QCoreApplication::applicationFilePath();
+    i.HerstartArgumenten = QCoreApplication::arguments().mid(1);
+    return i;
+}
+
+TUpdateMotor::TUpdateMotor(TUpdateInstellingen instellingen, QObject* ouder)
+    : QObject(ouder), instellingen_(std::move(instellingen)),
+      netwerk_(std::make_unique<QNetworkAccessManager>()) {
+    StartProgramma = [](const QString& programma, const QStringList& argumenten,
+                        const QString& werkmap) {
+        return QProcess::startDetached(programma, argumenten, werkmap);
+    };
+    // Queued: at start-up the event loop has not begun yet.
+    Afsluiten = [] {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
+    };
+}
+
+TUpdateMotor::~TUpdateMotor() {
+    delete controleOphaler_;
+    delete downloadOphaler_;
+    if (bestand_) {
+        bestand_->cancelWriting();
+    }
+}
+
+void TUpdateMotor::StartControle(int limietMs) {
+    log_.ZetPad(instellingen_.LogPad());
+    delete controleOphaler_;
+    controle_ = TControle{};
+    controle_.Url = instellingen_.ControleUrl();
+    controleBezig_ = true;
+    log_.Schrijf(QStringLiteral("Checking %1 for a version newer than %2")
+                     .arg(controle_.Url.toDisplayString(), instellingen_.HuidigeVersie.toString()));
+    controleOphaler_ = new TOphaler(*netwerk_, instellingen_.Agent, this);
+    connect(controleOphaler_, &TOphaler::Klaar, this, &TUpdateMotor::ControleKlaar);
+    controleOphaler_->Start(controle_.Url, {limietMs, limietMs, kMaxControlebestand});
+}
+
+void TUpdateMotor::ControleKlaar() {
+    TOphaler* ophaler = controleOphaler_;
+    controleOphaler_ = nullptr;
+    ophaler->deleteLater();
+    controleBezig_ = false;
+    if (ophaler->Status() != TOphaalStatus::Gelukt) {
+        controle_.Uitkomst = TControleUitkomst::Onbereikbaar;
+        controle_.Reden = QStringLiteral("cannot read the control file: %1").arg(ophaler->Fout());
+    } else {
+        TLeesResultaat gelezen =
+            LeesOndertekendControlebestand(ophaler->Gegevens(), instellingen_.PubliekeSleutel);
+        if (!gelezen.Bestand) {
+            controle_.Uitkomst = TControleUitkomst::Ongeldig;
+            controle_.Reden = QStringLiteral("control file refused: %1").arg(gelezen.Fout);
+        } else if (gelezen.Bestand->Programma != instellingen_.Programma) {
+            controle_.Uitkomst = TControleUitkomst::Ongeldig;
+            controle_.Reden = QStringLiteral("control file refused: it is for %1")
+                                  .arg(gelezen.Bestand->Programma);
+        } else {
+            controle_.Bestand = std::move(gelezen.Bestand);
+            const QString versie = controle_.Bestand->Versie.toString();
+            if (VergelijkVersies(controle_.Bestand->Versie, instellingen_.HuidigeVersie) > 0) {
+                controle_.Uitkomst = TControleUitkomst::Nieuwer;
+                controle_.Reden = QStringLiteral("version %1 is available").arg(versie);
+            } else {
+                controle_.Uitkomst = TControleUitkomst::NietNieuwer;
+                controle_.Reden = QStringLiteral("version %1 is not newer").arg(versie);
+            }
+        }
+    }
+    log_.Schrijf(controle_.Reden);
+    emit Gecontroleerd();
+}
+
+TControle TUpdateMotor::Controleer(int limietMs) {
+    StartControle(limietMs);
+    QEventLoop lus;
+    connect(this, &TUpdateMotor::Gecontroleerd, &lus, &QEventLoop::quit);
+    if (controleBezig_) {
+        lus.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return controle_;
+}
+
+QString TUpdateMotor::Doelmap(TDoel doel) const {
+    return doel == TDoel::Programma ? instellingen_.Programmamap : instellingen_.Werkmap;
+}
+
+void TUpdateMotor::StartDownload(const QList<int>& keuze) {
+    downloads_.clear();
+    gedownload_ = false;
+    totaalKlaar_ = 0;
+    totaalGrootte_ = 0;
+    if (!controle_.Bestand) {
+        DownloadMislukt(QStringLiteral("no control file read"));
+        return;
+    }
+    versie_ = controle_.Bestand->Versie;
+    for (const int i : keuze) {
+        if (i < 0 || i >= controle_.Bestand->Componenten.size()) {
+            continue;
+        }
+        const TComponent& c = controle_.Bestand->Componenten.at(i);
+        const QUrl url = controle_.Url.resolved(QUrl(c.Url));
+        downloads_.append(
+            {c, url, QDir(instellingen_.Werkmap).filePath(DownloadNaam(url, downloads_.size()))});
+        totaalGrootte_ += c.Grootte;
+    }
+    if (downloads_.isEmpty()) {
+        DownloadMislukt(QStringLiteral("no components chosen"));
+        return;
+    }
+    // All or none: a refused address is found before anything is fetched.
+    for (const TDownload& d : std::as_const(downloads_)) {
+        if (!IsToegestaneUrl(d.Url)) {
+            DownloadMislukt(QStringLiteral("refused: %1 is neither HTTPS nor this machine")
+                                .arg(d.Url.toDisplayString()));
+            return;
+        }
+    }
+    huidige_ = -1;
+    DownloadVolgende();
+}
+
+void TUpdateMotor::DownloadVolgende() {
+    if (++huidige_ == downloads_.size()) {
+        gedownload_ = true;
+        log_.Schrijf(QStringLiteral("All %1 downloads verified").arg(downloads_.size()));
+        emit Gedownload(true);
+        return;
+    }
+    const TDownload& d = downloads_.at(huidige_);
+    log_.Schrijf(QStringLiteral("Downloading %1 to %2").arg(d.Url.toDisplayString(), d.Pad));
+    bestand_ = std::make_unique<QSaveFile>(d.Pad);
+    if (!bestand_->open(QIODevice::WriteOnly)) {
+        DownloadMislukt(QStringLiteral("cannot write %1: %2").arg(d.Pad, bestand_->errorString()));
+        return;
+    }
+    downloadOphaler_ = new TOphaler(*netwerk_, instellingen_.Agent, this);
+    connect(downloadOphaler_, &TOphaler::Voortgang, this, [this](qint64 ontvangen) {
+        const qint64 grootte = downloads_.at(huidige_).Component.Grootte;
+        emit BestandVoortgang(huidige_, ontvangen, grootte);
+        emit TotaleVoortgang(totaalKlaar_ + ontvangen, totaalGrootte_);
+    });
+    connect(downloadOphaler_, &TOphaler::Klaar, this, &TUpdateMotor::DownloadKlaar);
+    // More bytes than the signed size are refused as they arrive.
+    downloadOphaler_->Start(d.Url, {instellingen_.StilteLimietMs, 0, d.Component.Grootte},
+                            bestand_.get());
+}
+
+void TUpdateMotor::DownloadKlaar() {
+    TOphaler* ophaler = downloadOphaler_;
+    downloadOphaler_ = nullptr;
+    ophaler->deleteLater();
+    const TDownload& d = downloads_.at(huidige_);
+    if (ophaler->Status() != TOphaalStatus::Gelukt) {
+        DownloadMislukt(QStringLiteral("download of %1 failed: %2")
+                            .arg(d.Url.toDisplayString(), ophaler->Fout()));
+        return;
+    }
+    if (ophaler->Ontvangen() != d.Component.Grootte || ophaler->Sha256() != d.Component.Sha256) {
+        DownloadMislukt(QStringLiteral("download of %1 refused: %2 bytes with SHA-256 %3, "
+                                       "announced %4 bytes with SHA-256 %5")
+                            .arg(d.Url.toDisplayString())
+                            .arg(ophaler->Ontvangen())
+                            .arg(QString::fromLatin1(ophaler->Sha256().toHex()))
+                            .arg(d.Component.Grootte)
+                            .arg(QString::fromLatin1(d.Component.Sha256.toHex())));
+        return;
+    }
+    if (!bestand_->commit()) {
+        DownloadMislukt(QStringLiteral("cannot save %1: %2").arg(d.Pad, bestand_->errorString()));
+        return;
+    }
+    bestand_.reset();
+    totaalKlaar_ += d.Component.Grootte;
+    emit BestandVoortgang(huidige_, d.Component.Grootte, d.Component.Grootte);
+    emit TotaleVoortgang(totaalKlaar_, totaalGrootte_);
+    DownloadVolgende();
+}
+
+void TUpdateMotor::DownloadMislukt(const QString& reden) {
+    if (bestand_) {
+        bestand_->cancelWriting();
+        bestand_.reset();
+    }
+    log_.Schrijf(reden);
+    emit Gedownload(false);
+}
+
+void TUpdateMotor::Annuleer() {
+    if (downloadOphaler_) {
+        downloadOphaler_->Annuleer();
+    }
+}
+
+bool TUpdateMotor::Installeer() {
+    if (!gedownload_) {
+        log_.Schrijf(QStringLiteral("Nothing downloaded to install"));
+        return false;
+    }
+    gedownload_ = false;
+    const auto mislukt = [this](const QString& reden) {
+        log_.Schrijf(reden);
+        log_.Schrijf(QStringLiteral("Update not installed"));
+        return false;
+    };
+    const QTemporaryDir uitpakmap(
+        QDir(instellingen_.Werkmap).filePath(QStringLiteral("WUPDATE-XXXXXX")));
+    if (!uitpakmap.isValid()) {
+        return mislukt(QStringLiteral("cannot create a folder to extract into"));
+    }
+    // Everything is extracted before anything is installed.
+    QList<std::pair<QString, QString>> plaatsingen;
+    for (int i = 0; i < downloads_.size(); ++i) {
+        const TDownload& d = downloads_.at(i);
+        // Checked again: the file sat in a shared folder since it arrived.
+        if (Sha256VanBestand(d.Pad) != d.Component.Sha256) {
+            return mislukt(QStringLiteral("%1 changed after its download").arg(d.Pad));
+        }
+        const QDir doel(Doelmap(d.Component.Doel));
+        if (d.Component.Soort == TSoort::Bestand) {
+            if (d.Component.Uitvoerbaar) {
+                QFile::setPermissions(d.Pad, QFile::permissions(d.Pad) | QFile::ExeOwner |
+                                                 QFile::ExeGroup | QFile::ExeOther);
+            }
+            plaatsingen.append({d.Pad, doel.filePath(d.Component.Bestand)});
+            continue;
+        }
+        const QString map = uitpakmap.filePath(QString::number(i));
+        QDir().mkdir(map);
+        const TUitpakResultaat uit = PakUit(d.Pad, map, d.Component.Uitgepakt);
+        if (!uit.Gelukt) {
+            return mislukt(QStringLiteral("%1: %2").arg(d.Pad, uit.Fout));
+        }
+        log_.Schrijf(
+            QStringLiteral("Extracted %1 entries from %2").arg(uit.Paden.size()).arg(d.Pad));
+        for (const QString& pad : uit.Paden) {
+            plaatsingen.append({QDir(map).filePath(pad), doel.filePath(pad)});
+        }
+    }
+    TInstallatie installatie([this](const QString& regel) { log_.Schrijf(regel); });
+    for (const auto& [bron, doel] : std::as_const(plaatsingen)) {
+        QString fout;
+        if (!installatie.Plaats(bron, doel, &fout)) {
+            installatie.Herstel();
+            return mislukt(fout);
+        }
+    }
+    installatie.Bevestig();
+    if (!instellingen_.TussenbestandenBewaren) {
+        for (const TDownload& d : std::as_const(downloads_)) {
+            QFile::remove(d.Pad);
+        }
+    }
+    log_.Schrijf(QStringLiteral("Version %1 installed").arg(versie_.toString()));
+    return true;
+}
+
+bool TUpdateMotor::Herstart() {
+    log_.Schrijf(QStringLiteral("Restarting %1").arg(instellingen_.ProgrammaBestand));
+    if (!StartProgramma(instellingen_.ProgrammaBestand, instellingen_.HerstartArgumenten,
+                        instellingen_.Werkmap)) {
+        log_.Schrijf(QStringLiteral("Cannot start %1").arg(instellingen_.ProgrammaBestand));
+        return false;
+    }
+    Afsluiten();
+    return true;
+}
+
+bool ZoekNieuweVersie(TUpdateMotor& motor) {
+    return motor.Controleer(motor.Instellingen().ZoekLimietMs).Uitkomst ==
+           TControleUitkomst::Nieuwer;
+}
+
+} // namespace rcveltor::update

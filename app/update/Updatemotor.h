@@ -1,0 +1,131 @@
+#pragma once
+
+// The update engine: reads the signed control file from the update server,
+// downloads the announced components into the working directory (each
+// checked against the size and SHA-256 that the signed file gives), extracts
+// and installs them as one transaction, and restarts the program.
+
+#include "Controlebestand.h"
+#include "Updatelog.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QUrl>
+#include <QVersionNumber>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QNetworkAccessManager;
+class QSaveFile;
+
+namespace rcveltor::update {
+
+class TOphaler;
+
+struct TUpdateInstellingen {
+    QUrl Server;                                        // the update server's base address
+    QString Pad = QStringLiteral("/veltor/Rc/Rc.INF");  // the control file on it
+    QString Agent = QStringLiteral("VeltorUpdate/1.0"); // the engine's own name
+    QString Programma = QStringLiteral("RcVeltor");     // the control file must name it
+    QVersionNumber HuidigeVersie;
+    QByteArray PubliekeSleutel; // Ed25519, 32 bytes
+    QString Werkmap;            // downloads (kept afterwards) and the log
+    QString Programmamap;       // where Doel=programma installs
+    QString ProgrammaBestand;   // started after an update
+    QStringList HerstartArgumenten;
+    QString LogBestand = QStringLiteral("WUPDATE.LOG");
+    bool TussenbestandenBewaren = true;
+    int ZoekLimietMs = 3000;    // the whole check at start-up
+    int WizardLimietMs = 15000; // the whole check from the wizard
+    int StilteLimietMs = 30000; // a download's longest silence
+
+    QUrl ControleUrl() const;
+    QString LogPad() const;
+
+    // For the running program: the server from RCVELTOR_UPDATE_URL or the
+    // built-in one, the maker's key, the working directory, the program's
+    // own file and arguments.
+    static TUpdateInstellingen VoorDitProgramma();
+};
+
+enum class TControleUitkomst { Nieuwer, NietNieuwer, Onbereikbaar, Ongeldig };
+
+struct TControle {
+    TControleUitkomst Uitkomst = TControleUitkomst::Onbereikbaar;
+    std::optional<TControlebestand> Bestand;
+    QUrl Url;
+    QString Reden; // English, as logged
+};
+
+class TUpdateMotor : public QObject {
+    Q_OBJECT
+public:
+    explicit TUpdateMotor(TUpdateInstellingen instellingen, QObject* ouder = nullptr);
+    ~TUpdateMotor() override;
+
+    TUpdateInstellingen& Instellingen() { return instellingen_; }
+    const TUpdateLog& Log() const { return log_; }
+
+    // Reads the control file; Gecontroleerd follows.
+    void StartControle(int limietMs);
+    // The same, waiting for the answer with user input held back.
+    TControle Controleer(int limietMs);
+    const TControle& LaatsteControle() const { return controle_; }
+
+    // Downloads the chosen components of the last check; Gedownload follows.
+    void StartDownload(const QList<int>& keuze);
+    void Annuleer();
+    // After a successful download: extracts and installs all or nothing.
+    bool Installeer();
+    // Starts the installed program and asks this one to end.
+    bool Herstart();
+
+    // Replaceable for tests.
+    std::function<bool(const QString& programma, const QStringList& argumenten,
+                       const QString& werkmap)>
+        StartProgramma;
+    std::function<void()> Afsluiten;
+
+signals:
+    void Gecontroleerd();
+    void BestandVoortgang(int nummer, qint64 ontvangen, qint64 grootte);
+    void TotaleVoortgang(qint64 ontvangen, qint64 totaal);
+    void Gedownload(bool gelukt);
+
+private:
+    struct TDownload {
+        TComponent Component;
+        QUrl Url;
+        QString Pad;
+    };
+    void ControleKlaar();
+    void DownloadVolgende();
+    void DownloadKlaar();
+    void DownloadMislukt(const QString& reden);
+    QString Doelmap(TDoel doel) const;
+
+    TUpdateInstellingen instellingen_;
+    TUpdateLog log_;
+    std::unique_ptr<QNetworkAccessManager> netwerk_;
+    QPointer<TOphaler> controleOphaler_;
+    TControle controle_;
+    bool controleBezig_ = false;
+
+    QList<TDownload> downloads_;
+    QVersionNumber versie_;
+    int huidige_ = -1;
+    qint64 totaalKlaar_ = 0;
+    qint64 totaalGrootte_ = 0;
+    QPointer<TOphaler> downloadOphaler_;
+    std::unique_ptr<QSaveFile> bestand_;
+    bool gedownload_ = false;
+};
+
+// Answers whether the server announces a newer version; no when it cannot be
+// reached within the start-up limit or its file is not trustworthy.
+bool ZoekNieuweVersie(TUpdateMotor& motor);
+
+} // namespace rcveltor::update
