@@ -126,8 +126,8 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             }
         }
     }
-    if (opties.Pdf) {
-        throw Gebruiksfout("--pdf: writing the report as PDF is not available yet");
+    if (opties.Pdf && opties.Pdf->empty()) {
+        throw Gebruiksfout("--pdf: the file name is empty");
     }
     return opties;
 }
@@ -151,8 +151,10 @@ const char* Gebruik() {
            "Tapered screen (--afschot): --isolatie, --min-dikte MM, --afschot-lengte M,\n"
            "  --oppervlak1 M2, --oppervlak2 M2, --oppervlak3 M2 (typed), then --damprem ...\n"
            "  --aantal as above.\n"
+           "--pdf FILE writes the screen's report to FILE as PDF, after the options.\n"
            "Numbers accept \",\" or \".\" as decimal separator.\n"
-           "Exit status: 0 no error, 1 calculation errors (listed on stderr), 2 usage error.\n";
+           "Exit status: 0 no error, 1 calculation errors or a PDF that could not be written\n"
+           "(listed on stderr), 2 usage error.\n";
 }
 
 } // namespace rcveltor::cli

@@ -48,7 +48,12 @@ void TekenTekst(QPainter& p, const TTekstElement& t, double s) {
                              [&](const QString& x) { return m.horizontalAdvance(x); });
     }
     double basis = vak.top() + m.ascent();
-    for (const QString& regel : regels) {
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        // Below the first, a wrapped line prints only if it fits the box whole.
+        if (i > 0 && basis + m.descent() > vak.bottom()) {
+            break;
+        }
+        const QString& regel = regels[i];
         double x = vak.left();
         if (!t.Automatisch && t.Uitlijning != TUitlijning::Links) {
             const double breedte = m.horizontalAdvance(regel);

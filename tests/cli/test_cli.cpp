@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         CliGeval{{"--dikte", "abc"}, 2, {}}, CliGeval{{"--combinatie", "1.5"}, 2, {}},
         CliGeval{{"--afschot", "--dikte", "100"}, 2, {}},
         CliGeval{{"--afschot", "--wens-rc", "3"}, 2, {}}, CliGeval{{"--min-dikte", "100"}, 2, {}},
-        CliGeval{{"--pdf", "x.pdf"}, 2, {}}, CliGeval{{"--dikte"}, 2, {}}));
+        CliGeval{{"--pdf", ""}, 2, {}}, CliGeval{{"--dikte"}, 2, {}}));
 
 TEST(Cli, UsageErrorNamesTheEntriesTheListHolds) {
     const Resultaat r = Start({"--isolatie", "Quendal", "--onderconstructie", "Betondak"}, true);

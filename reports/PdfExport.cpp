@@ -1,0 +1,321 @@
+#include "PdfExport.h"
+
+#include "RcFout.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QSaveFile>
+#include <map>
+#include <memory>
+#include <podofo/podofo.h>
+
+namespace rcveltor::rapport {
+
+namespace {
+
+using namespace PoDoFo;
+
+constexpr double kPtPerEenheid = 72.0 / 96.0; // a layout unit is 1/96 inch
+constexpr double kPtPerMm = 72.0 / 25.4;
+
+// Unicode of the bytes 0x80 to 0x9F of Windows-1252; 0 where the code page
+// has no character.
+constexpr char16_t kWindows1252Hoog[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The character of a Windows-1252 byte; 0 where the code page has none.
+char16_t UitWindows1252(int code) {
+    return code >= 0x80 && code < 0xA0 ? kWindows1252Hoog[code - 0x80]
+                                       : static_cast<char16_t>(code);
+}
+
+bool InWindows1252(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return true;
+    }
+    for (char16_t h : kWindows1252Hoog) {
+        if (h != 0 && h == c) {
+            return true;
+        }
+    }
+    return false;
+}
+
+PdfString PdfTekst(const QString& tekst) {
+    const QByteArray utf8 = AlsWindows1252(tekst).toUtf8();
+    return PdfString(reinterpret_cast<const pdf_utf8*>(utf8.constData()));
+}
+
+std::string Bestandsnaam(const QString& pad) {
+    return QFile::encodeName(pad).toStdString();
+}
+
+// The RGB bitmap of a picture, rows packed, transparency laid on white.
+QByteArray RgbBytes(const QImage& beeld) {
+    QImage rgb;
+    if (beeld.hasAlphaChannel()) {
+        QImage wit(beeld.size(), QImage::Format_RGB888);
+        wit.fill(Qt::white);
+        QPainter p(&wit);
+        p.drawImage(0, 0, beeld);
+        p.end();
+        rgb = std::move(wit);
+    } else {
+        rgb = beeld.convertToFormat(QImage::Format_RGB888);
+    }
+    const qsizetype rij = static_cast<qsizetype>(rgb.width()) * 3;
+    QByteArray bytes;
+    bytes.reserve(rij * rgb.height());
+    for (int y = 0; y < rgb.height(); ++y) {
+        bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rij);
+    }
+    return bytes;
+}
+
+class TPdfSchrijver {
+public:
+    TPdfSchrijver(const TPaginaFormaat& formaat, const TPdfLetters& letters)
+        : breedtePt_(formaat.BreedteMm * kPtPerMm), hoogtePt_(formaat.HoogteMm * kPtPerMm) {
+        doc_.GetInfo()->SetCreator(PdfString("RcVeltor"));
+        regulier_ = Letter(letters.Regulier, "LiberationSans", false);
+        vet_ = Letter(letters.Vet, "LiberationSans-Bold", true);
+    }
+
+    void Pagina(const TPagina& pagina) {
+        PdfPage* blad = doc_.CreatePage(PdfRect(0, 0, breedtePt_, hoogtePt_));
+        painter_.SetPage(blad);
+        painter_.SetLineJoinStyle(ePdfLineJoinStyle_Miter);
+        for (const TElement& e : pagina.Elementen) {
+            if (const auto* t = std::get_if<TTekstElement>(&e)) {
+                Tekst(*t);
+            } else if (const auto* r = std::get_if<TRechthoekElement>(&e)) {
+                Rechthoek(*r);
+            } else if (const auto* b = std::get_if<TPlaatjeElement>(&e)) {
+                Plaatje(*b);
+            }
+        }
+        painter_.FinishPage();
+    }
+
+    QByteArray Schrijf() {
+        PdfRefCountedBuffer buffer;
+        PdfOutputDevice uit(&buffer);
+        doc_.Write(&uit);
+        return QByteArray(buffer.GetBuffer(), static_cast<qsizetype>(uit.GetLength()));
+    }
+
+private:
+    // The whole TrueType file embedded, never a subset.
+    PdfFont* Letter(const QString& pad, const char* naam, bool vet) {
+        if (!QFileInfo(pad).isFile()) {
+            throw RcFout("Cannot open font file \"" + pad.toStdString() +
+                         "\". No such file or directory");
+        }
+        PdfFont* font = doc_.CreateFont(
+            naam, vet, false, false, PdfEncodingFactory::GlobalWinAnsiEncodingInstance(),
+            PdfFontCache::eFontCreationFlags_None, true, Bestandsnaam(pad).c_str());
+        if (font == nullptr) {
+            throw RcFout("Cannot load font file \"" + pad.toStdString() + "\"");
+        }
+        ExacteBreedtes(*font);
+        return font;
+    }
+
+    // PoDoFo cuts the advance widths to whole thousandths of an em, and a
+    // reader places the glyphs by them; write them exact, as the layout
+    // measured them, so that right-aligned and centred texts sit where placed.
+    void ExacteBreedtes(PdfFont& font) {
+        PdfDictionary& letter = font.GetObject()->GetDictionary();
+        PdfObject* breedtes = letter.GetKey("Widths");
+        if (breedtes != nullptr && breedtes->IsReference()) {
+            breedtes = doc_.GetObjects().GetObject(breedtes->GetReference());
+        }
+        if (breedtes == nullptr || !breedtes->IsArray()) {
+            return;
+        }
+        const pdf_int64 eerste = letter.GetKeyAsLong("FirstChar", 0);
+        const pdf_int64 laatste = letter.GetKeyAsLong("LastChar", -1);
+        const float grootte = font.GetFontSize();
+        font.SetFontSize(1000); // widths in thousandths of an em
+        PdfArray exact;
+        for (pdf_int64 code = eerste; code <= laatste; ++code) {
+            const char16_t teken = UitWindows1252(static_cast<int>(code));
+            exact.push_back(
+                PdfVariant(teken == 0 ? 0.0 : font.GetFontMetrics()->UnicodeCharWidth(teken)));
+        }
+        font.SetFontSize(grootte);
+        breedtes->GetArray() = exact;
+    }
+
+    static double Pt(double eenheden) { return eenheden * kPtPerEenheid; }
+    double Y(double eenheden) const { return hoogtePt_ - Pt(eenheden); }
+
+    // A box in layout units (from the top) as a PDF rectangle (from the bottom).
+    void Pad(const QRectF& vak) {
+        painter_.Rectangle(Pt(vak.left()), Y(vak.bottom()), Pt(vak.width()), Pt(vak.height()));
+    }
+
+    void Vul(const QRectF& vak, const QColor& kleur) {
+        painter_.SetColor(kleur.redF(), kleur.greenF(), kleur.blueF());
+        Pad(vak);
+        painter_.Fill();
+    }
+
+    void Tekst(const TTekstElement& t) {
+        PdfFont* font = t.Letter.Vet ? vet_ : regulier_;
+        font->SetFontSize(static_cast<float>(t.Letter.Punten));
+        const PdfFontMetrics* m = font->GetFontMetrics();
+        const auto breedte = [m](const QString& s) {
+            return m->StringWidth(PdfTekst(s)) / kPtPerEenheid;
+        };
+
+        QRectF vak = t.Vak;
+        if (t.Automatisch) {
+            vak.setWidth(breedte(t.Tekst));
+        }
+        if (t.Achtergrond) {
+            Vul(vak, *t.Achtergrond);
+        }
+        painter_.Save();
+        if (!t.Automatisch) {
+            painter_.SetClipRect(Pt(vak.left()), Y(vak.bottom()), Pt(vak.width()),
+                                 Pt(vak.height()));
+        }
+        painter_.SetColor(0, 0, 0);
+        painter_.SetFont(font);
+        std::vector<QString> regels{t.Tekst};
+        if (t.Omloop && !t.Automatisch) {
+            regels = BreekRegels(t.Tekst, vak.width(), breedte);
+        }
+        // Top-aligned: the baseline lies the font's ascent below the box's top,
+        // lines follow each other at ascent plus descent.
+        const double stijging = m->GetAscent() / kPtPerEenheid;
+        const double daling = -m->GetDescent() / kPtPerEenheid;
+        double basis = vak.top() + stijging;
+        for (std::size_t i = 0; i < regels.size(); ++i) {
+            // Below the first, a wrapped line prints only if it fits the box whole.
+            if (i > 0 && basis + daling > vak.bottom()) {
+                break;
+            }
+            const QString& regel = regels[i];
+            if (!regel.isEmpty()) {
+                double x = vak.left();
+                if (!t.Automatisch && t.Uitlijning != TUitlijning::Links) {
+                    const double b = breedte(regel);
+                    x = t.Uitlijning == TUitlijning::Rechts ? vak.right() - b
+                                                            : vak.left() + (vak.width() - b) / 2;
+                }
+                painter_.DrawText(Pt(x), Y(basis), PdfTekst(regel));
+            }
+            basis += stijging + daling;
+        }
+        painter_.Restore();
+    }
+
+    // The outline lies inside the box, as a frame of the given width.
+    void Rechthoek(const TRechthoekElement& r) {
+        if (r.Vulling) {
+            Vul(r.Vak, *r.Vulling);
+        }
+        const double d = r.LijnDikte;
+        painter_.SetStrokingColor(r.Lijn.redF(), r.Lijn.greenF(), r.Lijn.blueF());
+        painter_.SetStrokeWidth(Pt(d));
+        Pad(r.Vak.adjusted(d / 2, d / 2, -d / 2, -d / 2));
+        painter_.Stroke();
+    }
+
+    // One pixel per layout unit (96 dpi), or stretched to the box.
+    void Plaatje(const TPlaatjeElement& b) {
+        if (b.Beeld.isNull()) {
+            return;
+        }
+        PdfImage& beeld = Beeld(b.Beeld);
+        const double breedte = b.Uitrekken ? b.Vak.width() : b.Beeld.width();
+        const double hoogte = b.Uitrekken ? b.Vak.height() : b.Beeld.height();
+        painter_.DrawImage(Pt(b.Vak.left()), Y(b.Vak.top() + hoogte), &beeld,
+                           Pt(breedte) / b.Beeld.width(), Pt(hoogte) / b.Beeld.height());
+    }
+
+    // Each bitmap once per document, Flate-compressed (lossless).
+    PdfImage& Beeld(const QImage& bron) {
+        auto& plek = beelden_[bron.cacheKey()];
+        if (!plek) {
+            plek = std::make_unique<PdfImage>(&doc_);
+            const QByteArray rgb = RgbBytes(bron);
+            PdfMemoryInputStream stroom(rgb.constData(), rgb.size());
+            TVecFilters filters;
+            filters.push_back(ePdfFilter_FlateDecode);
+            plek->SetImageColorSpace(ePdfColorSpace_DeviceRGB);
+            plek->SetImageData(static_cast<unsigned>(bron.width()),
+                               static_cast<unsigned>(bron.height()), 8, &stroom, filters);
+        }
+        return *plek;
+    }
+
+    PdfMemDocument doc_;
+    PdfPainter painter_;
+    PdfFont* regulier_ = nullptr;
+    PdfFont* vet_ = nullptr;
+    double breedtePt_;
+    double hoogtePt_;
+    std::map<qint64, std::unique_ptr<PdfImage>> beelden_;
+};
+
+} // namespace
+
+QString AlsWindows1252(const QString& tekst) {
+    QString s = tekst;
+    for (QChar& c : s) {
+        if (!InWindows1252(c.unicode())) {
+            c = QLatin1Char('?');
+        }
+    }
+    return s;
+}
+
+QByteArray MaakPdf(const TPaginaSet& set, const TPdfVoortgang& voortgang,
+                   const TPdfLetters& letters) {
+    PdfError::EnableLogging(false);
+    PdfError::EnableDebug(false);
+    try {
+        TPdfSchrijver schrijver(set.Formaat, letters);
+        const int totaal = static_cast<int>(set.Paginas.size());
+        int geschreven = 0;
+        for (const TPagina& pagina : set.Paginas) {
+            schrijver.Pagina(pagina);
+            if (voortgang) {
+                voortgang(++geschreven, totaal);
+            }
+        }
+        return schrijver.Schrijf();
+    } catch (const PdfError& fout) {
+        const char* uitleg = PdfError::ErrorMessage(fout.GetError());
+        throw RcFout(std::string("Cannot write the PDF document: ") +
+                     (uitleg != nullptr ? uitleg : PdfError::ErrorName(fout.GetError())));
+    }
+}
+
+void SchrijfPdf(const TPaginaSet& set, const QString& bestand, const TPdfVoortgang& voortgang,
+                const TPdfLetters& letters) {
+    const QByteArray pdf = MaakPdf(set, voortgang, letters);
+    QSaveFile uit(bestand);
+    const auto fout = [&] {
+        return RcFout("Cannot create file \"" + bestand.toStdString() + "\". " +
+                      uit.errorString().toStdString());
+    };
+    if (!uit.open(QIODevice::WriteOnly)) {
+        throw fout();
+    }
+    if (uit.write(pdf) != pdf.size()) {
+        const RcFout f = fout();
+        uit.cancelWriting();
+        throw f;
+    }
+    if (!uit.commit()) {
+        throw fout();
+    }
+}
+
+} // namespace rcveltor::rapport

@@ -1,0 +1,41 @@
+#pragma once
+
+// Writes the pages of a report as a PDF file. Draws the same display list as
+// the preview and the printer, element by element, with the report fonts
+// embedded whole (not as subsets) and the text in Windows-1252.
+
+#include "Weergavelijst.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+namespace rcveltor::rapport {
+
+// Called after each page written: pages written so far, pages in all.
+using TPdfVoortgang = std::function<void(int geschreven, int totaal)>;
+
+// The TrueType files embedded for the report font: Arial is served by
+// Liberation Sans.
+struct TPdfLetters {
+    QString Regulier =
+        QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
+    QString Vet = QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf");
+};
+
+// The PDF of a page set in memory: one page per report page, in the set's
+// page size. Throws RcFout.
+QByteArray MaakPdf(const TPaginaSet& set, const TPdfVoortgang& voortgang = {},
+                   const TPdfLetters& letters = {});
+
+// Writes the PDF to a file. The file is replaced only once the whole
+// document is written, so a failed export leaves an existing file as it was.
+// Throws RcFout with the reason.
+void SchrijfPdf(const TPaginaSet& set, const QString& bestand, const TPdfVoortgang& voortgang = {},
+                const TPdfLetters& letters = {});
+
+// A text as Windows-1252 represents it: characters outside the code page
+// become "?", so every character is one byte of the PDF's WinAnsi encoding.
+QString AlsWindows1252(const QString& tekst);
+
+} // namespace rcveltor::rapport

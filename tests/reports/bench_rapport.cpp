@@ -1,0 +1,56 @@
+// Timing of saving a report: a generation of the report and its PDF written
+// to a file, fonts embedded whole. Budget: under 150 ms.
+
+#include "PdfExport.h"
+#include "RekenModel.h"
+#include "UQuicReport1.h"
+#include "UQuicReport2.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace rcveltor;
+
+namespace {
+
+void GenereerEnSchrijf(benchmark::State& state, rapport::TRapport& rapport) {
+    QTemporaryDir map;
+    const QString pdf = map.filePath(QStringLiteral("rapport.pdf"));
+    for (auto _ : state) {
+        const auto set = rapport.Genereer(false);
+        rapport::SchrijfPdf(*set, pdf);
+    }
+}
+
+void BM_PlatRapportPdf(benchmark::State& state) {
+    TRekenModel model(",");
+    model.Opstarten(RCV_LAMBDA_BIN);
+    rapport::TQuickReport1 rapport(model.Rc);
+    GenereerEnSchrijf(state, rapport);
+}
+BENCHMARK(BM_PlatRapportPdf)->Unit(benchmark::kMillisecond);
+
+void BM_AfschotRapportPdf(benchmark::State& state) {
+    TRekenModel model(",");
+    model.Opstarten(RCV_LAMBDA_BIN);
+    rapport::TQuickReport2 rapport(model.Afschot);
+    GenereerEnSchrijf(state, rapport);
+}
+BENCHMARK(BM_AfschotRapportPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,14 @@
+// The report tests need a GUI application for fonts and the header band's
+// pictures; without a display the offscreen platform serves.
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    testing::InitGoogleTest(&argc, argv);
+    const QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
