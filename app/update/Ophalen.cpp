@@ -162,8 +162,14 @@ void TOphaler::Stop(TOphaalStatus status, const QString& fout) {
         QNetworkReply* antwoord = antwoord_;
         antwoord_ = nullptr;
         antwoord->disconnect(this);
-        antwoord->abort();
-        antwoord->deleteLater();
+        // Later: aborting a reply inside its own signals upsets it.
+        QMetaObject::invokeMethod(
+            antwoord,
+            [antwoord] {
+                antwoord->abort();
+                antwoord->deleteLater();
+            },
+            Qt::QueuedConnection);
     }
     emit Klaar();
 }

@@ -1,0 +1,268 @@
+// The update engine against a server of the test's own on 127.0.0.1: the
+// check, its time limits, downloads checked against the signed file, and the
+// installation and restart of a stub program in a temporary install folder.
+
+#include "Ophalen.h"
+#include "Updatemotor.h"
+#include "Updateopstelling.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace rcveltor::update;
+using namespace rcveltor::test;
+
+Q_DECLARE_METATYPE(std::function<void(TUpdateOpstelling&)>)
+Q_DECLARE_METATYPE(TTestserver::TAntwoord)
+
+namespace {
+
+using TVoorbereiding = std::function<void(TUpdateOpstelling&)>;
+
+QByteArray Stub() {
+    return LeesBestand(QStringLiteral(RCV_STUB));
+}
+
+QList<TStuk> Uitgave(TUpdateOpstelling& o) {
+    return o.Uitgave(Stub());
+}
+
+bool Download(TUpdateMotor& motor, const QList<int>& keuze) {
+    QSignalSpy klaar(&motor, &TUpdateMotor::Gedownload);
+    motor.StartDownload(keuze);
+    if (klaar.isEmpty() && !klaar.wait(10000)) {
+        return false;
+    }
+    return klaar.first().first().toBool();
+}
+
+} // namespace
+
+class TestUpdatemotor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void onlyHttpsOrThisMachineIsAllowed_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("toegestaan");
+        QTest::newRow("https") << "https://update.example.com/veltor/Rc/Rc.INF" << true;
+        QTest::newRow("http loopback v4") << "http://127.0.0.1:8080/Rc.INF" << true;
+        QTest::newRow("http loopback 127/8") << "http://127.1.2.3/Rc.INF" << true;
+        QTest::newRow("http loopback v6") << "http://[::1]:8080/Rc.INF" << true;
+        QTest::newRow("http localhost") << "http://localhost/Rc.INF" << true;
+        QTest::newRow("http elsewhere") << "http://update.example.com/Rc.INF" << false;
+        QTest::newRow("http private address") << "http://192.168.1.1/Rc.INF" << false;
+        QTest::newRow("http name like loopback") << "http://127.0.0.1.example.com/" << false;
+        QTest::newRow("ftp") << "ftp://update.example.com/Rc.INF" << false;
+        QTest::newRow("file") << "file:///etc/passwd" << false;
+        QTest::newRow("relative") << "/veltor/Rc/Rc.INF" << false;
+    }
+    void onlyHttpsOrThisMachineIsAllowed() {
+        QFETCH(QString, url);
+        QFETCH(bool, toegestaan);
+        QCOMPARE(IsToegestaneUrl(QUrl(url)), toegestaan);
+    }
+
+    void zoekNieuweVersieAnswersYesOnlyForATrustworthyNewerVersion_data() {
+        QTest::addColumn<TVoorbereiding>("voorbereiding");
+        QTest::addColumn<bool>("nieuwer");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("newer") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        }) << true << "version 4.0.1.4 is available";
+        QTest::newRow("newer by its second part")
+            << TVoorbereiding([](TUpdateOpstelling& o) { o.Publiceer(QStringLiteral("4.1"), {}); })
+            << true << "version 4.1 is available";
+        QTest::newRow("the same") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Publiceer(QStringLiteral("4.0.1.3"), {});
+        }) << false << "is not newer";
+        QTest::newRow("older") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Publiceer(QStringLiteral("4.0.0.9"), {});
+        }) << false << "is not newer";
+        QTest::newRow("signed with another key") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Publiceer(QStringLiteral("4.0.1.4"), {}, NieuweEd25519Sleutel());
+        }) << false << "signature does not match";
+        QTest::newRow("unsigned") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"),
+                         {200, SchrijfControlebestand(o.Publiceer(QStringLiteral("4.0.1.4"), {})),
+                          false, false});
+        }) << false << "no signature";
+        QTest::newRow("for another program") << TVoorbereiding([](TUpdateOpstelling& o) {
+            TControlebestand b = o.Publiceer(QStringLiteral("4.0.1.4"), {});
+            b.Programma = QStringLiteral("AnderProgramma");
+            const QByteArray inhoud = SchrijfControlebestand(b);
+            o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"),
+                         {200, VoegHandtekeningToe(inhoud, OndertekenEd25519(inhoud, o.Prive)),
+                          false, false});
+        }) << false << "it is for AnderProgramma";
+        QTest::newRow("no control file on the server")
+            << TVoorbereiding([](TUpdateOpstelling&) {}) << false << "HTTP status 404";
+        QTest::newRow("a web page instead") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"),
+                         {200, "<html>Onderhoud</html>", false, false});
+        }) << false << "no signature";
+        QTest::newRow("far too large") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"),
+                         {200, QByteArray(3 << 20, ';'), false, true});
+        }) << false << "more than 1048576 bytes";
+    }
+    void zoekNieuweVersieAnswersYesOnlyForATrustworthyNewerVersion() {
+        QFETCH(TVoorbereiding, voorbereiding);
+        QFETCH(bool, nieuwer);
+        QFETCH(QString, log);
+        TUpdateOpstelling o;
+        voorbereiding(o);
+        const QStringList voor = o.Stand();
+        TUpdateMotor motor(o.Instellingen());
+        QCOMPARE(ZoekNieuweVersie(motor), nieuwer);
+        QCOMPARE(o.Server.Verzoeken, QStringList{QStringLiteral("/veltor/Rc/Rc.INF")});
+        QCOMPARE(o.Server.Agenten, QStringList{QStringLiteral("VeltorUpdate/1.0")});
+        QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
+        // The check downloads and installs nothing.
+        QCOMPARE(o.Stand(), voor);
+    }
+
+    void aServerThatIsDownAnswersNoAtOnce() {
+        TUpdateOpstelling o;
+        o.Server.Stop();
+        TUpdateMotor motor(o.Instellingen());
+        QElapsedTimer klok;
+        klok.start();
+        QVERIFY(!ZoekNieuweVersie(motor));
+        QVERIFY2(klok.elapsed() < 1000, qPrintable(QString::number(klok.elapsed())));
+        QCOMPARE(motor.LaatsteControle().Uitkomst, TControleUitkomst::Onbereikbaar);
+        QVERIFY(o.Log().contains(QLatin1String("cannot read the control file")));
+    }
+
+    void aSilentServerAnswersNoWhenTheLimitIsReached() {
+        TUpdateOpstelling o;
+        o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"), {200, {}, true, false});
+        TUpdateMotor motor(o.Instellingen());
+        motor.Instellingen().ZoekLimietMs = 300;
+        QElapsedTimer klok;
+        klok.start();
+        QVERIFY(!ZoekNieuweVersie(motor));
+        const qint64 duur = klok.elapsed();
+        QVERIFY2(duur >= 290 && duur < 1500, qPrintable(QString::number(duur)));
+        QCOMPARE(o.Server.Verzoeken.size(), 1);
+        QVERIFY(o.Log().contains(QLatin1String("300 ms")));
+    }
+
+    void aNewerVersionIsDownloadedInstalledAndRestarted() {
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), Uitgave(o));
+        TUpdateMotor motor(o.Instellingen());
+        int afgesloten = 0;
+        motor.Afsluiten = [&afgesloten] { ++afgesloten; };
+        QVERIFY(ZoekNieuweVersie(motor));
+        QSignalSpy totaal(&motor, &TUpdateMotor::TotaleVoortgang);
+        QVERIFY(Download(motor, {0, 1}));
+        QCOMPARE(totaal.last().at(0), totaal.last().at(1));
+        QVERIFY(motor.Installeer());
+
+        const QString programma = o.Programmamap + QStringLiteral("/RcVeltor");
+        QCOMPARE(LeesBestand(programma), Stub());
+        QVERIFY(QFileInfo(programma).isExecutable());
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/hulp/lees-mij.txt")),
+                 QByteArray("nieuw"));
+        QCOMPARE(LeesBestand(o.Werkmap + QStringLiteral("/lambda.bin")),
+                 QByteArray("nieuwe tabel"));
+        // The downloads are kept, nothing else is left behind.
+        QStringList werk =
+            QDir(o.Werkmap).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+        werk.sort();
+        QCOMPARE(werk, QStringList({QStringLiteral("RcVeltor-4.0.1.4.tar.gz.upd"),
+                                    QStringLiteral("WUPDATE.LOG"), QStringLiteral("lambda.bin"),
+                                    QStringLiteral("lambda.bin.upd")}));
+        QStringList inhoud =
+            QDir(o.Programmamap).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+        inhoud.sort();
+        QCOMPARE(inhoud, QStringList({QStringLiteral("RcVeltor"), QStringLiteral("hulp")}));
+
+        QVERIFY(motor.Herstart());
+        QCOMPARE(afgesloten, 1);
+        QTRY_COMPARE(LeesBestand(o.Werkmap + QStringLiteral("/herstart.txt")),
+                     QByteArray("gestart --na-update\n"));
+        QVERIFY(o.Log().contains(QLatin1String("Version 4.0.1.4 installed")));
+    }
+
+    void aDownloadThatDiffersFromTheSignedFileInstallsNothing_data() {
+        QTest::addColumn<TTestserver::TAntwoord>("antwoord");
+        QTest::addColumn<QString>("log");
+        const QByteArray ander(QByteArray("nieuwe tabel").size(), 'x');
+        QTest::newRow("other bytes of the same size")
+            << TTestserver::TAntwoord{200, ander, false, false} << "refused";
+        QTest::newRow("more bytes, announced")
+            << TTestserver::TAntwoord{200, "nieuwe tabel en meer", false, false} << "more than 12";
+        QTest::newRow("more bytes, unannounced")
+            << TTestserver::TAntwoord{200, "nieuwe tabel en meer", false, true}
+            << "more than 12 bytes";
+        QTest::newRow("fewer bytes")
+            << TTestserver::TAntwoord{200, "nieuwe", false, true} << "refused";
+        QTest::newRow("not found")
+            << TTestserver::TAntwoord{404, {}, false, false} << "HTTP status 404";
+    }
+    void aDownloadThatDiffersFromTheSignedFileInstallsNothing() {
+        QFETCH(TTestserver::TAntwoord, antwoord);
+        QFETCH(QString, log);
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), Uitgave(o));
+        o.Server.Zet(QStringLiteral("/bestanden/lambda.bin"), antwoord);
+        const QStringList voor = o.Stand();
+        TUpdateMotor motor(o.Instellingen());
+        QVERIFY(ZoekNieuweVersie(motor));
+        QVERIFY(!Download(motor, {0, 1}));
+        QVERIFY(!motor.Installeer());
+        // The archive that did arrive intact stays; the bad file never lands.
+        QStringList na = o.Stand();
+        na.removeIf([](const QString& s) { return s.startsWith(QLatin1String("RcVeltor-")); });
+        QCOMPARE(na, voor);
+        QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
+    }
+
+    void anArchiveWithAWayOutInstallsNothing() {
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"),
+                    {{QStringLiteral("RcVeltor.tar.gz"),
+                      o.Archief({{"RcVeltor", Stub(), TArchiefItem::Bestand, {}, 0755},
+                                 {"../ontsnapt", "x"}})},
+                     Uitgave(o).at(1)});
+        const QStringList voor = o.Stand();
+        TUpdateMotor motor(o.Instellingen());
+        QVERIFY(ZoekNieuweVersie(motor));
+        QVERIFY(Download(motor, {0, 1}));
+        QVERIFY(!motor.Installeer());
+        QStringList na = o.Stand();
+        na.removeIf([](const QString& s) { return s.contains(QLatin1String(".upd=")); });
+        QCOMPARE(na, voor);
+        QVERIFY(!QFileInfo::exists(
+            QFileInfo(o.Programmamap).dir().filePath(QStringLiteral("ontsnapt"))));
+        QVERIFY(o.Log().contains(QLatin1String("unsafe path refused: ../ontsnapt")));
+        QVERIFY(o.Log().contains(QLatin1String("Update not installed")));
+    }
+
+    void aFailedInstallationPutsBackTheOldProgram() {
+        TUpdateOpstelling o;
+        // The working folder's "hulp" is a file: the archive's hulp/ cannot go there.
+        SchrijfBestand(o.Werkmap + QStringLiteral("/hulp"), "in de weg");
+        QList<TStuk> uitgave = Uitgave(o);
+        uitgave.append({QStringLiteral("hulp.tar.gz"), o.Archief({{"hulp/x.txt", "x"}}),
+                        TSoort::Archief, TDoel::Werkmap});
+        o.Publiceer(QStringLiteral("4.0.1.4"), uitgave);
+        const QStringList voor = o.Stand();
+        TUpdateMotor motor(o.Instellingen());
+        QVERIFY(ZoekNieuweVersie(motor));
+        QVERIFY(Download(motor, {0, 1, 2}));
+        QVERIFY(!motor.Installeer());
+        QStringList na = o.Stand();
+        na.removeIf([](const QString& s) { return s.contains(QLatin1String(".upd=")); });
+        QCOMPARE(na, voor);
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")),
+                 TUpdateOpstelling::kOudProgramma);
+        QVERIFY(o.Log().contains(QLatin1String("Rollback: restored")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpdatemotor)
+#include "test_updatemotor.moc"

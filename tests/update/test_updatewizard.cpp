@@ -1,0 +1,260 @@
+// The update wizard driven as a user would, against the local server: every
+// page of a full update up to the restart of the installed stub program, the
+// second page's messages, failures, cancelling.
+
+#include "Modaalwachter.h"
+#include "UpdateWizard.h"
+#include "Updatemotor.h"
+#include "Updateopstelling.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace rcveltor::update;
+using namespace rcveltor::test;
+
+Q_DECLARE_METATYPE(std::function<void(TUpdateOpstelling&)>)
+
+namespace {
+
+using TVoorbereiding = std::function<void(TUpdateOpstelling&)>;
+
+QByteArray Stub() {
+    return LeesBestand(QStringLiteral(RCV_STUB));
+}
+
+// The engine and its wizard, shown without modality so that the test drives
+// it and the watchdog leaves it alone.
+struct TWizard {
+    explicit TWizard(TUpdateOpstelling& o) : motor(o.Instellingen()) {
+        motor.Afsluiten = [this] { ++afgesloten; };
+        wizard = std::make_unique<TFrmUpdateWizard>(motor, teksten);
+        wizard->setModal(false);
+        wizard->show();
+    }
+    template <class T> T* Vind(const char* naam) const {
+        T* w = wizard->findChild<T*>(QString::fromLatin1(naam));
+        if (w == nullptr) {
+            qFatal("widget %s not found", naam);
+        }
+        return w;
+    }
+    QString Knop() const { return wizard->Knop()->text(); }
+    void Klik() const { QTest::mouseClick(wizard->Knop(), Qt::LeftButton); }
+
+    TUpdateMotor motor;
+    TUpdateTeksten teksten;
+    std::unique_ptr<TFrmUpdateWizard> wizard;
+    int afgesloten = 0;
+};
+
+QStringList ZonderDownloads(QStringList stand) {
+    stand.removeIf([](const QString& s) { return s.contains(QLatin1String(".upd=")); });
+    return stand;
+}
+
+} // namespace
+
+class TestUpdateWizard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aNewerVersionRunsFromStartToRestart() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
+        TWizard w(o);
+        QCOMPARE(w.wizard->windowTitle(), QStringLiteral("Update Do Dadovideze"));
+        QCOMPARE(w.wizard->font().pixelSize(), 12);
+        QVERIFY(w.wizard->font().bold());
+        QCOMPARE(w.Vind<QLabel>("Welkom")->text(),
+                 QStringLiteral(
+                     "Druk start om te beginnen met controleren voor applicatie updates ..."));
+        QCOMPARE(w.Knop(), QStringLiteral("Start"));
+
+        w.Klik();
+        QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Versie);
+        QCOMPARE(w.Vind<QLabel>("Bericht")->text(),
+                 QStringLiteral("Nieuwe versie gevonden :\nHuidige versie : 4.0.1.3\n"
+                                "Nieuwe versie : 4.0.1.4 (15-04-2009 10:30)"));
+        QCOMPARE(w.Knop(), QStringLiteral("Update"));
+
+        w.Klik();
+        QCOMPARE(w.wizard->Pagina(), TWizardPagina::Nieuw);
+        QCOMPARE(w.Vind<QPlainTextEdit>("NieuwTekst")->toPlainText(),
+                 QStringLiteral("Sneller rekenen.\nNieuwe platen."));
+        QCOMPARE(w.Knop(), QStringLiteral("Volgende"));
+
+        w.Klik();
+        QCOMPARE(w.wizard->Pagina(), TWizardPagina::Licentie);
+        QCOMPARE(w.Vind<QPlainTextEdit>("LicentieTekst")->toPlainText(),
+                 QStringLiteral("Gebruik op eigen risico."));
+        // Only an accepted licence goes on.
+        QVERIFY(!w.wizard->Knop()->isEnabled());
+        w.Vind<QRadioButton>("Aanvaard")->click();
+        QVERIFY(w.wizard->Knop()->isEnabled());
+        w.Vind<QRadioButton>("NietAanvaard")->click();
+        QVERIFY(!w.wizard->Knop()->isEnabled());
+        w.Vind<QRadioButton>("Aanvaard")->click();
+
+        w.Klik();
+        QCOMPARE(w.wizard->Pagina(), TWizardPagina::Componenten);
+        auto* lijst = w.Vind<QListWidget>("Componenten");
+        QCOMPARE(lijst->count(), 2);
+        QVERIFY(lijst->item(1)->text().startsWith(QLatin1String("lambda.bin")));
+        lijst->item(0)->setCheckState(Qt::Unchecked);
+        lijst->item(1)->setCheckState(Qt::Unchecked);
+        QVERIFY(!w.wizard->Knop()->isEnabled());
+        lijst->item(0)->setCheckState(Qt::Checked);
+        lijst->item(1)->setCheckState(Qt::Checked);
+        QCOMPARE(w.Knop(), QStringLiteral("Volgende"));
+
+        w.Klik();
+        QCOMPARE(w.Knop(), QStringLiteral("Annuleren"));
+        QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Klaar);
+        QCOMPARE(w.Vind<QProgressBar>("BestandVoortgang")->value(), 1000);
+        QCOMPARE(w.Vind<QProgressBar>("TotaleVoortgang")->value(), 1000);
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")), Stub());
+        QCOMPARE(w.Knop(), QStringLiteral("Herstarten"));
+
+        w.Klik();
+        QTRY_COMPARE(LeesBestand(o.Werkmap + QStringLiteral("/herstart.txt")),
+                     QByteArray("gestart --na-update\n"));
+        QCOMPARE(w.afgesloten, 1);
+        QCOMPARE(w.wizard->result(), int(QDialog::Accepted));
+        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void theSecondPageSaysWhyThereIsNoUpdate_data() {
+        QTest::addColumn<TVoorbereiding>("voorbereiding");
+        QTest::addColumn<QString>("bericht");
+        const QString geen =
+            QStringLiteral("Geen nieuwe versie beschikbaar.\nHuidige versie : 4.0.1.3");
+        const QString onbereikbaar =
+            QStringLiteral("Er kan geen verbinding met de update server tot stand gebracht worden "
+                           "of\ngeen update gevonden op server ...");
+        QTest::newRow("not newer") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Publiceer(QStringLiteral("4.0.1.3"), {});
+        }) << geen;
+        QTest::newRow("server down")
+            << TVoorbereiding([](TUpdateOpstelling& o) { o.Server.Stop(); }) << onbereikbaar;
+        QTest::newRow("no control file")
+            << TVoorbereiding([](TUpdateOpstelling&) {}) << onbereikbaar;
+        QTest::newRow("wrongly signed") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Publiceer(QStringLiteral("4.0.1.4"), {}, NieuweEd25519Sleutel());
+        }) << onbereikbaar;
+        QTest::newRow("silent") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"), {200, {}, true, false});
+        }) << onbereikbaar;
+    }
+    void theSecondPageSaysWhyThereIsNoUpdate() {
+        QFETCH(TVoorbereiding, voorbereiding);
+        QFETCH(QString, bericht);
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        voorbereiding(o);
+        TWizard w(o);
+        w.motor.Instellingen().WizardLimietMs = 300;
+        w.Klik();
+        QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Versie);
+        QCOMPARE(w.Vind<QLabel>("Bericht")->text(), bericht);
+        QCOMPARE(w.Knop(), QStringLiteral("Verlaten"));
+        w.Klik();
+        QVERIFY(!w.wizard->isVisible());
+        QCOMPARE(w.wizard->result(), int(QDialog::Rejected));
+        QVERIFY(wachter.Meldingen.isEmpty());
+    }
+
+    void aBadDownloadShowsTheFailureAndInstallsNothing_data() {
+        QTest::addColumn<TVoorbereiding>("voorbereiding");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("tampered") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Server.Zet(QStringLiteral("/bestanden/lambda.bin"),
+                         {200, "andere tabel", false, false});
+        }) << "refused";
+        QTest::newRow("missing") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Server.Zet(QStringLiteral("/bestanden/lambda.bin"), {404, {}, false, false});
+        }) << "HTTP status 404";
+        QTest::newRow("archive with ../") << TVoorbereiding([](TUpdateOpstelling& o) {
+            QList<TStuk> uitgave = o.Uitgave(Stub());
+            uitgave[0].Inhoud = o.Archief({{"RcVeltor", "x"}, {"../../ontsnapt", "x"}});
+            o.Publiceer(QStringLiteral("4.0.1.4"), uitgave);
+        }) << "unsafe path refused";
+    }
+    void aBadDownloadShowsTheFailureAndInstallsNothing() {
+        QFETCH(TVoorbereiding, voorbereiding);
+        QFETCH(QString, log);
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
+        voorbereiding(o);
+        const QStringList voor = o.Stand();
+        TWizard w(o);
+        w.Klik();
+        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
+        w.Klik();
+        w.Klik();
+        w.Vind<QRadioButton>("Aanvaard")->click();
+        w.Klik();
+        w.Klik();
+        QTRY_COMPARE(wachter.Meldingen, QStringList{QStringLiteral("Failed to download updates")});
+        QCOMPARE(w.wizard->Pagina(), TWizardPagina::Download);
+        QCOMPARE(w.Vind<QLabel>("Status")->text(), QStringLiteral("Failed to download updates"));
+        QCOMPARE(w.Knop(), QStringLiteral("Verlaten"));
+        QCOMPARE(ZonderDownloads(o.Stand()), voor);
+        QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
+        w.Klik();
+        QVERIFY(!w.wizard->isVisible());
+        QCOMPARE(w.afgesloten, 0);
+    }
+
+    void cancellingTheDownloadInstallsNothing() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
+        o.Server.Zet(QStringLiteral("/bestanden/lambda.bin"), {200, {}, true, false});
+        const QStringList voor = o.Stand();
+        TWizard w(o);
+        w.Klik();
+        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
+        w.Klik();
+        w.Klik();
+        w.Vind<QRadioButton>("Aanvaard")->click();
+        w.Klik();
+        w.Klik();
+        QTRY_VERIFY(o.Server.Verzoeken.contains(QStringLiteral("/bestanden/lambda.bin")));
+        QCOMPARE(w.Knop(), QStringLiteral("Annuleren"));
+        w.Klik();
+        QVERIFY(!w.wizard->isVisible());
+        QCOMPARE(ZonderDownloads(o.Stand()), voor);
+        // Not even a partial download stays.
+        QVERIFY(!QDir(o.Werkmap)
+                     .entryList()
+                     .join(QLatin1Char(' '))
+                     .contains(QLatin1String("lambda.bin.upd")));
+        QVERIFY(o.Log().contains(QLatin1String("cancelled")));
+        QVERIFY(wachter.Meldingen.isEmpty());
+    }
+
+    void anUpdateWithoutFilesSaysSo() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        TWizard w(o);
+        w.Klik();
+        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
+        w.Klik();
+        QTRY_COMPARE(wachter.Meldingen,
+                     QStringList{QStringLiteral("Geen bestanden gevonden voor update")});
+        QCOMPARE(w.Knop(), QStringLiteral("Verlaten"));
+    }
+};
+
+QTEST_MAIN(TestUpdateWizard)
+#include "test_updatewizard.moc"
