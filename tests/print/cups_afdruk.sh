@@ -53,8 +53,10 @@ stop() {
 trap stop EXIT
 
 export CUPS_SERVER=127.0.0.1:$poort
-for _ in $(seq 1 50); do
-    lpstat -r >/dev/null 2>&1 && break
+# lpstat -r answers with success either way; its text tells whether the
+# scheduler accepts connections yet.
+for _ in $(seq 1 100); do
+    [[ "$(lpstat -r 2>/dev/null)" == "scheduler is running" ]] && break
     sleep 0.1
 done
 lpadmin -p rcvtest -E -v "file://$uit/afdruk.pdf" -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd
