@@ -31,6 +31,13 @@ class TPlaatje : public QWidget {
 public:
     TPlaatje(TTekenFunctie tekenen, QWidget* ouder);
 
+    // Other windows copy a picture from the main window.
+    const TTekenFunctie& Tekening() const { return tekenen_; }
+    void ZetTekening(TTekenFunctie tekenen) {
+        tekenen_ = std::move(tekenen);
+        update();
+    }
+
 signals:
     void Geklikt();
 

@@ -69,6 +69,13 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(",") {
     fototop_ = new TPlaatje(TekenFotoBoven, this);
     fotobottom_ = new TPlaatje(TekenFotoOnder, this);
     marge_ = new TPlaatje(TekenMarge, this);
+    // Named for the info window, which copies them.
+    kop_->setObjectName(QStringLiteral("Kop"));
+    graybar_->setObjectName(QStringLiteral("graybar"));
+    logo_->setObjectName(QStringLiteral("Logo"));
+    fototop_->setObjectName(QStringLiteral("Fototop"));
+    fotobottom_->setObjectName(QStringLiteral("fotobottom"));
+    marge_->setObjectName(QStringLiteral("Marge"));
 
     auto* kopTekst = new QLabel(QStringLiteral("Rc-berekening"), this);
     kopTekst->setObjectName(QStringLiteral("Label1"));

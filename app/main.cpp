@@ -1,5 +1,7 @@
 // RcVeltor: the window program.
 
+#include "PdfExport.h"
+#include "UInfo.h"
 #include "UMainform.h"
 #include "UPreview.h"
 #include "UQuicReport1.h"
@@ -28,10 +30,13 @@ int main(int argc, char** argv) {
     TFrmRcWizard wizard(&mainForm);
     TQuickReport1 quickReport1(mainForm.Model().Rc);
     TFrmPreview preview;
+    TFrmInfo info(&mainForm);
     TQuickReport2 quickReport2(mainForm.Model().Afschot);
 
     mainForm.ZetWizard(&wizard);
     mainForm.ZetGeenUpdate(geenUpdate);
+    mainForm.ToonInfo = [&info] { info.exec(); };
+    mainForm.ZetUpdateControle(info.UpdateControle());
     // Print, preview and save act on the report of the screen that is visible.
     preview.KiesRapport = [&]() -> TRapport* {
         switch (mainForm.ZichtbaarScherm()) {
@@ -43,6 +48,9 @@ int main(int argc, char** argv) {
             break;
         }
         return nullptr;
+    };
+    preview.PdfSchrijver = [](const TPaginaSet& set, const QString& bestand) {
+        SchrijfPdf(set, bestand);
     };
     mainForm.Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };
 

@@ -238,7 +238,7 @@ TLeesResultaat LeesControlebestand(QByteArrayView tekst) {
     if (tekst.size() > kMaxControlebestand) {
         return {std::nullopt, QStringLiteral("control file too large")};
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString inhoud = utf8.decode(tekst);
     if (utf8.hasError()) {
         return {std::nullopt, QStringLiteral("control file is not UTF-8")};

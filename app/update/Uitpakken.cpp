@@ -59,7 +59,7 @@ std::optional<QString> Utf8(const char* tekst) {
     if (tekst == nullptr) {
         return std::nullopt;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString uit = utf8.decode(QByteArrayView(tekst));
     if (utf8.hasError()) {
         return std::nullopt;

@@ -144,6 +144,7 @@ TEST(Controlebestand, RefusesBrokenFiles) {
          "Regel=Ein\xC3"
          "de",
          "UTF-8"},
+        {"Onbekend=wordt genegeerd\n", "Onbekend=x\xC3", "UTF-8"},
         {"; control file\n", "Los=1\n", "outside a section"},
         {"Tijd=10:30\n", "Tijd=10:30\nTijd=11:00\n", "repeated"},
         {"[Later]", "[Component1]", "repeated"},

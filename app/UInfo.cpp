@@ -1,0 +1,233 @@
+#include "UInfo.h"
+
+#include "Afbeeldingen.h"
+#include "RtfLezer.h"
+#include "UMainform.h"
+#include "Verbinding.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <array>
+
+namespace rcveltor::app {
+
+namespace {
+
+const QString kWelkom =
+    QStringLiteral("Druk start om te beginnen met controleren voor applicatie updates ...");
+// Far beyond any information text; more is not read into memory.
+constexpr qint64 kMaxInfo = 16 * 1024 * 1024;
+
+// A label that reports a click, for the links.
+class TKlikLabel : public QLabel {
+public:
+    TKlikLabel(const QString& tekst, QWidget* ouder, std::function<void(QLabel*)> klik)
+        : QLabel(tekst, ouder), klik_(std::move(klik)) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+            klik_(this);
+        }
+    }
+
+private:
+    std::function<void(QLabel*)> klik_;
+};
+
+QLabel* Regel(QLabel* label, const QString& naam, int y, bool link) {
+    label->setObjectName(naam);
+    label->setGeometry(0, y, 161, 16);
+    label->setAlignment(Qt::AlignCenter);
+    QFont f = label->font();
+    f.setPixelSize(13);
+    f.setUnderline(link);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(p);
+    if (link) {
+        label->setCursor(Qt::PointingHandCursor);
+    }
+    return label;
+}
+
+} // namespace
+
+TFrmInfo::TFrmInfo(QWidget* hoofdvenster, update::TUpdateInstellingen instellingen)
+    : QDialog(hoofdvenster), hoofdvenster_(hoofdvenster), werkmap_(QDir::currentPath()),
+      motor_(std::make_unique<update::TUpdateMotor>(std::move(instellingen))) {
+    setObjectName(QStringLiteral("FrmInfo"));
+    setWindowTitle(QStringLiteral("Info"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(658, 476);
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    InternetVerbonden = update::InternetVerbonden;
+    OpenAdres = [](const QUrl& adres) { QDesktopServices::openUrl(adres); };
+
+    const auto plaatje = [this](TTekenFunctie tekenen, const char* naam, const QRect& plek) {
+        auto* p = new TPlaatje(std::move(tekenen), this);
+        p->setObjectName(QString::fromLatin1(naam));
+        p->setGeometry(plek);
+        return p;
+    };
+    const int w = width();
+    kop_ = plaatje(TekenKop, "Kop", QRect(0, 0, w, 33));
+    graybar_ = plaatje(TekenGrijsbalk, "graybar", QRect(0, 33, w, 48));
+    logo_ = plaatje(TekenLogo, "Logo", QRect(0, 32, 164, 48));
+    fototop_ = plaatje(TekenFotoBoven, "fototop", QRect(w - 173, 7, 173, 26));
+    fotobottom_ = plaatje(TekenFotoOnder, "fotobottom", QRect(w - 173, 33, 173, 48));
+    marge_ = plaatje(TekenMarge, "Marge", QRect(0, 81, 164, 395));
+
+    richEdit1_ = new QTextEdit(this);
+    richEdit1_->setObjectName(QStringLiteral("RichEdit1"));
+    richEdit1_->setGeometry(164, 81, w - 164, height() - 81);
+    richEdit1_->setReadOnly(true);
+    richEdit1_->setFrameShape(QFrame::NoFrame);
+    richEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    richEdit1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    richEdit1_->viewport()->setCursor(Qt::ForbiddenCursor);
+    QPalette wit = richEdit1_->palette();
+    wit.setColor(QPalette::Base, Qt::white);
+    richEdit1_->setPalette(wit);
+
+    const auto klik = [this](QLabel* label) { Label2Click(label); };
+    label2_ = Regel(new TKlikLabel(kMerkAdres, this, klik), QStringLiteral("Label2"), 88, true);
+    Regel(new QLabel(QStringLiteral("Versie 4.0.1.3, maart 2009"), this), QStringLiteral("Label4"),
+          144, false);
+    Regel(new QLabel(QStringLiteral("\u00A9 Veltor Isolatiesystemen B.V."), this),
+          QStringLiteral("Label1"), 200, false);
+    label3_ = Regel(new TKlikLabel(kMakerAdres, this, klik), QStringLiteral("Label3"), 456, true);
+
+    button1_ = new QPushButton(QStringLiteral("Update"), this);
+    button1_->setObjectName(QStringLiteral("Button1"));
+    button1_->setGeometry(40, 368, 75, 25);
+    connect(button1_, &QPushButton::clicked, this, &TFrmInfo::Button1Click);
+
+    image1_ = plaatje(TekenMakerLogo, "Image1", QRect(31, 408, 91, 44));
+    image1_->setToolTip(kMakerAdres);
+    image1_->setCursor(Qt::PointingHandCursor);
+    connect(image1_, &TPlaatje::Geklikt, this, &TFrmInfo::Image3Click);
+}
+
+TFrmInfo::~TFrmInfo() = default;
+
+void TFrmInfo::showEvent(QShowEvent* e) {
+    FormShow();
+    if (const QScreen* scherm = screen()) {
+        move(scherm->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(e);
+}
+
+void TFrmInfo::FormShow() {
+    // The main window's pictures, each into the element of the same role.
+    const std::array<std::pair<const char*, TPlaatje*>, 6> rollen{{
+        {"Logo", logo_},
+        {"Kop", kop_},
+        {"Marge", marge_},
+        {"graybar", graybar_},
+        {"Fototop", fototop_},
+        {"fotobottom", fotobottom_},
+    }};
+    for (const auto& [naam, doel] : rollen) {
+        if (hoofdvenster_ == nullptr) {
+            break;
+        }
+        if (const auto* bron = hoofdvenster_->findChild<TPlaatje*>(QString::fromLatin1(naam))) {
+            doel->ZetTekening(bron->Tekening());
+        }
+    }
+    LaadInfo();
+}
+
+void TFrmInfo::LaadInfo() {
+    const QString pad = QDir(werkmap_).absoluteFilePath(QStringLiteral("info.rtf"));
+    QFile bestand(pad);
+    if (!bestand.open(QIODevice::ReadOnly)) {
+        TMainForm::ToonFout(this, QStringLiteral("Cannot open file \"%1\". %2")
+                                      .arg(QDir::toNativeSeparators(pad), bestand.errorString()));
+        return;
+    }
+    const QByteArray inhoud =
+        bestand.size() <= kMaxInfo ? bestand.read(kMaxInfo + 1) : QByteArray();
+    const bool gelezen = bestand.error() == QFileDevice::NoError && inhoud.size() <= kMaxInfo &&
+                         inhoud.size() == bestand.size();
+    // A new document each time: one that fails to read leaves the old text.
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(richEdit1_->font());
+    document->setUndoRedoEnabled(false);
+    bool getoond = gelezen && LeesRtf(inhoud, *document);
+    if (gelezen && !getoond) {
+        if (const auto tekst = LeesPlatteTekst(inhoud)) {
+            document->setPlainText(*tekst);
+            getoond = true;
+        }
+    }
+    if (!getoond) {
+        TMainForm::ToonFout(this, QStringLiteral("Failed to Load Stream"));
+        return;
+    }
+    // The editor deletes only the document it made itself; ours go with it.
+    QTextDocument* oud = richEdit1_->document();
+    const bool vanOns = oud->parent() == richEdit1_;
+    document->setParent(richEdit1_);
+    richEdit1_->setDocument(document.release());
+    if (vanOns) {
+        delete oud;
+    }
+}
+
+void TFrmInfo::Label2Click(QLabel* label) {
+    // As the desktop would open a typed address; whether it could is not looked at.
+    OpenAdres(QUrl::fromUserInput(label->text()));
+}
+
+void TFrmInfo::Image3Click() {
+    close();
+}
+
+void TFrmInfo::Button1Click() {
+    if (!InternetVerbonden()) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fout"),
+                        QStringLiteral("Er is geen Internetverbinding!"), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    teksten_.Welcome = kWelkom;
+    ToonUpdateWizard();
+}
+
+bool TFrmInfo::ZoekNieuweVersie() {
+    return update::ZoekNieuweVersie(*motor_);
+}
+
+void TFrmInfo::ToonUpdateWizard() {
+    update::ToonUpdateWizard(*motor_, teksten_, isVisible() ? this : hoofdvenster_);
+}
+
+TUpdateControle TFrmInfo::UpdateControle() {
+    return TUpdateControle{
+        [this] { return InternetVerbonden(); },
+        [this] { return ZoekNieuweVersie(); },
+        [this](const QString& welkom) {
+            teksten_.Welcome = welkom;
+            ToonUpdateWizard();
+        },
+    };
+}
+
+} // namespace rcveltor::app

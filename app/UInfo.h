@@ -1,0 +1,86 @@
+#pragma once
+
+// The info window: the information text "info.rtf", the version, the links to
+// the brand's and the maker's sites, and the update engine with its Dutch
+// texts, which the start-up's update check uses too.
+
+#include "UpdateControle.h"
+#include "UpdateWizard.h"
+#include "Updatemotor.h"
+
+#include <QDialog>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace rcveltor::app {
+
+class TPlaatje;
+
+class TFrmInfo : public QDialog {
+    Q_OBJECT
+public:
+    // hoofdvenster: the main window whose pictures are copied at every showing.
+    explicit TFrmInfo(QWidget* hoofdvenster, update::TUpdateInstellingen instellingen =
+                                                 update::TUpdateInstellingen::VoorDitProgramma());
+    ~TFrmInfo() override;
+
+    void ZetWerkmap(const QString& werkmap) { werkmap_ = werkmap; }
+
+    // Runs each time the window is shown.
+    void FormShow();
+    // Both links: opens the label's own text.
+    void Label2Click(QLabel* label);
+    // The maker's logo: closes the window.
+    void Image3Click();
+    // "Update".
+    void Button1Click();
+
+    // The update engine's operations.
+    bool ZoekNieuweVersie();
+    void ToonUpdateWizard();
+    update::TUpdateMotor& UpdateMotor() { return *motor_; }
+    update::TUpdateTeksten& UpdateTeksten() { return teksten_; }
+    // What the start-up sequence asks: the connection, the check, the wizard
+    // with the start-up's welcome text.
+    TUpdateControle UpdateControle();
+
+    // The system's connection question and the desktop's opener; tests
+    // replace them.
+    std::function<bool()> InternetVerbonden;
+    std::function<void(const QUrl&)> OpenAdres;
+
+    QTextEdit* RichEdit1() const { return richEdit1_; }
+
+    static inline const QString kMerkAdres = QStringLiteral("www.example.com/veltor");
+    static inline const QString kMakerAdres = QStringLiteral("www.example.com/bouwsystemen");
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void LaadInfo();
+
+    QWidget* hoofdvenster_;
+    QString werkmap_;
+    std::unique_ptr<update::TUpdateMotor> motor_;
+    update::TUpdateTeksten teksten_;
+
+    TPlaatje* kop_ = nullptr;
+    TPlaatje* graybar_ = nullptr;
+    TPlaatje* logo_ = nullptr;
+    TPlaatje* fototop_ = nullptr;
+    TPlaatje* fotobottom_ = nullptr;
+    TPlaatje* marge_ = nullptr;
+    TPlaatje* image1_ = nullptr;
+    QTextEdit* richEdit1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QPushButton* button1_ = nullptr;
+};
+
+} // namespace rcveltor::app

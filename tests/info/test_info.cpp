@@ -1,0 +1,306 @@
+// The info window and the update check at start-up, driven as a user would,
+// with the update server of the tests' own on 127.0.0.1.
+
+#include "Afbeeldingen.h"
+#include "Modaalwachter.h"
+#include "UInfo.h"
+#include "UMainform.h"
+#include "Updateopstelling.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+using namespace rcveltor::app;
+using namespace rcveltor::test;
+using rcveltor::update::TUpdateInstellingen;
+
+namespace {
+
+// The main window and the info window as the program wires them, in a
+// working folder of the test's own; the desktop and the connection stubbed.
+struct TProgramma {
+    explicit TProgramma(TUpdateOpstelling& o) {
+        hoofd = std::make_unique<TMainForm>();
+        info = std::make_unique<TFrmInfo>(hoofd.get(), o.Instellingen());
+        info->ZetWerkmap(o.Werkmap);
+        hoofd->ZetWerkmap(QStringLiteral(RCV_DATA_DIR));
+        hoofd->ZetGeenUpdate(false);
+        hoofd->ZetUpdateControle(info->UpdateControle());
+        info->InternetVerbonden = [this] {
+            ++vragen;
+            return verbonden;
+        };
+        info->OpenAdres = [this](const QUrl& adres) { geopend << adres; };
+        werkmap = o.Werkmap;
+    }
+    void SchrijfInfo(const QByteArray& inhoud) const {
+        SchrijfBestand(werkmap + QStringLiteral("/info.rtf"), inhoud);
+    }
+    // Shown without modality, so that the test can go on while it is open.
+    void ToonInfo() const {
+        info->setModal(false);
+        info->show();
+        QVERIFY(QTest::qWaitForWindowExposed(info.get()));
+    }
+    QString Tekst() const { return info->RichEdit1()->document()->toPlainText(); }
+    template <class T> T* Vind(const char* naam) const {
+        T* w = info->findChild<T*>(QString::fromLatin1(naam));
+        if (w == nullptr) {
+            qFatal("widget %s not found", naam);
+        }
+        return w;
+    }
+
+    std::unique_ptr<TMainForm> hoofd;
+    std::unique_ptr<TFrmInfo> info;
+    QString werkmap;
+    QList<QUrl> geopend;
+    int vragen = 0;
+    bool verbonden = true;
+};
+
+QColor KleurIn(QWidget* w) {
+    return w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2);
+}
+
+} // namespace
+
+class TestInfo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheInformationTextFormatted() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        p.SchrijfInfo(LeesBestand(QStringLiteral(RCV_INFO_RTF)));
+        p.ToonInfo();
+        QCOMPARE(p.info->windowTitle(), QStringLiteral("Info"));
+        QCOMPARE(p.info->size(), QSize(658, 476));
+        QCOMPARE(p.Vind<QLabel>("Label4")->text(), QStringLiteral("Versie 4.0.1.3, maart 2009"));
+        QVERIFY(p.Tekst().startsWith(QLatin1String("RcVeltor\nRekenprogramma")));
+        QVERIFY(p.Tekst().contains(QStringLiteral("\u00a9 Veltor")));
+        QTextCursor kop(p.info->RichEdit1()->document());
+        kop.setPosition(1);
+        QCOMPARE(kop.charFormat().fontWeight(), int(QFont::Bold));
+        QCOMPARE(kop.charFormat().foreground().color(), QColor(0, 100, 0));
+        QVERIFY(p.info->RichEdit1()->isReadOnly());
+        QVERIFY(wachter.Meldingen.isEmpty());
+    }
+
+    void aPlainTextFileIsShownAsPlainText() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        p.SchrijfInfo("Gewone tekst, {geen} \\opmaak\ncaf\xe9");
+        p.ToonInfo();
+        QCOMPARE(p.Tekst(), QStringLiteral("Gewone tekst, {geen} \\opmaak\ncaf\u00e9"));
+        QVERIFY(wachter.Meldingen.isEmpty());
+    }
+
+    void theFileIsReadAgainAtEveryShowing() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        const QList<std::pair<QByteArray, QString>> versies = {
+            {"een", QStringLiteral("een")},
+            {"{\\rtf1 twee}", QStringLiteral("twee")},
+            {"{\\rtf1 drie", QStringLiteral("{\\rtf1 drie")},
+        };
+        for (const auto& [inhoud, tekst] : versies) {
+            p.SchrijfInfo(inhoud);
+            p.ToonInfo();
+            QCOMPARE(p.Tekst(), tekst);
+            p.info->close();
+        }
+        QVERIFY(wachter.Meldingen.isEmpty());
+    }
+
+    void aMissingFileIsReportedAndTheWindowOpensAllTheSame() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        const QString pad = o.Werkmap + QStringLiteral("/info.rtf");
+        QFile::remove(pad);
+        p.ToonInfo();
+        QCOMPARE(
+            wachter.Meldingen,
+            QStringList{
+                QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(pad)});
+        QVERIFY(p.info->isVisible());
+        QCOMPARE(p.Tekst(), QString());
+        p.info->close();
+
+        // A later failure keeps the text of the last showing.
+        p.SchrijfInfo("eerder");
+        p.ToonInfo();
+        p.info->close();
+        QFile::remove(pad);
+        p.ToonInfo();
+        QCOMPARE(wachter.Meldingen.size(), 2);
+        QCOMPARE(p.Tekst(), QStringLiteral("eerder"));
+    }
+
+    void aFileThatIsNotTextIsReportedAndTheWindowOpens() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        p.SchrijfInfo(QByteArray("MZ\x90\0\3\0\0\0", 8));
+        p.ToonInfo();
+        QCOMPARE(wachter.Meldingen, QStringList{QStringLiteral("Failed to Load Stream.")});
+        QVERIFY(p.info->isVisible());
+    }
+
+    void theMakersLogoClosesTheWindowAndHintsAtTheMakersAddress() {
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        p.SchrijfInfo("x");
+        p.ToonInfo();
+        auto* logo = p.Vind<QWidget>("Image1");
+        QCOMPARE(logo->toolTip(), p.Vind<QLabel>("Label3")->text());
+        QTest::mouseClick(logo, Qt::LeftButton);
+        QVERIFY(!p.info->isVisible());
+    }
+
+    void eachLinkOpensItsOwnText_data() {
+        QTest::addColumn<QString>("label");
+        QTest::newRow("brand") << QStringLiteral("Label2");
+        QTest::newRow("maker") << QStringLiteral("Label3");
+    }
+    void eachLinkOpensItsOwnText() {
+        QFETCH(QString, label);
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        p.SchrijfInfo("x");
+        p.ToonInfo();
+        auto* link = p.Vind<QLabel>(label.toLatin1().constData());
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(p.geopend.size(), 1);
+        QCOMPARE(p.geopend[0].host() + p.geopend[0].path(), link->text());
+        QVERIFY(p.geopend[0].host().endsWith(QLatin1String("example.com")));
+    }
+
+    void thePicturesAreCopiedFromTheMainWindowAtEveryShowing() {
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        p.SchrijfInfo("x");
+        auto* bron = p.hoofd->findChild<TPlaatje*>(QStringLiteral("Logo"));
+        QVERIFY(bron != nullptr);
+        for (const QColor kleur : {QColor(Qt::red), QColor(Qt::blue)}) {
+            bron->ZetTekening([kleur](QPainter& v, const QRectF& r) { v.fillRect(r, kleur); });
+            p.ToonInfo();
+            QCOMPARE(KleurIn(p.Vind<QWidget>("Logo")), kleur);
+            p.info->close();
+        }
+    }
+
+    void updateWithoutAConnectionOnlySaysSo() {
+        TModaalwachter wachter;
+        QString titel;
+        QMessageBox::Icon icoon = QMessageBox::Critical;
+        wachter.BijMelding = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            titel = box->windowTitle();
+            icoon = box->icon();
+        };
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        TProgramma p(o);
+        p.SchrijfInfo("x");
+        p.verbonden = false;
+        p.ToonInfo();
+        QTest::mouseClick(p.Vind<QPushButton>("Button1"), Qt::LeftButton);
+        QCOMPARE(wachter.Meldingen, QStringList{QStringLiteral("Er is geen Internetverbinding!")});
+        QCOMPARE(titel, QStringLiteral("Fout"));
+        QCOMPARE(icoon, QMessageBox::NoIcon);
+        QVERIFY(wachter.Onverwacht.isEmpty());
+        QVERIFY(o.Server.Verzoeken.isEmpty());
+    }
+
+    void eachRunOfTheWizardShowsTheWelcomeOfWhoeverStartedIt() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        TProgramma p(o);
+        p.SchrijfInfo("x");
+        QStringList welkom;
+        const auto verwachtWizard = [&] {
+            wachter.Verwacht([&welkom](QDialog* d) {
+                welkom << d->findChild<QLabel*>(QStringLiteral("Welkom"))->text();
+                QCOMPARE(d->windowTitle(), QStringLiteral("Update Do Dadovideze"));
+                d->reject();
+            });
+        };
+        // At start-up: the check finds a newer version and opens the wizard
+        // before the main window appears.
+        verwachtWizard();
+        p.hoofd->show();
+        QCOMPARE(welkom, QStringList{QStringLiteral(
+                             "Er is een nieuwe update. Klik op start voor details.")});
+        QVERIFY(QTest::qWaitForWindowExposed(p.hoofd.get()));
+
+        verwachtWizard();
+        p.ToonInfo();
+        QTest::mouseClick(p.Vind<QPushButton>("Button1"), Qt::LeftButton);
+        QTRY_COMPARE(welkom.size(), 2);
+        QCOMPARE(welkom[1],
+                 QStringLiteral(
+                     "Druk start om te beginnen met controleren voor applicatie updates ..."));
+        QVERIFY(wachter.Onverwacht.isEmpty());
+        QVERIFY(wachter.Meldingen.isEmpty());
+    }
+
+    void theStartUpChecksOnlyWithAConnectionAndWithoutTheSwitch_data() {
+        QTest::addColumn<bool>("verbonden");
+        QTest::addColumn<bool>("geenUpdate");
+        QTest::addColumn<int>("verzoeken");
+        QTest::newRow("connected") << true << false << 1;
+        QTest::newRow("no connection") << false << false << 0;
+        QTest::newRow("/-u") << true << true << 0;
+    }
+    void theStartUpChecksOnlyWithAConnectionAndWithoutTheSwitch() {
+        QFETCH(bool, verbonden);
+        QFETCH(bool, geenUpdate);
+        QFETCH(int, verzoeken);
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.3"), {});
+        TProgramma p(o);
+        p.verbonden = verbonden;
+        p.hoofd->ZetGeenUpdate(geenUpdate);
+        p.hoofd->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.hoofd.get()));
+        // The connection is asked in every case.
+        QCOMPARE(p.vragen, 1);
+        QCOMPARE(o.Server.Verzoeken.size(), verzoeken);
+        QVERIFY(wachter.Onverwacht.isEmpty());
+        QVERIFY(wachter.Meldingen.isEmpty());
+    }
+
+    void aSilentServerHoldsTheMainWindowBackLessThanFiveSeconds() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"), {200, {}, true, false});
+        TUpdateInstellingen instellingen = o.Instellingen();
+        instellingen.ZoekLimietMs = TUpdateInstellingen().ZoekLimietMs;
+        TProgramma p(o);
+        p.info = std::make_unique<TFrmInfo>(p.hoofd.get(), instellingen);
+        p.info->InternetVerbonden = [] { return true; };
+        p.hoofd->ZetUpdateControle(p.info->UpdateControle());
+        QElapsedTimer klok;
+        klok.start();
+        p.hoofd->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.hoofd.get()));
+        QVERIFY2(klok.elapsed() < 5000, qPrintable(QString::number(klok.elapsed())));
+        QCOMPARE(o.Server.Verzoeken.size(), 1);
+        QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestInfo)
+#include "test_info.moc"
