@@ -15,7 +15,7 @@ void TUpdateLog::Schrijf(const QString& regel) const {
     }
     QString tekst = regel;
     tekst.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    log.write((QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss ")) +
+    log.write((QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz ")) +
                tekst + QLatin1Char('\n'))
                   .toUtf8());
 }

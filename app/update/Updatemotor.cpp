@@ -72,8 +72,7 @@ TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
 }
 
 TUpdateMotor::TUpdateMotor(TUpdateInstellingen instellingen, QObject* ouder)
-    : QObject(ouder), instellingen_(std::move(instellingen)),
-      netwerk_(std::make_unique<QNetworkAccessManager>()) {
+    : QObject(ouder), instellingen_(std::move(instellingen)) {
     StartProgramma = [](const QString& programma, const QStringList& argumenten,
                         const QString& werkmap) {
         return QProcess::startDetached(programma, argumenten, werkmap);
@@ -101,7 +100,7 @@ void TUpdateMotor::StartControle(int limietMs) {
     controleBezig_ = true;
     log_.Schrijf(QStringLiteral("Checking %1 for a version newer than %2")
                      .arg(controle_.Url.toDisplayString(), instellingen_.HuidigeVersie.toString()));
-    controleOphaler_ = new TOphaler(*netwerk_, instellingen_.Agent, this);
+    controleOphaler_ = new TOphaler(Netwerk(), instellingen_.Agent, this);
     connect(controleOphaler_, &TOphaler::Klaar, this, &TUpdateMotor::ControleKlaar);
     controleOphaler_->Start(controle_.Url, {limietMs, limietMs, kMaxControlebestand});
 }
@@ -148,6 +147,14 @@ TControle TUpdateMotor::Controleer(int limietMs) {
         lus.exec(QEventLoop::ExcludeUserInputEvents);
     }
     return controle_;
+}
+
+QNetworkAccessManager& TUpdateMotor::Netwerk() {
+    // Made when first needed: the program creates the engine at every start.
+    if (!netwerk_) {
+        netwerk_ = std::make_unique<QNetworkAccessManager>();
+    }
+    return *netwerk_;
 }
 
 QString TUpdateMotor::Doelmap(TDoel doel) const {
@@ -204,7 +211,7 @@ void TUpdateMotor::DownloadVolgende() {
         DownloadMislukt(QStringLiteral("cannot write %1: %2").arg(d.Pad, bestand_->errorString()));
         return;
     }
-    downloadOphaler_ = new TOphaler(*netwerk_, instellingen_.Agent, this);
+    downloadOphaler_ = new TOphaler(Netwerk(), instellingen_.Agent, this);
     connect(downloadOphaler_, &TOphaler::Voortgang, this, [this](qint64 ontvangen) {
         const qint64 grootte = downloads_.at(huidige_).Component.Grootte;
         emit BestandVoortgang(huidige_, ontvangen, grootte);

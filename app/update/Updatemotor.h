@@ -106,6 +106,7 @@ private:
     void DownloadKlaar();
     void DownloadMislukt(const QString& reden);
     QString Doelmap(TDoel doel) const;
+    QNetworkAccessManager& Netwerk();
 
     TUpdateInstellingen instellingen_;
     TUpdateLog log_;
