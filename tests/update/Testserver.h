@@ -39,6 +39,8 @@ public:
         return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()));
     }
     void Zet(const QString& pad, TAntwoord antwoord) { antwoorden_[pad] = std::move(antwoord); }
+    // Answers pad with a redirect to locatie.
+    void Verwijs(const QString& pad, const QByteArray& locatie) { verwijzingen_[pad] = locatie; }
     // Closes the port: the next request is refused, as by a server that is down.
     void Stop() { server_.close(); }
 
@@ -78,6 +80,12 @@ private:
                 Agenten << QString::fromLatin1(regel.mid(11).trimmed());
             }
         }
+        if (verwijzingen_.contains(pad)) {
+            s->write("HTTP/1.1 302 Elders\r\nConnection: close\r\nContent-Length: 0\r\nLocation: " +
+                     verwijzingen_.value(pad) + "\r\n\r\n");
+            s->disconnectFromHost();
+            return;
+        }
         const auto gevonden = antwoorden_.constFind(pad);
         const TAntwoord antwoord = gevonden != antwoorden_.cend()
                                        ? *gevonden
@@ -96,6 +104,7 @@ private:
 
     QTcpServer server_;
     QHash<QString, TAntwoord> antwoorden_;
+    QHash<QString, QByteArray> verwijzingen_;
     int verbindingen_ = 0;
 };
 
