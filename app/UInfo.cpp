@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -48,8 +49,14 @@ QLabel* Regel(QLabel* label, const QString& naam, int y, bool link) {
     label->setGeometry(0, y, 161, 16);
     label->setAlignment(Qt::AlignCenter);
     QFont f = label->font();
-    f.setPixelSize(13);
     f.setUnderline(link);
+    // As large as the column allows, so that no text is cut at its edges.
+    for (int pixels = 13; pixels >= 8; --pixels) {
+        f.setPixelSize(pixels);
+        if (QFontMetrics(f).horizontalAdvance(label->text()) <= label->width() - 4) {
+            break;
+        }
+    }
     label->setFont(f);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::black);
