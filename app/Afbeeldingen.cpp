@@ -1,5 +1,7 @@
 #include "Afbeeldingen.h"
 
+#include <QIcon>
+
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -246,6 +248,21 @@ void TekenWizardKnop(QPainter& p, const QRectF& r) {
     ster.closeSubpath();
     p.drawPath(ster);
     p.restore();
+}
+
+QIcon IcoonUit(const TTekenFunctie& tekenen, QSize grootte) {
+    QIcon icoon;
+    for (qreal schaal : {1.0, 1.5, 2.0}) {
+        QPixmap pm(grootte * schaal);
+        pm.setDevicePixelRatio(schaal);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        tekenen(p, QRectF(QPointF(0, 0), QSizeF(grootte)));
+        p.end();
+        icoon.addPixmap(pm);
+    }
+    return icoon;
 }
 
 TPlaatje::TPlaatje(TTekenFunctie tekenen, QWidget* ouder)

@@ -3,6 +3,7 @@
 // The program's pictures, drawn as vector graphics so that they stay sharp
 // at any display scaling. Each draws into the given rectangle.
 
+#include <QIcon>
 #include <QWidget>
 #include <functional>
 
@@ -24,6 +25,9 @@ void TekenStartFoto(QPainter& p, const QRectF& r);  // start-screen picture, 294
 void TekenMakerLogo(QPainter& p, const QRectF& r);  // the maker's logo, 91 x 44
 void TekenPlaattypen(QPainter& p, const QRectF& r); // the three tapered board types, 169 x 49
 void TekenWizardKnop(QPainter& p, const QRectF& r); // the wizard button's picture
+
+// An icon drawn at 100, 150 and 200 % so that it stays sharp when scaled.
+QIcon IcoonUit(const TTekenFunctie& tekenen, QSize grootte);
 
 // A picture on the screen; a click on it is reported.
 class TPlaatje : public QWidget {

@@ -3,7 +3,6 @@
 #include "Afbeeldingen.h"
 #include "RcBerekening.h"
 
-#include <QPainter>
 #include <QToolButton>
 
 namespace rcveltor::app {
@@ -13,19 +12,6 @@ const QString kDikteHint = QStringLiteral(
     "Let op!\nIndien het vak rood is, betekent dit\ndat een dikte is gekozen die niet\n"
     "standaard is maar eventueel wel\nleverbaar.");
 
-QIcon WizardIcoon() {
-    QIcon icoon;
-    for (qreal schaal : {1.0, 1.5, 2.0}) {
-        QPixmap pm(QSize(17, 16) * schaal);
-        pm.setDevicePixelRatio(schaal);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        TekenWizardKnop(p, QRectF(0, 0, 17, 16));
-        p.end();
-        icoon.addPixmap(pm);
-    }
-    return icoon;
-}
 } // namespace
 
 TRcPaneel::TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder)
@@ -63,7 +49,7 @@ TRcPaneel::TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder)
     wizardKnop_ = new QToolButton(this);
     wizardKnop_->setObjectName(QStringLiteral("SpeedButton1"));
     wizardKnop_->setGeometry(576, 325, 23, 22);
-    wizardKnop_->setIcon(WizardIcoon());
+    wizardKnop_->setIcon(IcoonUit(TekenWizardKnop, QSize(17, 16)));
     wizardKnop_->setIconSize(QSize(17, 16));
     wizardKnop_->setToolTip(QStringLiteral("Rc-wizard"));
     wizardKnop_->setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,7 @@
 #include "UInfo.h"
 
+#include "Foutmelding.h"
+
 #include "Afbeeldingen.h"
 #include "RtfLezer.h"
 #include "UMainform.h"
@@ -165,8 +167,8 @@ void TFrmInfo::LaadInfo() {
     const QString pad = QDir(werkmap_).absoluteFilePath(QStringLiteral("info.rtf"));
     QFile bestand(pad);
     if (!bestand.open(QIODevice::ReadOnly)) {
-        TMainForm::ToonFout(this, QStringLiteral("Cannot open file \"%1\". %2")
-                                      .arg(QDir::toNativeSeparators(pad), bestand.errorString()));
+        ToonFoutmelding(this, QStringLiteral("Cannot open file \"%1\". %2")
+                                  .arg(QDir::toNativeSeparators(pad), bestand.errorString()));
         return;
     }
     const QByteArray inhoud =
@@ -185,7 +187,7 @@ void TFrmInfo::LaadInfo() {
         }
     }
     if (!getoond) {
-        TMainForm::ToonFout(this, QStringLiteral("Failed to Load Stream"));
+        ToonFoutmelding(this, QStringLiteral("Failed to Load Stream"));
         return;
     }
     // The editor deletes only the document it made itself; ours go with it.

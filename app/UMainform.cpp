@@ -2,6 +2,7 @@
 
 #include "Afbeeldingen.h"
 #include "AfschotPaneel.h"
+#include "Foutmelding.h"
 #include "RcFout.h"
 #include "RcPaneel.h"
 #include "RcWizard.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -126,23 +126,12 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(",") {
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::ToonFout(QWidget* ouder, const QString& melding) {
-    QString tekst = melding;
-    // A full stop ends the message unless it already ends in punctuation.
-    if (!tekst.isEmpty() && tekst.back() > QLatin1Char('.')) {
-        tekst += QLatin1Char('.');
-    }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("RcVeltor"), tekst, QMessageBox::Ok,
-                    ouder);
-    box.exec();
-}
-
 void TMainForm::Actie(const std::function<void()>& actie) {
     try {
         actie();
     } catch (const std::exception& fout) {
         updateDisplay();
-        ToonFout(this, QString::fromStdString(fout.what()));
+        ToonFoutmelding(this, QString::fromStdString(fout.what()));
     }
     updateDisplay();
 }
@@ -170,7 +159,7 @@ void TMainForm::FormShow() {
         model_.Opstarten(QDir(werkmap_).filePath(QStringLiteral("lambda.bin")).toStdString());
     updateDisplay();
     for (const auto& fout : fouten) {
-        ToonFout(nullptr, QString::fromStdString(fout));
+        ToonFoutmelding(nullptr, QString::fromStdString(fout));
     }
     if (!model_.OpstartVoltooid) {
         return;

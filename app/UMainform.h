@@ -67,9 +67,6 @@ public:
     // then every widget is refreshed.
     void Actie(const std::function<void()>& actie);
 
-    // The error box: caption "RcVeltor", the error icon, OK.
-    static void ToonFout(QWidget* ouder, const QString& melding);
-
 protected:
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

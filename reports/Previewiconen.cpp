@@ -1,5 +1,7 @@
 #include "Previewiconen.h"
 
+#include "Afbeeldingen.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -137,18 +139,7 @@ void Teken(QPainter& p, TIcoon icoon) {
 } // namespace
 
 QIcon PreviewIcoon(TIcoon icoon) {
-    QIcon resultaat;
-    for (qreal schaal : {1.0, 1.5, 2.0}) {
-        QPixmap pm(QSize(16, 16) * schaal);
-        pm.setDevicePixelRatio(schaal);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        Teken(p, icoon);
-        p.end();
-        resultaat.addPixmap(pm);
-    }
-    return resultaat;
+    return app::IcoonUit([icoon](QPainter& p, const QRectF&) { Teken(p, icoon); }, QSize(16, 16));
 }
 
 } // namespace rcveltor::rapport

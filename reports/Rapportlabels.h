@@ -29,4 +29,16 @@ private:
     std::map<QString, std::size_t> index_;
 };
 
+// A report whose body band has named labels.
+class TLabelRapport : public TRapport {
+public:
+    // A label's text and switch of the last generation, by its name.
+    QString Label(const QString& naam) const { return labels_.Tekst(naam).Tekst; }
+    bool Aan(const QString& naam) const { return labels_.Aan(naam); }
+
+protected:
+    TLabelRapport() : labels_(romp_) {}
+    TLabels labels_;
+};
+
 } // namespace rcveltor::rapport

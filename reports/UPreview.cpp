@@ -1,5 +1,6 @@
 #include "UPreview.h"
 
+#include "Foutmelding.h"
 #include "Previewiconen.h"
 #include "Tekenen.h"
 
@@ -8,7 +9,6 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -30,15 +30,6 @@ QToolButton* MaakKnop(QWidget* strook, const char* naam, TIcoon icoon, int x) {
     k->setGeometry(x, 4, 23, 22);
     k->setFocusPolicy(Qt::NoFocus);
     return k;
-}
-
-void ToonFout(QWidget* ouder, QString melding) {
-    if (!melding.isEmpty() && melding.back() > QLatin1Char('.')) {
-        melding += QLatin1Char('.');
-    }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("RcVeltor"), melding, QMessageBox::Ok,
-                    ouder);
-    box.exec();
 }
 
 } // namespace
@@ -268,7 +259,7 @@ void TFrmPreview::SBPrintClick() {
         const auto set = rapport->Genereer(false);
         Druk(printer, *set);
     } catch (const std::exception& fout) {
-        ToonFout(this, QString::fromStdString(fout.what()));
+        app::ToonFoutmelding(this, QString::fromStdString(fout.what()));
     }
 }
 
@@ -283,8 +274,8 @@ void TFrmPreview::SBsaveClick() {
     const QString extensie = punt < 0 ? QString() : naam.mid(punt).toUpper();
     if (extensie != QStringLiteral(".PDF")) {
         // Nothing was written: say so, and let the user try again.
-        ToonFout(this,
-                 QStringLiteral("Het bestand is niet opgeslagen: de naam moet eindigen op .pdf."));
+        app::ToonFoutmelding(
+            this, QStringLiteral("Het bestand is niet opgeslagen: de naam moet eindigen op .pdf."));
         return;
     }
     TRapport* rapport = KiesRapport ? KiesRapport() : nullptr;
@@ -299,7 +290,7 @@ void TFrmPreview::SBsaveClick() {
         PdfSchrijver(*gevonden->second, naam);
         voortgang.setValue(1);
     } catch (const std::exception& fout) {
-        ToonFout(this, QString::fromStdString(fout.what()));
+        app::ToonFoutmelding(this, QString::fromStdString(fout.what()));
         return;
     }
     if (Openen) {

@@ -26,7 +26,7 @@ const char* const kBevestigingTeksten[] = {"TitelAantal",
                                            "LabelAfnameR"};
 } // namespace
 
-TQuickReport1::TQuickReport1(const TRcBerekening& rc) : rc_(rc), labels_(romp_) {
+TQuickReport1::TQuickReport1(const TRcBerekening& rc) : rc_(rc) {
     kop_ = MaakKopband();
     romp_.Hoogte = 912;
     TBand& b = romp_;

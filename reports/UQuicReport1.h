@@ -10,13 +10,9 @@ class TRcBerekening;
 
 namespace rcveltor::rapport {
 
-class TQuickReport1 : public TRapport {
+class TQuickReport1 : public TLabelRapport {
 public:
     explicit TQuickReport1(const TRcBerekening& rc);
-
-    // A label's text and switch of the last generation, by its name.
-    QString Label(const QString& naam) const { return labels_.Tekst(naam).Tekst; }
-    bool Aan(const QString& naam) const { return labels_.Aan(naam); }
 
 protected:
     void BeforePrint() override;
@@ -24,7 +20,6 @@ protected:
 
 private:
     const TRcBerekening& rc_;
-    TLabels labels_;
 };
 
 } // namespace rcveltor::rapport

@@ -27,8 +27,7 @@ QImage Plaattypen() {
 }
 } // namespace
 
-TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot)
-    : afschot_(afschot), labels_(romp_) {
+TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot) : afschot_(afschot) {
     kop_ = MaakKopband();
     romp_.Hoogte = 912;
     TBand& b = romp_;

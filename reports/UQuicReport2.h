@@ -10,13 +10,9 @@ class TAfschotBerekening;
 
 namespace rcveltor::rapport {
 
-class TQuickReport2 : public TRapport {
+class TQuickReport2 : public TLabelRapport {
 public:
     explicit TQuickReport2(const TAfschotBerekening& afschot);
-
-    // A label's text and switch of the last generation, by its name.
-    QString Label(const QString& naam) const { return labels_.Tekst(naam).Tekst; }
-    bool Aan(const QString& naam) const { return labels_.Aan(naam); }
 
 protected:
     void BeforePrint() override;
@@ -24,7 +20,6 @@ protected:
 
 private:
     const TAfschotBerekening& afschot_;
-    TLabels labels_;
 };
 
 } // namespace rcveltor::rapport

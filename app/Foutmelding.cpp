@@ -1,0 +1,20 @@
+#include "Foutmelding.h"
+
+#include <QMessageBox>
+
+namespace rcveltor::app {
+
+QString MetPunt(const QString& melding) {
+    if (!melding.isEmpty() && melding.back() > QLatin1Char('.')) {
+        return melding + QLatin1Char('.');
+    }
+    return melding;
+}
+
+void ToonFoutmelding(QWidget* ouder, const QString& melding) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("RcVeltor"), MetPunt(melding),
+                    QMessageBox::Ok, ouder);
+    box.exec();
+}
+
+} // namespace rcveltor::app

@@ -1,0 +1,16 @@
+#pragma once
+
+// The program's error box, shared by every window: caption "RcVeltor", the
+// error icon, OK, and the message with a full stop added unless it already
+// ends in punctuation (a character code at most that of ".").
+
+#include <QString>
+
+class QWidget;
+
+namespace rcveltor::app {
+
+QString MetPunt(const QString& melding);
+void ToonFoutmelding(QWidget* ouder, const QString& melding);
+
+} // namespace rcveltor::app
