@@ -9,7 +9,7 @@ rcv_bouw normaal
 
 werkmap=build/normaal/run
 mkdir -p "$werkmap"
-cp build/normaal/data/lambda.bin data/info.rtf "$werkmap/"
+cp build/normaal/data/lambda.bin data/info.rtf data/fabrikant.ini "$werkmap/"
 cd "$werkmap"
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then

@@ -22,11 +22,11 @@ TPlaatsing PlaatsPaneel(int breedte, int hoogte, int paneelBreedte, int paneelHo
     if (p.VScroll && !p.HScroll) {
         p.HScroll = breedte - scrollbalk < rechts;
     }
-    const int b = breedte - (p.VScroll ? scrollbalk : 0);
-    const int h = hoogte - (p.HScroll ? scrollbalk : 0);
+    // Centred on the whole area, scroll bars included: the bar of one
+    // direction does not move the panel in the other.
     const int extra = menuOpdracht ? 8 : 0;
-    p.Links = p.HScroll ? 8 : extra + T(b, paneelBreedte);
-    p.Boven = p.VScroll ? 8 : extra + T(h, paneelHoogte);
+    p.Links = p.HScroll ? 8 : extra + T(breedte, paneelBreedte);
+    p.Boven = p.VScroll ? 8 : extra + T(hoogte, paneelHoogte);
     return p;
 }
 

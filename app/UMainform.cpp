@@ -7,8 +7,10 @@
 #include "RcPaneel.h"
 #include "RcWizard.h"
 #include "URcWizard.h"
+#include "Velden.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
@@ -149,6 +151,26 @@ void TMainForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
 }
 
+void TMainForm::closeEvent(QCloseEvent* e) {
+    VerlaatVeld();
+    QWidget::closeEvent(e);
+    // Closing the main window ends the program, also while a preview, the
+    // info window or a wait loop of either is open.
+    if (e->isAccepted()) {
+        QApplication::quit();
+    }
+}
+
+void TMainForm::VerlaatVeld() {
+    QWidget* veld = focusWidget();
+    if (veld != nullptr && qobject_cast<TSpinVeld*>(veld) == nullptr) {
+        veld = veld->parentWidget();
+    }
+    if (auto* spin = qobject_cast<TSpinVeld*>(veld)) {
+        spin->Verlaat();
+    }
+}
+
 void TMainForm::FormShow() {
     if (opgestart_) {
         return;
@@ -224,6 +246,7 @@ void TMainForm::Toon(TZichtbaarScherm scherm) {
 }
 
 void TMainForm::ImageBerekeningClick() {
+    VerlaatVeld();
     if (zichtbaar_ == TZichtbaarScherm::Plat) {
         Piep();
         return;
@@ -233,6 +256,7 @@ void TMainForm::ImageBerekeningClick() {
 }
 
 void TMainForm::ImageAfschotClick() {
+    VerlaatVeld();
     if (zichtbaar_ == TZichtbaarScherm::Afschot) {
         Piep();
         return;
@@ -242,6 +266,7 @@ void TMainForm::ImageAfschotClick() {
 }
 
 void TMainForm::ImageTerugClick() {
+    VerlaatVeld();
     if (zichtbaar_ == TZichtbaarScherm::Geen) {
         Piep();
         return;
@@ -250,6 +275,7 @@ void TMainForm::ImageTerugClick() {
 }
 
 void TMainForm::ImagePrintClick() {
+    VerlaatVeld();
     if (zichtbaar_ == TZichtbaarScherm::Geen) {
         return;
     }
@@ -259,12 +285,14 @@ void TMainForm::ImagePrintClick() {
 }
 
 void TMainForm::ImageInfoClick() {
+    VerlaatVeld();
     if (ToonInfo) {
         ToonInfo();
     }
 }
 
 void TMainForm::SpeedButton1Click() {
+    VerlaatVeld();
     if (wizard_ == nullptr || wizard_->exec() != QDialog::Accepted) {
         return;
     }

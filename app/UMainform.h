@@ -69,9 +69,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // A command leaves the field the user is typing in: its text is applied first.
+    void VerlaatVeld();
     void FormResize();
     void PlaatsPaneel(QScrollArea* gebied, QWidget* paneel, bool menuOpdracht);
     void Toon(TZichtbaarScherm scherm);

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 namespace rcveltor::app {
 
@@ -34,9 +35,11 @@ TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcV
     uitleg->setObjectName(QStringLiteral("Uitleg"));
     uitleg->setWordWrap(true);
     uitleg->setGeometry(160, 24, 321, 32);
-    // On its own green ground: the text reaches below the dark band.
-    uitleg->setStyleSheet(
-        QStringLiteral("color: white; background-color: #006633; padding: 0 3px;"));
+    // White on the header pictures, which show through.
+    uitleg->setAutoFillBackground(false);
+    QPalette uitlegKleuren = uitleg->palette();
+    uitlegKleuren.setColor(QPalette::WindowText, Qt::white);
+    uitleg->setPalette(uitlegKleuren);
 
     veld_ = new TSpinVeld(false, this);
     veld_->setObjectName(QStringLiteral("WensRc"));
@@ -56,6 +59,16 @@ TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcV
     knop_->setGeometry(472, 112, 75, 25);
     knop_->setDefault(true);
     connect(knop_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFrmRcWizard::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Centred on the screen, not on the main window.
+    if (QScreen* scherm = screen()) {
+        QRect kader = frameGeometry();
+        kader.moveCenter(scherm->availableGeometry().center());
+        move(kader.topLeft());
+    }
 }
 
 } // namespace rcveltor::app

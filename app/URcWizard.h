@@ -22,6 +22,9 @@ public:
     TSpinVeld* WensRcVeld() const { return veld_; }
     QPushButton* Button1() const { return knop_; }
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     TNumVeld wensRc_;
     TSpinVeld* veld_ = nullptr;

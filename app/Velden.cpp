@@ -3,13 +3,46 @@
 #include "NumVeld.h"
 #include "Scherm.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QProxyStyle>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace rcveltor::app {
 
 namespace {
 // Colours through the palette: style sheets would slow the start-up down.
+// The wheel over a field without the keyboard focus scrolls the screen; it
+// never changes a build-up the user is only scrolling past.
+bool WielVoorScherm(QWidget* veld, QWheelEvent* e) {
+    if (veld->hasFocus()) {
+        return false;
+    }
+    for (QWidget* w = veld->parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* gebied = qobject_cast<QAbstractScrollArea*>(w)) {
+            QCoreApplication::sendEvent(gebied->viewport(), e);
+            return true;
+        }
+    }
+    e->ignore();
+    return true;
+}
+
+// Lists drop down as a scrolling list of their own number of lines, not as a
+// menu of every entry over the field.
+class TLijstStijl : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* optie, const QWidget* widget,
+                  QStyleHintReturn* terug) const override {
+        if (hint == SH_ComboBox_Popup) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, optie, widget, terug);
+    }
+};
+
 void ZetKleur(QWidget* w, QRgb achtergrond) {
     QPalette p = w->palette();
     p.setColor(QPalette::Base, QColor(achtergrond));
@@ -47,6 +80,7 @@ TSpinVeld::TSpinVeld(bool typen, QWidget* ouder) : QAbstractSpinBox(ouder), type
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAccelerated(false);
     setKeyboardTracking(true);
+    setFocusPolicy(Qt::StrongFocus); // the wheel alone never takes the focus
     // Without typing the buttons and keys still step; only the text is fixed.
     lineEdit()->setReadOnly(!typen);
     ZetAchtergrond(kInvoerKleur);
@@ -67,7 +101,10 @@ void TSpinVeld::Toon(const TNumVeld& veld) {
     if (lineEdit()->text() != tekst) {
         const int cursor = lineEdit()->cursorPosition();
         lineEdit()->setText(tekst);
-        lineEdit()->setCursorPosition(hasFocus() ? std::min(cursor, int(tekst.size())) : 0);
+        // A field the user is in keeps its cursor, also while a message box
+        // has the focus; any other field shows the start of its text.
+        const bool inVeld = hasFocus() || window()->focusWidget() == this;
+        lineEdit()->setCursorPosition(inVeld ? std::min(cursor, int(tekst.size())) : 0);
     }
 }
 
@@ -83,9 +120,23 @@ void TSpinVeld::stepBy(int stappen) {
 
 void TSpinVeld::focusOutEvent(QFocusEvent* e) {
     QAbstractSpinBox::focusOutEvent(e);
+    // A message box, a dialog, a popup or another application taking the
+    // focus is not leaving: the user goes on typing after it.
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) {
+        Verlaat();
+    }
+}
+
+void TSpinVeld::Verlaat() {
     if (typen_ && getypt_) {
         getypt_ = false;
         emit Verlaten();
+    }
+}
+
+void TSpinVeld::wheelEvent(QWheelEvent* e) {
+    if (!WielVoorScherm(this, e)) {
+        QAbstractSpinBox::wheelEvent(e);
     }
 }
 
@@ -96,8 +147,7 @@ void TSpinVeld::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (typen_ && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
-        getypt_ = false;
-        emit Verlaten();
+        Verlaat();
         e->accept();
         return;
     }
@@ -106,6 +156,13 @@ void TSpinVeld::keyPressEvent(QKeyEvent* e) {
 
 TKeuzeLijst::TKeuzeLijst(QWidget* ouder) : QComboBox(ouder) {
     setEditable(false);
+    setFocusPolicy(Qt::StrongFocus);
+    static TLijstStijl* const stijl = [] {
+        auto* s = new TLijstStijl;
+        s->setParent(qApp);
+        return s;
+    }();
+    setStyle(stijl);
     ZetKleur(this, kInvoerKleur);
     // A keyboard choice on the closed list is a choice too.
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) {
@@ -130,6 +187,12 @@ void TKeuzeLijst::Toon(const TLijstVeld& lijst) {
         addItems(items);
     }
     setCurrentIndex(lijst.ItemIndex);
+}
+
+void TKeuzeLijst::wheelEvent(QWheelEvent* e) {
+    if (!WielVoorScherm(this, e)) {
+        QComboBox::wheelEvent(e);
+    }
 }
 
 void TKeuzeLijst::showPopup() {

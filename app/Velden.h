@@ -44,6 +44,9 @@ public:
     void ZetAchtergrond(QRgb kleur);
     void stepBy(int stappen) override;
     QLineEdit* Regel() const { return lineEdit(); } // the text line, for tests
+    // The user leaves the field by a command (a menu item, closing): a typed
+    // text is applied as when the focus moves on.
+    void Verlaat();
 
 signals:
     void Gestapt(int richting, bool pagina); // spin button, arrow key, Page Up/Down
@@ -54,6 +57,7 @@ protected:
     StepEnabled stepEnabled() const override;
     void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     bool typen_;
@@ -73,6 +77,9 @@ public:
 
 signals:
     void Gekozen(int index);
+
+protected:
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     void MeldSluiten();

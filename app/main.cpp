@@ -8,8 +8,12 @@
 #include "UQuicReport2.h"
 #include "URcWizard.h"
 
+#include "Kopband.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 using namespace rcveltor::app;
 using namespace rcveltor::rapport;
@@ -20,6 +24,13 @@ int main(int argc, char** argv) {
     QFont standaard(QStringLiteral("Arial"));
     standaard.setPointSize(8);
     QApplication::setFont(standaard);
+    // Qt's own dialogs (file, print, questions) in Dutch, like the program.
+    QTranslator qtNederlands;
+    if (qtNederlands.load(QStringLiteral("qtbase_nl"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtNederlands);
+    }
+    Contactgegevens(); // the maker's details, read once at start
 
     // "/-u" as the first argument, exactly: no update check at start-up.
     const QStringList argumenten = QApplication::arguments();

@@ -95,12 +95,16 @@ void TRcBerekening::CBisolatieCloseUp() {
             CBonderconstructie.Items.size() == 1 && CBonderconstructie.Items[0] == kStaaldak;
         if (!p.AlleenStaaldak) {
             VulOnderconstructies(CBonderconstructie, 1);
-            CBonderconstructie.ItemIndex =
-                onderIndex < static_cast<int>(CBonderconstructie.Items.size()) ? onderIndex : -1;
             if (wasAlleenStaaldak) {
-                // The selected entry is another material now: apply it so that
-                // the row and the combination list match the shown text.
+                // The deck was a steel deck and stays one: select it by its
+                // text in the full list and apply it, so that the row and the
+                // combination list are those of a steel deck under this board.
+                CBonderconstructie.ItemIndex = CBonderconstructie.IndexVan(std::string(kStaaldak));
                 CBonderconstructieCloseUp();
+            } else {
+                CBonderconstructie.ItemIndex =
+                    onderIndex < static_cast<int>(CBonderconstructie.Items.size()) ? onderIndex
+                                                                                   : -1;
             }
         } else {
             VulOnderconstructies(CBonderconstructie, 2);

@@ -3,7 +3,10 @@
 #include "Afbeeldingen.h"
 #include "Bouwstenen.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
+#include <QSettings>
 
 namespace rcveltor::rapport {
 
@@ -36,9 +39,31 @@ TPlaatjeElement Plaatje(double x, double y, double b, double h, QImage beeld, bo
 
 } // namespace
 
+TContact LeesContactgegevens(const QString& bestand) {
+    // The shipped example, which fits the header band's boxes.
+    TContact c{QStringLiteral("Veltor"),
+               QStringLiteral("Industrieweg 12"),
+               QStringLiteral("1234 AB Voorbeeldstad"),
+               QStringLiteral("012-3456789"),
+               QStringLiteral("012-3456780"),
+               QStringLiteral("rc@vt.test"),
+               QStringLiteral("www.veltor.test")};
+    if (!QFileInfo(bestand).isFile()) {
+        return c;
+    }
+    QSettings ini(bestand, QSettings::IniFormat);
+    ini.beginGroup(QStringLiteral("Fabrikant"));
+    const auto lees = [&ini](const char* sleutel) {
+        return ini.value(QString::fromLatin1(sleutel)).toString();
+    };
+    return TContact{lees("Naam"),     lees("Straat"), lees("PostcodePlaats"),
+                    lees("Telefoon"), lees("Fax"),    lees("Email"),
+                    lees("Web")};
+}
+
 const TContact& Contactgegevens() {
-    static const TContact contact{"Industrieweg 12", "1234 AB Voorbeeldstad", "012-3456789",
-                                  "012-3456780", "info@example.com"};
+    static const TContact contact =
+        LeesContactgegevens(QDir::current().filePath(QStringLiteral("fabrikant.ini")));
     return contact;
 }
 
@@ -49,15 +74,13 @@ TBand MaakKopband() {
     band.Kader = true;
     Voeg(band, Plaatje(0, 0, 680, 33, Strepen(5, 26, 22, QColor(0, 102, 51), Qt::white), true));
     Voeg(band, Plaatje(0, 32, 681, 48, Strepen(1, 48, 47, QColor(234, 234, 234), Qt::white), true));
-    Voeg(band,
-         VakTekst(176, 38, 129, 17, QString::fromUtf8(c.Straat), TUitlijning::Links, 8, true));
-    Voeg(band, AutoTekst(176, 58, QString::fromUtf8(c.PostcodePlaats), 8, true));
-    Voeg(band,
-         AutoTekst(328, 38, QStringLiteral("Tel. ") + QString::fromUtf8(c.Telefoon), 8, true));
-    Voeg(band, AutoTekst(328, 58, QStringLiteral("Fax ") + QString::fromUtf8(c.Fax), 8, true));
+    Voeg(band, VakTekst(176, 38, 129, 17, c.Straat, TUitlijning::Links, 8, true));
+    Voeg(band, AutoTekst(176, 58, c.PostcodePlaats, 8, true));
+    Voeg(band, AutoTekst(328, 38, QStringLiteral("Tel. ") + c.Telefoon, 8, true));
+    Voeg(band, AutoTekst(328, 58, QStringLiteral("Fax ") + c.Fax, 8, true));
     Voeg(band, Plaatje(0, 31, 164, 48, Beeld(164, 48, app::TekenLogo), false));
     Voeg(band, Plaatje(507, 31, 173, 48, Beeld(173, 48, app::TekenFotoOnder), false));
-    Voeg(band, AutoTekst(448, 58, QString::fromUtf8(c.Email), 8, true));
+    Voeg(band, AutoTekst(448, 58, c.Email, 8, true));
     Voeg(band, Plaatje(507, 5, 173, 26, Beeld(173, 26, app::TekenFotoBoven), false));
     return band;
 }

@@ -5,18 +5,31 @@
 
 #include "Rapportmotor.h"
 
+#include <QString>
+
 namespace rcveltor::rapport {
 
 TBand MaakKopband();
 
-// The brand's contact details printed in the header band.
+// The maker's details: the header band prints the address, telephone, fax
+// and e-mail; name and web address are kept beside them for the maker.
 struct TContact {
-    const char* Straat;
-    const char* PostcodePlaats;
-    const char* Telefoon;
-    const char* Fax;
-    const char* Email;
+    QString Naam;           // the maker's name
+    QString Straat;         // street and number
+    QString PostcodePlaats; // postcode and town
+    QString Telefoon;       // telephone number
+    QString Fax;            // fax number
+    QString Email;          // e-mail address
+    QString Web;            // web address
 };
+
+// Reads the maker's details from an INI file ([Fabrikant] with the keys
+// Naam, Straat, PostcodePlaats, Telefoon, Fax, Email, Web); a missing file
+// gives the shipped example.
+TContact LeesContactgegevens(const QString& bestand);
+
+// The details of "fabrikant.ini" in the working directory, read once, on the
+// first call (the program calls it at start).
 const TContact& Contactgegevens();
 
 } // namespace rcveltor::rapport

@@ -1,5 +1,6 @@
 #include "PdfExport.h"
 
+#include "Letterbestanden.h"
 #include "RcFout.h"
 
 #include <QFileInfo>
@@ -76,9 +77,11 @@ QByteArray RgbBytes(const QImage& beeld) {
 
 class TPdfSchrijver {
 public:
-    TPdfSchrijver(const TPaginaFormaat& formaat, const TPdfLetters& letters)
+    TPdfSchrijver(const TPaginaFormaat& formaat, const TPdfLetters& gekozen)
         : breedtePt_(formaat.BreedteMm * kPtPerMm), hoogtePt_(formaat.HoogteMm * kPtPerMm) {
         doc_.GetInfo()->SetCreator(PdfString("RcVeltor"));
+        const TPdfLetters letters =
+            gekozen.Regulier.isEmpty() && gekozen.Vet.isEmpty() ? ZoekRapportLetters() : gekozen;
         regulier_ = Letter(letters.Regulier, "LiberationSans", false);
         vet_ = Letter(letters.Vet, "LiberationSans-Bold", true);
     }

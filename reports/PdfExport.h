@@ -16,11 +16,10 @@ namespace rcveltor::rapport {
 using TPdfVoortgang = std::function<void(int geschreven, int totaal)>;
 
 // The TrueType files embedded for the report font: Arial is served by
-// Liberation Sans.
+// Liberation Sans. Left empty, they are found through fontconfig.
 struct TPdfLetters {
-    QString Regulier =
-        QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
-    QString Vet = QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf");
+    QString Regulier; // regular face [path]
+    QString Vet;      // bold face [path]
 };
 
 // The PDF of a page set in memory: one page per report page, in the set's

@@ -6,13 +6,17 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -75,12 +79,17 @@ TFrmPreview::TFrmPreview(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     indeling->addWidget(strook);
     indeling->addWidget(beeld_, 1);
     setFocusPolicy(Qt::StrongFocus);
+    // The page keys move between pages wherever the focus is; the view never
+    // scrolls on them.
+    beeld_->setFocusPolicy(Qt::NoFocus);
+    beeld_->installEventFilter(this);
+    beeld_->viewport()->installEventFilter(this);
 
     Openen = [](const QString& bestand) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(bestand));
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(bestand));
     };
     VraagBestandsnaam = [this] {
-        QFileDialog dialoog(this, QString(), QString(), QStringLiteral("PDF bestanden (*.pdf)"));
+        QFileDialog dialoog(this, QString(), OpslagMap(), QStringLiteral("PDF bestanden (*.pdf)"));
         dialoog.setAcceptMode(QFileDialog::AcceptSave);
         dialoog.setDefaultSuffix(QStringLiteral("PDF"));
         return dialoog.exec() == QDialog::Accepted && !dialoog.selectedFiles().isEmpty()
@@ -113,13 +122,24 @@ QPrinter& TFrmPreview::PrinterVan(TRapport* rapport) {
     return *printer;
 }
 
+QString TFrmPreview::OpslagMap() const {
+    return laatsteMap_.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : laatsteMap_;
+}
+
 void TFrmPreview::Start() {
+    if (wacht_ != nullptr) {
+        // One preview at a time: a second print command finds it open.
+        raise();
+        activateWindow();
+        return;
+    }
     TRapport* rapport = KiesRapport ? KiesRapport() : nullptr;
     if (rapport == nullptr) {
         return;
     }
-    rapport->OnPreview = [this, rapport](std::shared_ptr<const TPaginaSet> set) {
-        previewSets_[rapport] = set;
+    rapport->OnPreview = [this](std::shared_ptr<const TPaginaSet> set) {
         beeld_->ZetPaginaSet(std::move(set));
         showMaximized();
         raise();
@@ -146,6 +166,27 @@ void TFrmPreview::QRPreview1PageAvailable() {
 void TFrmPreview::showEvent(QShowEvent* e) {
     eerstePagina_ = true;
     QWidget::showEvent(e);
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool TFrmPreview::eventFilter(QObject* object, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+        case Qt::Key_PageDown:
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_PageUp:
+        case Qt::Key_End:
+        case Qt::Key_Home:
+            keyPressEvent(static_cast<QKeyEvent*>(e));
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(object, e);
 }
 
 bool TFrmPreview::event(QEvent* e) {
@@ -278,23 +319,29 @@ void TFrmPreview::SBsaveClick() {
             this, QStringLiteral("Het bestand is niet opgeslagen: de naam moet eindigen op .pdf."));
         return;
     }
-    TRapport* rapport = KiesRapport ? KiesRapport() : nullptr;
-    const auto gevonden = previewSets_.find(rapport);
-    if (rapport == nullptr || gevonden == previewSets_.end() || !PdfSchrijver) {
+    // Exactly the pages this preview shows, whichever screen is visible now.
+    const std::shared_ptr<const TPaginaSet> set = beeld_->PaginaSet();
+    if (!set || !PdfSchrijver) {
         close();
         return;
     }
     try {
         QProgressDialog voortgang(QStringLiteral("PDF opslaan..."), QString(), 0, 1, this);
         voortgang.setMinimumDuration(300);
-        PdfSchrijver(*gevonden->second, naam);
+        PdfSchrijver(*set, naam);
         voortgang.setValue(1);
     } catch (const std::exception& fout) {
         app::ToonFoutmelding(this, QString::fromStdString(fout.what()));
         return;
     }
-    if (Openen) {
-        Openen(naam);
+    laatsteMap_ = QFileInfo(naam).absolutePath();
+    if (Openen && !Openen(naam)) {
+        QMessageBox melding(QMessageBox::Information, QStringLiteral("RcVeltor"),
+                            QStringLiteral("Het PDF-bestand is opgeslagen als:\n%1\n\nHet kan "
+                                           "niet automatisch worden geopend.")
+                                .arg(QDir::toNativeSeparators(naam)),
+                            QMessageBox::Ok, this);
+        melding.exec();
     }
     close();
 }

@@ -27,16 +27,22 @@ public:
     std::function<TRapport*()> KiesRapport;
     // The PDF export: writes a page set to a file, throws on failure.
     std::function<void(const TPaginaSet&, const QString&)> PdfSchrijver;
-    // Opens a finished file with the desktop's default application.
-    std::function<void(const QString&)> Openen;
+    // Opens a finished file with the desktop's default application; false
+    // when the desktop could not.
+    std::function<bool(const QString&)> Openen;
     // The file name from the save dialog; empty when cancelled.
     std::function<QString()> VraagBestandsnaam;
     // The print dialog: true when confirmed.
     std::function<bool(QPrinter&, int aantalPaginas)> VraagAfdrukken;
 
     // The main window's print command: generates the visible screen's report
-    // for preview and returns when the window has been closed.
+    // for preview and returns when the window has been closed. While a
+    // preview is open it only brings that one to the front.
     void Start();
+
+    // The folder the save dialog opens in: the user's documents, then the
+    // folder last saved to during this run.
+    QString OpslagMap() const;
 
     // Commands.
     void SBFirstClick();
@@ -62,6 +68,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;  // FormClose
     void showEvent(QShowEvent* e) override;
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* object, QEvent* e) override;
 
 private:
     void QRPreview1PageAvailable();
@@ -71,7 +78,7 @@ private:
     bool eerstePagina_ = false; // first-page pending
     QEventLoop* wacht_ = nullptr;
     std::map<TRapport*, std::unique_ptr<QPrinter>> printers_;
-    std::map<TRapport*, std::shared_ptr<const TPaginaSet>> previewSets_;
+    QString laatsteMap_; // folder of the last saved PDF; empty before the first
 };
 
 } // namespace rcveltor::rapport

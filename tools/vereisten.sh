@@ -8,7 +8,7 @@ RCV_PAKKETTEN=(
     clang libclang-rt-14-dev
     libgtest-dev libbenchmark-dev
     python3
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libfontconfig-dev
     fonts-liberation2 fonts-liberation
     xvfb xauth
     cups cups-filters cups-client poppler-utils libpodofo-dev

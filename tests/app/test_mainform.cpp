@@ -4,18 +4,25 @@
 #include "Modaalwachter.h"
 #include "RcPaneel.h"
 #include "UMainform.h"
+#include "UPreview.h"
+#include "UQuicReport1.h"
 #include "URcWizard.h"
 #include "Velden.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QWindow>
 #include <memory>
 
@@ -131,20 +138,92 @@ private slots:
         QCOMPARE(reinterpret_cast<QWidget*>(p.hoofd->Panel2())->pos(), QPoint(5, 10));
     }
 
-    void aSmallAreaShowsScrollBarsAndKeepsThePanelAt8() {
+    void panelPlacementWithAndWithoutScrollBars_data() {
+        QTest::addColumn<QSize>("venster");
+        QTest::addColumn<QPoint>("plek");
+        QTest::addColumn<bool>("horizontaal");
+        QTest::addColumn<bool>("verticaal");
+        // Centred by t(area, panel) on the whole area; 8 from an edge with a bar.
+        QTest::newRow("none") << QSize(792, 526) << QPoint(1, 10) << false << false;
+        QTest::newRow("vertical only") << QSize(800, 450) << QPoint(5, 8) << false << true;
+        QTest::newRow("vertical only, wide") << QSize(900, 400) << QPoint(55, 8) << false << true;
+        QTest::newRow("horizontal only") << QSize(700, 600) << QPoint(8, 47) << true << false;
+        QTest::newRow("both") << QSize(600, 400) << QPoint(8, 8) << true << true;
+    }
+
+    void panelPlacementWithAndWithoutScrollBars() {
+        QFETCH(QSize, venster);
+        QFETCH(QPoint, plek);
+        QFETCH(bool, horizontaal);
+        QFETCH(bool, verticaal);
+        TProgramma p;
+        p.Start();
+        p.hoofd->resize(venster);
+        QTRY_COMPARE(p.hoofd->size(), venster);
+        QTRY_COMPARE(p.hoofd->Panel1()->pos(), plek);
+        QCOMPARE(p.hoofd->ScrollBox1()->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn,
+                 horizontaal);
+        QCOMPARE(p.hoofd->ScrollBox1()->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn,
+                 verticaal);
+    }
+
+    void theWheelChangesOnlyAFocusedField_data() {
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<bool>("focus");
+        QTest::addColumn<bool>("verandert");
+        QTest::newRow("closed list") << QStringLiteral("CBonderconstructie") << false << false;
+        QTest::newRow("spin field") << QStringLiteral("DikteIsol") << false << false;
+        QTest::newRow("focused list") << QStringLiteral("CBonderconstructie") << true << true;
+        QTest::newRow("focused spin field") << QStringLiteral("DikteIsol") << true << true;
+    }
+
+    void theWheelChangesOnlyAFocusedField() {
+        QFETCH(QString, naam);
+        QFETCH(bool, focus);
+        QFETCH(bool, verandert);
         TProgramma p;
         p.Start();
         p.Klik("ImageBerekening");
-        p.hoofd->resize(600, 400);
-        QTRY_COMPARE(p.hoofd->Panel1()->pos(), QPoint(8, 8));
-        QVERIFY(p.hoofd->ScrollBox1()->horizontalScrollBar()->isVisible());
-        QVERIFY(p.hoofd->ScrollBox1()->verticalScrollBar()->isVisible());
-        // Only too low: the panel stays centred across, at 8 from the top.
-        p.hoofd->resize(900, 400);
-        QTRY_VERIFY(!p.hoofd->ScrollBox1()->horizontalScrollBar()->isVisible());
-        QCOMPARE(p.hoofd->Panel1()->pos().y(), 8);
-        const int balk = p.hoofd->ScrollBox1()->verticalScrollBar()->width();
-        QCOMPARE(p.hoofd->Panel1()->pos().x(), (900 - 164 - balk - 606 - 20) / 2);
+        p.hoofd->resize(600, 300); // the screen scrolls
+        QTRY_COMPARE(p.hoofd->ScrollBox1()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QScrollBar* balk = p.hoofd->ScrollBox1()->verticalScrollBar();
+        auto* veld = p.hoofd->findChild<QWidget*>(naam);
+        QVERIFY(veld != nullptr);
+        p.Vind<QWidget>("SpeedButton1")->setFocus();
+        if (focus) {
+            veld->setFocus();
+        }
+        const QString rc = p.Tekst("EditRc");
+        const QString onder = p.Vind<QComboBox>("CBonderconstructie")->currentText();
+        const QString dikte = p.Tekst("DikteIsol");
+        const int scroll = balk->value();
+        const QPoint midden = veld->rect().center();
+        QWheelEvent wiel(midden, veld->mapToGlobal(midden), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(veld, &wiel);
+        const bool anders = p.Vind<QComboBox>("CBonderconstructie")->currentText() != onder ||
+                            p.Tekst("DikteIsol") != dikte;
+        QCOMPARE(anders, verandert);
+        if (!verandert) {
+            QCOMPARE(p.Tekst("EditRc"), rc);
+            QVERIFY(balk->value() > scroll); // the screen scrolled instead
+        }
+    }
+
+    void theTaperedBoardListShowsNineLines() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageAfschot");
+        auto* lijst = p.Vind<TKeuzeLijst>("cbIsolatie2");
+        QVERIFY(lijst->count() > 9);
+        lijst->showPopup();
+        QAbstractItemView* view = lijst->view();
+        QTRY_VERIFY(view->isVisible());
+        const int regel = view->visualRect(view->model()->index(0, 0)).height();
+        QVERIFY(regel > 0);
+        QCOMPARE(view->viewport()->height() / regel, 9);
+        QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        lijst->hidePopup();
     }
 
     void spinStepsTurnANonStandardThicknessRed() {
@@ -236,8 +315,12 @@ private slots:
         // 2,50 stepped up to 3,50 with Page Up, then "Bepaal dikte".
         QString titel;
         QString getoond;
+        QPoint midden;
+        QPoint schermMidden;
         wachter.Verwacht([&](QDialog* d) {
             titel = d->windowTitle();
+            midden = d->frameGeometry().center();
+            schermMidden = d->screen()->availableGeometry().center();
             getoond = p.wizard->WensRcVeld()->text();
             p.wizard->WensRcVeld()->setFocus();
             QTest::keyClick(p.wizard->WensRcVeld(), Qt::Key_PageUp);
@@ -245,6 +328,7 @@ private slots:
         });
         QTest::mouseClick(knop, Qt::LeftButton);
         QCOMPARE(titel, QStringLiteral("Rc-Wizard"));
+        QVERIFY((midden - schermMidden).manhattanLength() <= 2); // on the screen, not the window
         QCOMPARE(getoond, QStringLiteral("2,50"));
         QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("150"));
         QCOMPARE(p.Tekst("EditRc"), QStringLiteral("3,71"));
@@ -262,6 +346,24 @@ private slots:
         QVERIFY(wachter.Onverwacht.isEmpty());
     }
 
+    void theWizardsTextLetsTheHeaderShowThrough() {
+        TFrmRcWizard wizard;
+        auto* uitleg = wizard.findChild<QLabel*>(QStringLiteral("Uitleg"));
+        QVERIFY(uitleg != nullptr);
+        const QRect vak = uitleg->geometry();
+        const QImage met = wizard.grab(vak).toImage();
+        uitleg->hide();
+        const QImage zonder = wizard.grab(vak).toImage();
+        // Outside its letters the text area shows the header as it is.
+        int gelijk = 0;
+        for (int y = 0; y < met.height(); ++y) {
+            for (int x = 0; x < met.width(); ++x) {
+                gelijk += met.pixel(x, y) == zonder.pixel(x, y);
+            }
+        }
+        QVERIFY2(gelijk > met.width() * met.height() * 7 / 10, "the text area covers the header");
+    }
+
     void allAreasZeroShowsTheErrorBox() {
         TModaalwachter wachter;
         TProgramma p;
@@ -274,8 +376,86 @@ private slots:
         }
         QTRY_COMPARE(wachter.Meldingen.size(), 1);
         QCOMPARE(wachter.Meldingen.front(), QStringLiteral("Invalid floating point operation."));
-        QCOMPARE(p.Tekst("EditRc2"), p.Tekst("EditRc2")); // unchanged values stay shown
+        QCOMPARE(p.Tekst("EditRc2"), QStringLiteral("1,23")); // the last result stays shown
         QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void anErrorBoxWhileTypingIsNotLeavingTheField_data() {
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<QString>("melding");
+        QTest::addColumn<QString>("verder");
+        QTest::addColumn<QString>("uitkomst");
+        QTest::newRow("area 1, the others 0")
+            << QStringLiteral("oppvl1") << QStringLiteral("Invalid floating point operation.")
+            << QStringLiteral("20") << QStringLiteral("020");
+        QTest::newRow("slope length")
+            << QStringLiteral("AfschotLengte") << QStringLiteral("Floating point division by zero.")
+            << QStringLiteral("5") << QStringLiteral("05");
+    }
+
+    void anErrorBoxWhileTypingIsNotLeavingTheField() {
+        QFETCH(QString, naam);
+        QFETCH(QString, melding);
+        QFETCH(QString, verder);
+        QFETCH(QString, uitkomst);
+        TModaalwachter wachter;
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageAfschot");
+        if (naam == QStringLiteral("oppvl1")) {
+            for (const char* ander : {"oppvl2", "oppvl3"}) {
+                auto* veld = p.Vind<TSpinVeld>(ander);
+                Typ(veld, QStringLiteral("0"));
+                QTest::keyClick(veld->Regel(), Qt::Key_Tab);
+            }
+        }
+        QCOMPARE(wachter.Meldingen.size(), 0);
+        auto* veld = p.hoofd->findChild<TSpinVeld*>(naam);
+        QVERIFY(veld != nullptr);
+        Typ(veld, QStringLiteral("0")); // the failing calculation
+        QCOMPARE(wachter.Meldingen, QStringList{melding});
+        // After OK the user is still in the field, typing on after the 0
+        // once the desktop has given the window back its focus.
+        QCOMPARE(p.hoofd->focusWidget(), veld);
+        p.hoofd->activateWindow();
+        QTRY_VERIFY(veld->hasFocus());
+        QCOMPARE(veld->text(), QStringLiteral("0"));
+        QCOMPARE(veld->Regel()->cursorPosition(), 1);
+        QTest::keyClicks(veld->Regel(), verder);
+        QTest::keyClick(veld->Regel(), Qt::Key_Tab);
+        QVERIFY(!veld->hasFocus());
+        QCOMPARE(veld->text(), uitkomst); // as typed: a number in range stays as it is
+        QCOMPARE(wachter.Meldingen.size(), 1);
+        QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void aMenuCommandLeavesTheFieldBeingTyped() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        auto* lambda = p.Vind<TSpinVeld>("LambdaDamprem");
+        Typ(lambda, QStringLiteral("300"));
+        p.Klik("ImageAfschot");
+        QCOMPARE(lambda->text(), QStringLiteral("250,000"));
+    }
+
+    void leavingASteelDeckOnlyBoardKeepsTheSteelDeck() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        auto* isolatie = p.Vind<TKeuzeLijst>("CBisolatie");
+        isolatie->setFocus();
+        while (isolatie->currentText() != QStringLiteral("Quendal")) {
+            QTest::keyClick(isolatie, Qt::Key_Down);
+        }
+        auto* onder = p.Vind<QComboBox>("CBonderconstructie");
+        QCOMPARE(onder->count(), 1);
+        QTest::keyClick(isolatie, Qt::Key_Up); // arrowing on through the closed list
+        QVERIFY(isolatie->currentText() != QStringLiteral("Quendal"));
+        QCOMPARE(onder->count(), 4);
+        QCOMPARE(onder->currentText(), QStringLiteral("Geprofileerd staaldak"));
+        QCOMPARE(p.Tekst("DikteOndercons"), QStringLiteral("0,75"));
+        QCOMPARE(p.Vind<QComboBox>("CBcombinatie")->count(), 8);
     }
 
     void aFailedLoadIsShownBeforeTheWindowAndStartUpGoesOn() {
@@ -304,6 +484,28 @@ private slots:
         QTRY_COMPARE(wachter.Meldingen.size(), 2);
         QCOMPARE(wachter.Meldingen.back(),
                  QStringLiteral("Could not convert variant of type (Null) into type (Double)"));
+    }
+
+    // Last: once the application has quit, no later event loop would run.
+    void closingTheMainWindowEndsTheProgramWhileAPreviewWaits() {
+        TProgramma p;
+        rcveltor::rapport::TQuickReport1 rapport(p.hoofd->Model().Rc);
+        rcveltor::rapport::TFrmPreview preview;
+        preview.KiesRapport = [&]() -> rcveltor::rapport::TRapport* { return &rapport; };
+        p.hoofd->Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };
+        p.Start();
+        p.Klik("ImageBerekening");
+        QTimer::singleShot(0, p.hoofd.get(), [&] { p.Klik("ImagePrint"); });
+        QTimer::singleShot(300, p.hoofd.get(), [&] {
+            QVERIFY(preview.isVisible());
+            p.hoofd->close();
+        });
+        // Should the program not end, this ends the test as a failure.
+        QTimer::singleShot(10000, p.hoofd.get(), [&] {
+            preview.close();
+            QApplication::exit(2);
+        });
+        QCOMPARE(QApplication::exec(), 0);
     }
 };
 

@@ -153,7 +153,7 @@ TEST(Plat, SteelDeckOnlyBoardsRestrictTheSubstructure) {
     EXPECT_EQ(r.RmIsol.Tekst, "2,571");
 }
 
-TEST(Plat, LeavingASteelDeckOnlyBoardAppliesTheReselectedSubstructure) {
+TEST(Plat, LeavingASteelDeckOnlyBoardKeepsTheSteelDeck) {
     TOpgestart s;
     TRcBerekening& r = s.rc();
     Kies(r.CBisolatie, "Sorvix");
@@ -162,15 +162,15 @@ TEST(Plat, LeavingASteelDeckOnlyBoardAppliesTheReselectedSubstructure) {
     r.CBcombinatieCloseUp();
     Kies(r.CBisolatie, "Ambral");
     r.CBisolatieCloseUp();
-    // The earlier index 0 is "Betondak" now; the row and the list follow it.
+    // Never a concrete deck the user did not choose: the steel deck stays
+    // selected in the full list, with its row and its eight combinations.
     EXPECT_EQ(r.CBonderconstructie.Items.size(), 4u);
-    EXPECT_EQ(r.CBonderconstructie.Tekst(), "Betondak");
-    EXPECT_EQ(r.DikteOndercons.Tekst, "140");
-    EXPECT_EQ(r.LambdaOndercons.Tekst, "1,800");
-    EXPECT_EQ(r.RmOndercons.Tekst, "0,062");
-    EXPECT_EQ(r.CBcombinatie.Items.size(), 6u);
+    EXPECT_EQ(r.CBonderconstructie.Tekst(), "Geprofileerd staaldak");
+    EXPECT_EQ(r.DikteOndercons.Tekst, "0,75");
+    EXPECT_EQ(r.LambdaOndercons.Tekst, "58,000");
+    EXPECT_EQ(r.RmOndercons.Tekst, "0,000");
+    EXPECT_EQ(r.CBcombinatie.Items.size(), 8u);
     EXPECT_EQ(r.CombinatieNr, 0);
-    EXPECT_EQ(r.LambdaRW.Tekst, "0,0390");
 }
 
 TEST(Plat, OtherBoardsKeepTheSelectedSubstructureAndItsValues) {

@@ -7,14 +7,19 @@
 #include "UQuicReport1.h"
 #include "UQuicReport2.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 using namespace rcveltor;
 using namespace rcveltor::rapport;
@@ -28,9 +33,12 @@ struct TOpstelling {
         preview.KiesRapport = [this]() -> TRapport* { return zichtbaar; };
         preview.PdfSchrijver = [this](const TPaginaSet& set, const QString& naam) {
             geschreven << naam;
-            geschrevenSet = &set;
+            geschrevenSet = set;
         };
-        preview.Openen = [this](const QString& naam) { geopend << naam; };
+        preview.Openen = [this](const QString& naam) {
+            geopend << naam;
+            return kanOpenen;
+        };
     }
 
     // Opens the preview as the print command does and runs `doen` while it
@@ -52,7 +60,8 @@ struct TOpstelling {
     TFrmPreview preview;
     QStringList geschreven;
     QStringList geopend;
-    const TPaginaSet* geschrevenSet = nullptr;
+    bool kanOpenen = true;                   // the desktop opens the saved file
+    std::optional<TPaginaSet> geschrevenSet; // a copy of the pages written
 };
 
 // The first text of a page that starts with `begin`.
@@ -126,17 +135,36 @@ private slots:
         });
     }
 
-    void pageKeysStayOnTheOnePage() {
+    void pageKeysStayOnTheOnePageAndNeverScroll() {
         TOpstelling o;
         o.Open([&] {
+            TPaginabeeld* beeld = o.preview.QRPreview1();
+            QVERIFY(beeld->ZetZoomAnders(400)); // larger than the view: scroll bars
+            QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+            QWidget* gefocust = QApplication::focusWidget();
+            const int x = beeld->horizontalScrollBar()->value();
+            const int y = beeld->verticalScrollBar()->value();
             for (Qt::Key toets : {Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End,
                                   Qt::Key_Left, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Home}) {
-                QTest::keyClick(&o.preview, toets);
-                QCOMPARE(o.preview.QRPreview1()->PaginaNummer(), 1);
+                QTest::keyClick(gefocust, toets);
+                QCOMPARE(beeld->PaginaNummer(), 1);
+                QCOMPARE(beeld->horizontalScrollBar()->value(), x);
+                QCOMPARE(beeld->verticalScrollBar()->value(), y);
             }
-            QVERIFY(!o.preview.QRPreview1()->ZetPagina(2));
-            QVERIFY(!o.preview.QRPreview1()->ZetPagina(0));
+            QVERIFY(!beeld->ZetPagina(2));
+            QVERIFY(!beeld->ZetPagina(0));
         });
+    }
+
+    void aSecondPrintCommandBringsTheOpenPreviewToTheFront() {
+        TOpstelling o;
+        bool terugZonderWachten = false;
+        o.Open([&] {
+            QTimer::singleShot(2000, &o.preview, [&] { o.preview.close(); });
+            o.preview.Start();
+            terugZonderWachten = o.preview.isVisible();
+        });
+        QVERIFY(terugZonderWachten);
     }
 
     void printRegeneratesTheVisibleScreensReport() {
@@ -198,6 +226,9 @@ private slots:
         o.preview.VraagBestandsnaam = [&] { return naam; };
         bool open = false;
         o.Open([&] {
+            // The user switched to the other screen meanwhile: the save still
+            // writes the pages this preview shows.
+            o.zichtbaar = &o.rapport1;
             o.preview.SBsaveClick();
             open = o.preview.isVisible();
         });
@@ -206,7 +237,7 @@ private slots:
         if (geschreven) {
             QCOMPARE(o.geschreven.front(), naam);
             QCOMPARE(o.geopend, o.geschreven);
-            QVERIFY(o.geschrevenSet != nullptr);
+            QVERIFY(o.geschrevenSet.has_value());
             QCOMPARE(EersteTekst(*o.geschrevenSet, QStringLiteral("Rc-berekening")),
                      QStringLiteral("Rc-berekening dak met afschotisolatie"));
         }
@@ -218,6 +249,31 @@ private slots:
             QVERIFY(wachter.Meldingen.isEmpty());
         }
         QVERIFY(wachter.Onverwacht.isEmpty());
+    }
+
+    void saveDialogStartsInTheDocumentsThenInTheLastFolder() {
+        TModaalwachter wachter;
+        QTemporaryDir map;
+        TOpstelling o;
+        QCOMPARE(o.preview.OpslagMap(),
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        const QString naam = map.filePath(QStringLiteral("rapport.pdf"));
+        o.preview.VraagBestandsnaam = [&] { return naam; };
+        o.Open([&] { o.preview.SBsaveClick(); });
+        QCOMPARE(o.preview.OpslagMap(), map.path());
+        QVERIFY(wachter.Meldingen.isEmpty());
+    }
+
+    void aSavedFileTheDesktopCannotOpenIsNamed() {
+        TModaalwachter wachter;
+        TOpstelling o;
+        o.kanOpenen = false;
+        o.preview.VraagBestandsnaam = [] { return QStringLiteral("/tmp/rcv_rapport.pdf"); };
+        o.Open([&] { o.preview.SBsaveClick(); });
+        QCOMPARE(o.geschreven, QStringList{QStringLiteral("/tmp/rcv_rapport.pdf")});
+        QCOMPARE(wachter.Meldingen.size(), 1);
+        QVERIFY(wachter.Meldingen.front().contains(QStringLiteral("/tmp/rcv_rapport.pdf")));
+        QVERIFY(!o.preview.isVisible());
     }
 
     void anExportErrorIsShownAndThePreviewStaysOpen() {

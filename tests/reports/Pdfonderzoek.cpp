@@ -1,5 +1,6 @@
 #include "Pdfonderzoek.h"
 
+#include "Letterbestanden.h"
 #include "PdfExport.h"
 
 #include <QProcess>
@@ -124,7 +125,7 @@ double Breedte(const QString& tekst, double punten, bool vet) {
     // At a size of 2048 pixels (the font's units per em) the advances are
     // the font's own, unrounded.
     constexpr double kPixels = 2048;
-    const rapport::TPdfLetters letters;
+    const rapport::TPdfLetters letters = rapport::ZoekRapportLetters();
     const QRawFont font(vet ? letters.Vet : letters.Regulier, kPixels, QFont::PreferNoHinting);
     const QList<quint32> glyfen = font.glyphIndexesForString(tekst);
     double breedte = 0;

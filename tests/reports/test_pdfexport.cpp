@@ -1,6 +1,7 @@
 // The PDF export on its own: pages built element by element, written, and
 // read back with poppler (rendered at 96 dpi, one pixel per layout unit).
 
+#include "Letterbestanden.h"
 #include "PdfExport.h"
 #include "Pdfonderzoek.h"
 #include "RcFout.h"
@@ -286,7 +287,7 @@ TEST(PdfExport, FailureKeepsTheExistingFile) {
     }
     TPaginaSet set;
     set.Paginas.push_back({{Tekst(QRectF(100, 100, 0, 17), U("Rc-waarde"), true)}});
-    TPdfLetters zonder;
+    TPdfLetters zonder = ZoekRapportLetters();
     zonder.Vet = map.filePath(QStringLiteral("ontbreekt.ttf"));
     try {
         SchrijfPdf(set, pdf, {}, zonder);

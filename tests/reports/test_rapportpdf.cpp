@@ -3,6 +3,8 @@
 // conditional texts, the fonts embedded whole, lossless images.
 
 #include "Kopband.h"
+#include "Letterbestanden.h"
+#include "PdfExport.h"
 #include "Pdfonderzoek.h"
 
 #include <QDir>
@@ -17,6 +19,8 @@
 #include <podofo/podofo.h>
 
 using namespace rcveltor::test;
+using rcveltor::rapport::TPdfLetters;
+using rcveltor::rapport::ZoekRapportLetters;
 
 namespace {
 
@@ -57,10 +61,11 @@ const QString kGeen = U("0. Geen mechanische bevestiging");
 
 // The header band: the same on both reports.
 std::vector<TVerwacht> Kopband() {
-    const auto& c = rcveltor::rapport::Contactgegevens();
-    std::vector<TVerwacht> v{V(176, 38, U(c.Straat), 8), V(176, 58, U(c.PostcodePlaats), 8),
-                             V(328, 38, U("Tel. ") + U(c.Telefoon), 8),
-                             V(328, 58, U("Fax ") + U(c.Fax), 8), V(448, 58, U(c.Email), 8)};
+    // The shipped file beside lambda.bin, which the calculator reads.
+    const auto c = rcveltor::rapport::LeesContactgegevens(U(RCV_DATA_DIR "/fabrikant.ini"));
+    std::vector<TVerwacht> v{V(176, 38, c.Straat, 8), V(176, 58, c.PostcodePlaats, 8),
+                             V(328, 38, U("Tel. ") + c.Telefoon, 8),
+                             V(328, 58, U("Fax ") + c.Fax, 8), V(448, 58, c.Email, 8)};
     for (auto& t : v) {
         t.Kopband = true;
     }
@@ -252,13 +257,16 @@ struct TCliUitvoer {
     QString Fouten;
 };
 
-TCliUitvoer Cli(QStringList argumenten) {
+TCliUitvoer Cli(QStringList argumenten, const std::map<QString, QString>& extra = {}) {
     QProcess p;
     p.setWorkingDirectory(QStringLiteral(RCV_DATA_DIR));
     // As from a script on a machine without a display.
     QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
     for (const char* naam : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         omgeving.remove(QString::fromLatin1(naam));
+    }
+    for (const auto& [naam, waarde] : extra) {
+        omgeving.insert(naam, waarde);
     }
     p.setProcessEnvironment(omgeving);
     argumenten.prepend(QStringLiteral("--json"));
@@ -492,9 +500,10 @@ TEST(RapportPdfTekst, FontProgramsAreTheWholeFiles) {
     ASSERT_EQ(Cli({QStringLiteral("--afschot"), QStringLiteral("--pdf"), pdf}).Status, 0);
 
     std::map<QByteArray, QByteArray> bestanden;
-    for (const char* naam : {"Regular", "Bold"}) {
-        QFile f(QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-") + U(naam) +
-                QStringLiteral(".ttf"));
+    const TPdfLetters letters = ZoekRapportLetters();
+    for (const auto& [naam, pad] :
+         {std::pair{"Regular", letters.Regulier}, {"Bold", letters.Vet}}) {
+        QFile f(pad);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         bestanden[f.readAll()] = naam;
     }
@@ -522,13 +531,34 @@ TEST(RapportPdfTekst, FontProgramsAreTheWholeFiles) {
 }
 
 // Writing happens after the options, without a window; a file that cannot
-// be written is an error of the run, not of the command line.
+// be written, or a report font that is not installed, is an error of the run,
+// not of the command line, and leaves no file.
 TEST(RapportPdfCli, FailedWriteExitsOneAndSaysWhy) {
-    TCliUitvoer u = Cli({QStringLiteral("--pdf"), QStringLiteral("/nonexistent/map/rapport.pdf")});
-    EXPECT_EQ(u.Status, 1);
-    EXPECT_TRUE(u.Fouten.contains(QStringLiteral("/nonexistent/map/rapport.pdf")))
-        << u.Fouten.toStdString();
-    EXPECT_EQ(u.Velden[U("EditRc")], U("2,74")) << "the calculation is still reported";
+    QTemporaryDir map;
+    const QString leegConf = map.filePath(QStringLiteral("leeg.conf"));
+    {
+        QFile conf(leegConf);
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write("<?xml version=\"1.0\"?><fontconfig></fontconfig>\n");
+    }
+    const QString goedPad = map.filePath(QStringLiteral("rapport.pdf"));
+    const struct {
+        QString Pad;
+        std::map<QString, QString> Omgeving;
+        QString Melding;
+    } gevallen[] = {
+        {U("/nonexistent/map/rapport.pdf"), {}, U("/nonexistent/map/rapport.pdf")},
+        {goedPad,
+         {{U("FONTCONFIG_FILE"), leegConf}},
+         U("Het lettertype Liberation Sans (normaal en vet) is niet gevonden")},
+    };
+    for (const auto& g : gevallen) {
+        TCliUitvoer u = Cli({QStringLiteral("--pdf"), g.Pad}, g.Omgeving);
+        EXPECT_EQ(u.Status, 1) << g.Pad.toStdString();
+        EXPECT_TRUE(u.Fouten.contains(g.Melding)) << u.Fouten.toStdString();
+        EXPECT_EQ(u.Velden[U("EditRc")], U("2,74")) << "the calculation is still reported";
+        EXPECT_FALSE(QFile::exists(g.Pad));
+    }
 }
 
 } // namespace
