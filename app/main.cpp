@@ -7,12 +7,12 @@
 #include "UQuicReport1.h"
 #include "UQuicReport2.h"
 #include "URcWizard.h"
+#include "Vertaling.h"
 
 #include "Kopband.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 using namespace rcveltor::app;
@@ -26,10 +26,7 @@ int main(int argc, char** argv) {
     QApplication::setFont(standaard);
     // Qt's own dialogs (file, print, questions) in Dutch, like the program.
     QTranslator qtNederlands;
-    if (qtNederlands.load(QStringLiteral("qtbase_nl"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtNederlands);
-    }
+    InstalleerQtNederlands(qtNederlands);
     Contactgegevens(); // the maker's details, read once at start
 
     // "/-u" as the first argument, exactly: no update check at start-up.

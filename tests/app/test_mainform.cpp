@@ -8,10 +8,13 @@
 #include "UQuicReport1.h"
 #include "URcWizard.h"
 #include "Velden.h"
+#include "Vertaling.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QWheelEvent>
 #include <QWindow>
 #include <memory>
@@ -362,6 +366,19 @@ private slots:
             }
         }
         QVERIFY2(gelijk > met.width() * met.height() * 7 / 10, "the text area covers the header");
+    }
+
+    void qtsOwnDialogsSpeakDutch() {
+        QTranslator vertaler;
+        QVERIFY(InstalleerQtNederlands(vertaler));
+        QFileDialog opslaan;
+        opslaan.setAcceptMode(QFileDialog::AcceptSave);
+        const auto* annuleren =
+            opslaan.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+        const QString opslaanTitel = QCoreApplication::translate("QFileDialog", "Save As");
+        QCoreApplication::removeTranslator(&vertaler);
+        QCOMPARE(annuleren->text(), QStringLiteral("Annuleren"));
+        QCOMPARE(opslaanTitel, QStringLiteral("Opslaan als"));
     }
 
     void allAreasZeroShowsTheErrorBox() {

@@ -530,6 +530,16 @@ TEST(RapportPdfTekst, FontProgramsAreTheWholeFiles) {
     EXPECT_EQ(gevonden, 2);
 }
 
+// The shipped maker's details stay inside their boxes: nothing runs into the
+// photo strip, which starts at x 507.
+TEST(RapportPdfKop, ShippedMakersDetailsFitTheHeader) {
+    constexpr double kPtPerEenheid = 72.0 / 96.0;
+    for (const TVerwacht& t : Kopband()) {
+        const double rechts = t.X + Breedte(t.Tekst, 8, true) / kPtPerEenheid;
+        EXPECT_LE(rechts, t.X < 448 ? 448 : 507) << t.Tekst.toStdString();
+    }
+}
+
 // Writing happens after the options, without a window; a file that cannot
 // be written, or a report font that is not installed, is an error of the run,
 // not of the command line, and leaves no file.
