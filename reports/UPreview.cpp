@@ -123,9 +123,14 @@ QPrinter& TFrmPreview::PrinterVan(TRapport* rapport) {
 }
 
 QString TFrmPreview::OpslagMap() const {
-    return laatsteMap_.isEmpty()
-               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-               : laatsteMap_;
+    // A folder that does not exist would end up as the file name.
+    for (const QString& map :
+         {laatsteMap_, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!map.isEmpty() && QDir(map).exists()) {
+            return map;
+        }
+    }
+    return QDir::homePath();
 }
 
 void TFrmPreview::Start() {

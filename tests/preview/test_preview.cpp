@@ -253,14 +253,20 @@ private slots:
 
     void saveDialogStartsInTheDocumentsThenInTheLastFolder() {
         TModaalwachter wachter;
+        QTemporaryDir thuis;
         QTemporaryDir map;
+        const QByteArray echtThuis = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(thuis.path()));
         TOpstelling o;
-        QCOMPARE(o.preview.OpslagMap(),
-                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        // Without a documents folder the home folder, never a file "Documents".
+        QCOMPARE(o.preview.OpslagMap(), thuis.path());
+        QVERIFY(QDir(thuis.path()).mkpath(QStringLiteral("Documents")));
+        QCOMPARE(o.preview.OpslagMap(), thuis.filePath(QStringLiteral("Documents")));
         const QString naam = map.filePath(QStringLiteral("rapport.pdf"));
         o.preview.VraagBestandsnaam = [&] { return naam; };
         o.Open([&] { o.preview.SBsaveClick(); });
         QCOMPARE(o.preview.OpslagMap(), map.path());
+        qputenv("HOME", echtThuis);
         QVERIFY(wachter.Meldingen.isEmpty());
     }
 
