@@ -6,6 +6,11 @@
 #include "RekenModel.h"
 #include "Toepassen.h"
 #include "Uitvoer.h"
+#include "Werkers.h"
+
+#include <algorithm>
+#include <thread>
+#include <vector>
 
 #include <istream>
 #include <ostream>
@@ -26,6 +31,8 @@ void WeigerRunOpties(const TOpties& opties) {
         throw Gebruiksfout(std::string(optie) + " is not allowed in a batch line");
     }
 }
+
+constexpr std::size_t kBlok = 1024;
 
 bool Leeg(const std::string& regel) {
     return regel.find_first_not_of(" \t\r") == std::string::npos;
@@ -51,26 +58,44 @@ std::string BatchAntwoord(std::string_view regel, TLambdaTabel& tabel,
 }
 
 int DraaiBatch(std::istream& in, std::ostream& uit, const std::string& lambdaPad) {
-    TLambdaTabel tabel;
+    TLambdaTabel geladen;
     std::optional<std::string> laadfout;
     try {
-        tabel.Laden(lambdaPad);
+        geladen.Laden(lambdaPad);
     } catch (const RcFout& fout) {
         laadfout = fout.what();
     }
-    std::string regel;
-    while (std::getline(in, regel)) {
-        if (Leeg(regel)) {
-            continue;
+    // Lines are independent: what is at hand is shared out over the cores,
+    // each with its own copy of the table (a lookup moves its current row).
+    TWerkers werkers(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
+    std::vector<TLambdaTabel> tabellen(werkers.Aantal(), geladen);
+    std::vector<std::string> regels;
+    std::vector<std::string> antwoorden;
+    for (std::string regel; std::getline(in, regel);) {
+        // One line is waited for; the rest of the block is what has already
+        // arrived, so a caller that waits for each answer gets it.
+        regels.clear();
+        do {
+            if (!Leeg(regel)) {
+                regels.push_back(std::move(regel));
+            }
+        } while (regels.size() < kBlok && in.rdbuf()->in_avail() > 0 && std::getline(in, regel));
+        antwoorden.resize(regels.size());
+        const auto beantwoord = [&](std::size_t i, unsigned werker) {
+            antwoorden[i] = BatchAntwoord(regels[i], tabellen[werker], laadfout);
+        };
+        if (regels.size() < 2 * werkers.Aantal()) {
+            for (std::size_t i = 0; i < regels.size(); ++i) {
+                beantwoord(i, 0);
+            }
+        } else {
+            werkers.Verdeel(regels.size(), beantwoord);
         }
-        uit << BatchAntwoord(regel, tabel, laadfout) << '\n';
-        // A caller that waits for each answer gets it; a full pipe is
-        // written in blocks.
-        if (in.rdbuf()->in_avail() <= 0) {
-            uit.flush();
+        for (std::size_t i = 0; i < regels.size(); ++i) {
+            uit << antwoorden[i] << '\n';
         }
+        uit.flush();
     }
-    uit.flush();
     return 0;
 }
 
