@@ -17,6 +17,21 @@ TRekenModel::TRekenModel(const std::string& scheiding)
     : Gedeeld(MaakGedeeld(&Tabel, scheiding)), Rc(Gedeeld), Afschot(Gedeeld) {}
 
 std::vector<std::string> TRekenModel::Opstarten(const std::string& lambdaBestand) {
+    return StartOp([&] { Tabel.Laden(lambdaBestand); });
+}
+
+std::vector<std::string> TRekenModel::Opstarten(TLambdaTabel& geladen,
+                                                const std::optional<std::string>& laadfout) {
+    Gedeeld.Tabel = &geladen;
+    return StartOp([&] {
+        geladen.NaarEersteRij();
+        if (laadfout) {
+            throw RcFout(*laadfout);
+        }
+    });
+}
+
+std::vector<std::string> TRekenModel::StartOp(const std::function<void()>& laadTabel) {
     std::vector<std::string> fouten;
     try {
         Gedeeld.Initialiseren = true;
@@ -41,7 +56,7 @@ std::vector<std::string> TRekenModel::Opstarten(const std::string& lambdaBestand
     }
 
     try {
-        Tabel.Laden(lambdaBestand);
+        laadTabel();
     } catch (const RcFout& fout) {
         fouten.emplace_back(fout.what());
     }

@@ -4,6 +4,8 @@
 #include "LambdaTabel.h"
 #include "RcBerekening.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,16 @@ public:
     // is reported and start-up goes on: the screens then work without the
     // table while no fastener combination is chosen.
     std::vector<std::string> Opstarten(const std::string& lambdaBestand);
+
+    // The same start-up on a table loaded once for many runs, with the
+    // message its load gave: state and messages as Opstarten with its file,
+    // without reading it again. The model works on `geladen` from then on,
+    // which must outlive it.
+    std::vector<std::string> Opstarten(TLambdaTabel& geladen,
+                                       const std::optional<std::string>& laadfout);
+
+private:
+    std::vector<std::string> StartOp(const std::function<void()>& laadTabel);
 };
 
 } // namespace rcveltor

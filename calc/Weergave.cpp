@@ -1,8 +1,11 @@
 #include "Weergave.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <string_view>
 
 namespace rcveltor {
 
@@ -16,7 +19,7 @@ struct Cijfers {
 
 // The magnitude's decimal expansion to the given number of significant digits,
 // rounded to nearest from the exact binary value (locale-free).
-Cijfers Expansie(long double grootte, int significant) {
+Cijfers Reken(long double grootte, int significant) {
     char buf[64];
     // The decimal expansion of a value depends only on the value: one that a
     // double holds exactly takes the much faster double conversion.
@@ -36,6 +39,30 @@ Cijfers Expansie(long double grootte, int significant) {
     }
     c.exponent = std::atoi(tekst.c_str() + e + 1);
     return c;
+}
+
+// Every start-up and every wizard step shows the same values again, and the
+// C library's long double conversion is the slow part of a recalculation:
+// the last expansions are kept, per thread, in a small fixed table.
+struct Onthouden {
+    long double Grootte = -1; // never a magnitude
+    int Significant = 0;
+    Cijfers Uitkomst;
+};
+
+// The reference holds until the next call on the same thread.
+const Cijfers& Expansie(long double grootte, int significant) {
+    thread_local std::array<Onthouden, 1024> geheugen;
+    const std::size_t plek = (std::hash<double>{}(static_cast<double>(grootte)) * 31 +
+                              static_cast<std::size_t>(significant)) %
+                             geheugen.size();
+    Onthouden& o = geheugen[plek];
+    if (o.Grootte != grootte || o.Significant != significant) {
+        o.Grootte = grootte;
+        o.Significant = significant;
+        o.Uitkomst = Reken(grootte, significant);
+    }
+    return o.Uitkomst;
 }
 
 std::string Wetenschappelijk(const Cijfers& c, bool negatief, const std::string& scheiding) {
@@ -65,7 +92,7 @@ std::string FormatVast(long double waarde, int decimalen, const std::string& sch
         return NietEindig(waarde);
     }
     const bool negatief = std::signbit(waarde);
-    Cijfers c = Expansie(std::fabs(waarde), 18);
+    const Cijfers& c = Expansie(std::fabs(waarde), 18);
     if (waarde != 0 && c.exponent >= 18) {
         return Wetenschappelijk(Expansie(std::fabs(waarde), 15), negatief, scheiding);
     }
@@ -158,30 +185,33 @@ std::optional<double> LeesGetal(const std::string& tekst, const std::string& sch
         return std::nullopt;
     }
     const auto eind = tekst.find_last_not_of(" \t");
-    const std::string t = tekst.substr(begin, eind - begin + 1);
+    const std::string_view t = std::string_view(tekst).substr(begin, eind - begin + 1);
 
     // Only sign, digits, one decimal separator and an exponent: no "nan",
-    // "inf", hexadecimal or thousands separators.
-    std::string genormaliseerd;
+    // "inf", hexadecimal or thousands separators. Read often: the
+    // normalised text is built in place, without allocating.
+    thread_local std::string genormaliseerd;
+    genormaliseerd.clear();
     std::size_t i = 0;
+    const auto cijferreeks = [&] {
+        const std::size_t van = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+            ++i;
+        }
+        genormaliseerd.append(t.substr(van, i - van));
+        return i > van;
+    };
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         if (t[i] == '-') {
             genormaliseerd += '-';
         }
         ++i;
     }
-    bool cijfers = false;
-    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
-        genormaliseerd += t[i++];
-        cijfers = true;
-    }
-    if (!scheiding.empty() && t.compare(i, scheiding.size(), scheiding) == 0) {
+    bool cijfers = cijferreeks();
+    if (!scheiding.empty() && t.substr(i, scheiding.size()) == scheiding) {
         genormaliseerd += '.';
         i += scheiding.size();
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
-            genormaliseerd += t[i++];
-            cijfers = true;
-        }
+        cijfers = cijferreeks() || cijfers;
     }
     if (!cijfers) {
         return std::nullopt;
@@ -192,12 +222,7 @@ std::optional<double> LeesGetal(const std::string& tekst, const std::string& sch
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
             genormaliseerd += t[i++];
         }
-        bool expCijfers = false;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
-            genormaliseerd += t[i++];
-            expCijfers = true;
-        }
-        if (!expCijfers) {
+        if (!cijferreeks()) {
             return std::nullopt;
         }
     }

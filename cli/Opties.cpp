@@ -78,6 +78,10 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             opties.Json = true;
             continue;
         }
+        if (arg == "--batch") {
+            opties.Batch = true;
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             opties.Hulp = true;
             continue;
@@ -129,12 +133,17 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
     if (opties.Pdf && opties.Pdf->empty()) {
         throw Gebruiksfout("--pdf: the file name is empty");
     }
+    if (opties.Batch && (opties.Afschot || opties.Json || opties.Pdf || !opties.Waarden.empty())) {
+        throw Gebruiksfout("--batch reads the options from standard input; only "
+                           "--lambda-bestand may go with it");
+    }
     return opties;
 }
 
 const char* Gebruik() {
     return "Usage: rcveltor-cli [--afschot] [OPTIONS...] [--json] [--pdf FILE] "
            "[--lambda-bestand FILE]\n"
+           "       rcveltor-cli --batch [--lambda-bestand FILE]\n"
            "\n"
            "Flat-roof screen (default), applied in this order:\n"
            "  --isolatie TEXT                 insulation board\n"
@@ -152,6 +161,10 @@ const char* Gebruik() {
            "  --oppervlak1 M2, --oppervlak2 M2, --oppervlak3 M2 (typed), then --damprem ...\n"
            "  --aantal as above.\n"
            "--pdf FILE writes the screen's report to FILE as PDF, after the options.\n"
+           "--batch reads one command line per line of standard input, as a JSON array of\n"
+           "  option strings (no --json, --pdf, --batch, --lambda-bestand or --help), and\n"
+           "  writes per line the object --json prints, with \"exit\" and, for a usage\n"
+           "  error, \"gebruiksfout\" instead of the fields. The table is read once.\n"
            "Numbers accept \",\" or \".\" as decimal separator.\n"
            "Exit status: 0 no error, 1 calculation errors or a PDF that could not be written\n"
            "(listed on stderr), 2 usage error.\n";

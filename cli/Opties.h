@@ -19,6 +19,7 @@ struct TOpties {
     bool Afschot = false;                       // --afschot: the tapered screen
     bool Json = false;                          // --json: one JSON object instead of a table
     bool Hulp = false;                          // --help
+    bool Batch = false;                         // --batch: command lines from standard input
     std::optional<std::string> Pdf;             // --pdf FILE
     std::optional<std::string> LambdaBestand;   // --lambda-bestand FILE
     std::map<std::string, std::string> Waarden; // screen options by name, without "--"

@@ -7,8 +7,6 @@
 
 namespace rcveltor::cli {
 
-namespace {
-
 std::string JsonTekst(const std::string& s) {
     std::string uit = "\"";
     for (unsigned char c : s) {
@@ -38,6 +36,8 @@ std::string JsonTekst(const std::string& s) {
     uit += '"';
     return uit;
 }
+
+namespace {
 
 using TVeldLijst = std::vector<std::pair<std::string, std::string>>;
 

@@ -465,6 +465,10 @@ void TLambdaTabel::Ordenen() {
         gesorteerdeCodes_.push_back(code);
     }
 
+    NaarEersteRij();
+}
+
+void TLambdaTabel::NaarEersteRij() {
     huidig_ = rijen_.empty() ? std::nullopt : std::optional<std::size_t>(0);
 }
 

@@ -65,6 +65,8 @@ public:
     // Makes the first row (in InxCode order) whose Code equals `code` the
     // current row; a miss keeps the current row. Returns the current Lambda.
     double ZoekLambda(double code);
+    // The current row as a load leaves it: the first row, if any.
+    void NaarEersteRij();
 
     std::size_t AantalRijen() const { return rijen_.size(); }
     const TRij& Rij(std::size_t rijnummer) const { return rijen_.at(rijnummer); }

@@ -6,7 +6,7 @@ set -euo pipefail
 RCV_PAKKETTEN=(
     g++ cmake ninja-build pkg-config
     clang libclang-rt-14-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev nlohmann-json3-dev
     python3
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libfontconfig-dev
     fonts-liberation2 fonts-liberation

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace rcveltor {
+class TLambdaTabel;
+}
+
+namespace rcveltor::cli {
+
+// --batch: reads the table once, then answers every non-empty input line (a
+// JSON array of the options of one command line) with one output line.
+// Returns the exit status of the batch itself: 0.
+int DraaiBatch(std::istream& in, std::ostream& uit, const std::string& lambdaPad);
+
+// The answer to one line, without its newline: what a separate run with
+// --json prints, closed with "exit", or {"exit": 2, "gebruiksfout": ...}.
+// Each line starts from the start state, on the table loaded once.
+std::string BatchAntwoord(std::string_view regel, TLambdaTabel& tabel,
+                          const std::optional<std::string>& laadfout);
+
+} // namespace rcveltor::cli

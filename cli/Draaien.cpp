@@ -1,0 +1,72 @@
+#include "Draaien.h"
+
+#include "Batch.h"
+#include "Opties.h"
+#include "RcFout.h"
+#include "RekenModel.h"
+#include "Toepassen.h"
+#include "Uitvoer.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace rcveltor::cli {
+
+namespace {
+
+// The table's file: "lambda.bin" in the working directory unless given. A
+// path with a root stays as given (on Windows "/x" has no drive yet).
+std::string LambdaPad(const TOpties& opties) {
+    std::error_code ec;
+    const std::filesystem::path werkmap = std::filesystem::current_path(ec);
+    if (!opties.LambdaBestand) {
+        return (werkmap / "lambda.bin").string();
+    }
+    const std::filesystem::path gegeven(*opties.LambdaBestand);
+    return gegeven.has_root_directory() ? gegeven.string() : (werkmap / gegeven).string();
+}
+
+} // namespace
+
+int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
+    try {
+        const TOpties opties = LeesOpties(argumenten);
+        if (opties.Hulp) {
+            std::cout << Gebruik();
+            return 0;
+        }
+        if (opties.Batch) {
+            // Nothing was read or written yet: the streams may buffer alone.
+            std::ios::sync_with_stdio(false);
+            return DraaiBatch(std::cin, std::cout, LambdaPad(opties));
+        }
+        if (opties.Pdf && pdf.Doorgeven) {
+            return pdf.Doorgeven();
+        }
+        TRekenModel model(",");
+        std::vector<std::string> fouten = model.Opstarten(LambdaPad(opties));
+        PasToe(opties, model, fouten);
+
+        std::cout << (opties.Json ? AlsJson(model, opties.Afschot, fouten)
+                                  : AlsTabel(model, opties.Afschot));
+        for (const auto& fout : fouten) {
+            std::cerr << "rcveltor-cli: " << fout << "\n";
+        }
+        bool pdfGeschreven = true;
+        if (opties.Pdf && pdf.Schrijven) {
+            std::cout.flush();
+            try {
+                pdf.Schrijven(model, opties.Afschot, *opties.Pdf);
+            } catch (const RcFout& fout) {
+                std::cerr << "rcveltor-cli: " << fout.what() << "\n";
+                pdfGeschreven = false;
+            }
+        }
+        return fouten.empty() && pdfGeschreven ? 0 : 1;
+    } catch (const Gebruiksfout& fout) {
+        std::cerr << "rcveltor-cli: " << fout.what() << "\n\n" << Gebruik();
+        return 2;
+    }
+}
+
+} // namespace rcveltor::cli

@@ -1,0 +1,48 @@
+// rcveltor-cli-pdf: the calculator with the report writer, started by
+// rcveltor-cli with the same arguments when --pdf is given. Kept apart so
+// that a plain calculation loads no window toolkit and no PDF library.
+
+#include "Argumenten.h"
+#include "Draaien.h"
+#include "PdfExport.h"
+#include "RekenModel.h"
+#include "UQuicReport1.h"
+#include "UQuicReport2.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+using namespace rcveltor;
+
+namespace {
+
+// The report of the chosen screen, as the preview would save it. The report
+// draws its header pictures and measures its fonts through Qt, which needs a
+// GUI application; without a display the offscreen platform serves.
+void SchrijfRapport(const TRekenModel& model, bool afschot, const std::string& bestand) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int argc = 1;
+    char naam[] = "rcveltor-cli";
+    char* argv[] = {naam, nullptr};
+    const QGuiApplication app(argc, argv);
+
+    std::shared_ptr<const rapport::TPaginaSet> set;
+    if (afschot) {
+        rapport::TQuickReport2 rapport(model.Afschot);
+        set = rapport.Genereer(false);
+    } else {
+        rapport::TQuickReport1 rapport(model.Rc);
+        set = rapport.Genereer(false);
+    }
+    rapport::SchrijfPdf(*set, QFile::decodeName(bestand.c_str()));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    cli::TPdfRoute pdf;
+    pdf.Schrijven = SchrijfRapport;
+    return cli::Draai(platform::Argumenten(argc, argv), pdf);
+}

@@ -1,0 +1,145 @@
+// --batch: every line answered as a separate run with --json would answer it.
+
+#include "Batch.h"
+#include "LambdaTabel.h"
+#include "Opdrachtregels.h"
+#include "Starten.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace rcveltor::test {
+namespace {
+
+std::vector<std::string> Regels(const std::string& tekst) {
+    std::vector<std::string> regels;
+    std::istringstream in(tekst);
+    for (std::string regel; std::getline(in, regel);) {
+        regels.push_back(regel);
+    }
+    return regels;
+}
+
+// What the batch must answer for a separate run's stdout, stderr and status.
+std::string Verwacht(const TUitvoer& run, const std::string& foutuitvoer) {
+    if (run.Status == 2) {
+        const std::string voor = "rcveltor-cli: ";
+        const auto eind = foutuitvoer.find("\n\nUsage:");
+        EXPECT_EQ(foutuitvoer.rfind(voor, 0), 0U) << foutuitvoer;
+        const std::string melding = foutuitvoer.substr(voor.size(), eind - voor.size());
+        return R"({"exit": 2, "gebruiksfout": )" + nlohmann::json(melding).dump() + "}";
+    }
+    EXPECT_GE(run.Uit.size(), 2U);
+    return run.Uit.substr(0, run.Uit.size() - 2) + ", \"exit\": " + std::to_string(run.Status) +
+           "}";
+}
+
+struct TVergelijking {
+    std::string Naam;
+    std::uint32_t Zaad;
+    std::size_t Aantal;
+    std::string Extra; // options for both the batch and the separate runs
+};
+
+class BatchTegenLosseRuns : public testing::TestWithParam<TVergelijking> {};
+
+TEST_P(BatchTegenLosseRuns, GivesTheSameAnswers) {
+    const auto& g = GetParam();
+    const auto opdrachten = MaakOpdrachtregels(g.Zaad, g.Aantal);
+    const std::string invoer = testing::TempDir() + "batch_" + g.Naam + ".txt";
+    const std::string foutbestand = testing::TempDir() + "batch_" + g.Naam + ".err";
+    {
+        std::ofstream uit(invoer);
+        for (const auto& o : opdrachten) {
+            uit << AlsJsonRegel(o) << "\n\n"; // empty lines are skipped
+        }
+    }
+    const TUitvoer batch = Voer(Calculator() + " --batch " + g.Extra + " <" + Citeer(invoer));
+    ASSERT_EQ(batch.Status, 0);
+    const auto antwoorden = Regels(batch.Uit);
+    ASSERT_EQ(antwoorden.size(), opdrachten.size());
+
+    int fouten = 0;
+    for (std::size_t i = 0; i < opdrachten.size() && fouten < 5; ++i) {
+        std::string opdracht = Calculator() + " --json " + g.Extra;
+        for (const auto& a : opdrachten[i]) {
+            opdracht += " " + Citeer(a);
+        }
+        const TUitvoer los = Voer(opdracht + " 2>" + Citeer(foutbestand));
+        std::ifstream f(foutbestand);
+        const std::string foutuitvoer((std::istreambuf_iterator<char>(f)),
+                                      std::istreambuf_iterator<char>());
+        const std::string verwacht = Verwacht(los, foutuitvoer);
+        if (antwoorden[i] != verwacht) {
+            ++fouten;
+            ADD_FAILURE() << "line " << i << ": " << AlsJsonRegel(opdrachten[i])
+                          << "\nbatch:    " << antwoorden[i] << "\nseparate: " << verwacht;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabel, BatchTegenLosseRuns,
+                         testing::Values(TVergelijking{"tabel", 12, 300, ""},
+                                         TVergelijking{"zonder_tabel", 13, 40,
+                                                       "--lambda-bestand /nonexistent/lambda.bin"}),
+                         [](const auto& info) { return info.param.Naam; });
+
+// What no command line can express: the line itself is wrong.
+struct TRegelGeval {
+    std::string Invoer;
+    std::string Antwoord = {};  // "" for no output line
+    std::string GelijkAan = {}; // or: answered as this line is
+};
+
+class BatchRegel : public testing::TestWithParam<TRegelGeval> {};
+
+TEST_P(BatchRegel, IsAnsweredOnItsOwn) {
+    TLambdaTabel tabel;
+    tabel.Laden(RCV_DATA_DIR "/lambda.bin");
+    // The line between two good ones: the batch goes on after it.
+    std::istringstream in("[]\n" + GetParam().Invoer + "\n[]\n");
+    std::ostringstream uit;
+    ASSERT_EQ(cli::DraaiBatch(in, uit, RCV_DATA_DIR "/lambda.bin"), 0);
+    const auto antwoorden = Regels(uit.str());
+    const std::string goed = cli::BatchAntwoord("[]", tabel, std::nullopt);
+    const bool antwoord = !GetParam().Antwoord.empty() || !GetParam().GelijkAan.empty();
+    ASSERT_EQ(antwoorden.size(), antwoord ? 3U : 2U) << uit.str();
+    EXPECT_EQ(antwoorden.front(), goed);
+    EXPECT_EQ(antwoorden.back(), goed);
+    if (!GetParam().GelijkAan.empty()) {
+        EXPECT_EQ(antwoorden[1], cli::BatchAntwoord(GetParam().GelijkAan, tabel, std::nullopt));
+    } else if (!GetParam().Antwoord.empty()) {
+        EXPECT_EQ(antwoorden[1], GetParam().Antwoord);
+    }
+}
+
+const std::string kGeenJson = R"({"exit": 2, "gebruiksfout": "the batch line is not valid JSON"})";
+const std::string kGeenLijst =
+    R"({"exit": 2, "gebruiksfout": "the batch line is not a JSON array of strings"})";
+
+std::string NietToegestaan(const std::string& optie) {
+    return R"({"exit": 2, "gebruiksfout": ")" + optie + R"( is not allowed in a batch line"})";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabel, BatchRegel,
+    testing::Values(
+        TRegelGeval{"", ""}, TRegelGeval{" \t\r", ""}, TRegelGeval{"[1]", kGeenLijst},
+        TRegelGeval{R"({"a": "b"})", kGeenLijst}, TRegelGeval{R"("--dikte")", kGeenLijst},
+        TRegelGeval{R"(["--dikte", null])", kGeenLijst}, TRegelGeval{R"(["--dikte",)", kGeenJson},
+        TRegelGeval{"[\"\xff\"]", kGeenJson}, TRegelGeval{R"(["\ud800"])", kGeenJson},
+        TRegelGeval{"[] []", kGeenJson},
+        TRegelGeval{R"(["a\u0000"])", R"({"exit": 2, "gebruiksfout": "the batch line holds a )"
+                                      R"(NUL character, which no argument can"})"},
+        TRegelGeval{R"(["--json"])", NietToegestaan("--json")},
+        TRegelGeval{R"(["--pdf", "x.pdf"])", NietToegestaan("--pdf")},
+        TRegelGeval{R"(["--batch"])", NietToegestaan("--batch")},
+        TRegelGeval{R"(["--lambda-bestand", "lambda.bin"])", NietToegestaan("--lambda-bestand")},
+        TRegelGeval{R"(["-h"])", NietToegestaan("--help")},
+        // A Windows line ending and JSON's own escapes.
+        TRegelGeval{" [\"--isolatie\", \"Pelm\\u0061r\"]\r", "", R"(["--isolatie","Pelmar"])"}));
+
+} // namespace
+} // namespace rcveltor::test
