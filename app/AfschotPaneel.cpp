@@ -1,12 +1,14 @@
 #include "AfschotPaneel.h"
 
-#include "Afbeeldingen.h"
 #include "AfschotBerekening.h"
+#include "Plaatje.h"
 #include "RcBerekening.h"
 
 #include <QLabel>
 
 namespace rcveltor::app {
+
+using namespace beeld;
 
 TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, TActie actie, QWidget* ouder)
     : QWidget(ouder), bouwer_(this, std::move(actie)) {

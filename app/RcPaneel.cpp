@@ -7,6 +7,8 @@
 
 namespace rcveltor::app {
 
+using namespace beeld;
+
 namespace {
 const QString kDikteHint = QStringLiteral(
     "Let op!\nIndien het vak rood is, betekent dit\ndat een dikte is gekozen die niet\n"

@@ -2,7 +2,7 @@
 
 #include "Foutmelding.h"
 
-#include "Afbeeldingen.h"
+#include "Plaatje.h"
 #include "RtfLezer.h"
 #include "UMainform.h"
 #include "Verbinding.h"
@@ -21,6 +21,10 @@
 #include <array>
 
 namespace rcveltor::app {
+
+using namespace beeld;
+
+using melding::ToonFoutmelding;
 
 namespace {
 

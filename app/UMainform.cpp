@@ -1,8 +1,8 @@
 #include "UMainform.h"
 
-#include "Afbeeldingen.h"
 #include "AfschotPaneel.h"
 #include "Foutmelding.h"
+#include "Plaatje.h"
 #include "RcFout.h"
 #include "RcPaneel.h"
 #include "RcWizard.h"
@@ -19,6 +19,10 @@
 #include <QStyle>
 
 namespace rcveltor::app {
+
+using namespace beeld;
+
+using melding::ToonFoutmelding;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "URcWizard.h"
 
-#include "Afbeeldingen.h"
+#include "Plaatje.h"
 #include "RcWizard.h"
 #include "Velden.h"
 
@@ -9,6 +9,8 @@
 #include <QScreen>
 
 namespace rcveltor::app {
+
+using namespace beeld;
 
 TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcVeld(",")) {
     setObjectName(QStringLiteral("FrmRcWizard"));

@@ -13,7 +13,7 @@ namespace rcveltor::rapport {
 namespace {
 
 // A picture drawn at its natural size, one pixel per layout unit.
-QImage Beeld(int breedte, int hoogte, const app::TTekenFunctie& tekenen) {
+QImage Beeld(int breedte, int hoogte, const beeld::TTekenFunctie& tekenen) {
     QImage beeld(breedte, hoogte, QImage::Format_RGB32);
     beeld.fill(Qt::white);
     QPainter p(&beeld);
@@ -78,10 +78,10 @@ TBand MaakKopband() {
     Voeg(band, AutoTekst(176, 58, c.PostcodePlaats, 8, true));
     Voeg(band, AutoTekst(328, 38, QStringLiteral("Tel. ") + c.Telefoon, 8, true));
     Voeg(band, AutoTekst(328, 58, QStringLiteral("Fax ") + c.Fax, 8, true));
-    Voeg(band, Plaatje(0, 31, 164, 48, Beeld(164, 48, app::TekenLogo), false));
-    Voeg(band, Plaatje(507, 31, 173, 48, Beeld(173, 48, app::TekenFotoOnder), false));
+    Voeg(band, Plaatje(0, 31, 164, 48, Beeld(164, 48, beeld::TekenLogo), false));
+    Voeg(band, Plaatje(507, 31, 173, 48, Beeld(173, 48, beeld::TekenFotoOnder), false));
     Voeg(band, AutoTekst(448, 58, c.Email, 8, true));
-    Voeg(band, Plaatje(507, 5, 173, 26, Beeld(173, 26, app::TekenFotoBoven), false));
+    Voeg(band, Plaatje(507, 5, 173, 26, Beeld(173, 26, beeld::TekenFotoBoven), false));
     return band;
 }
 

@@ -22,7 +22,7 @@ QImage Plaattypen() {
     QImage beeld(162, 44, QImage::Format_RGB32);
     beeld.fill(Qt::white);
     QPainter p(&beeld);
-    app::TekenPlaattypen(p, QRectF(0, 0, 162, 44));
+    beeld::TekenPlaattypen(p, QRectF(0, 0, 162, 44));
     return beeld;
 }
 } // namespace

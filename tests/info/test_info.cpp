@@ -1,7 +1,7 @@
 // The info window and the update check at start-up, driven as a user would,
 // with the update server of the tests' own on 127.0.0.1.
 
-#include "Afbeeldingen.h"
+#include "Plaatje.h"
 #include "Modaalwachter.h"
 #include "UInfo.h"
 #include "UMainform.h"

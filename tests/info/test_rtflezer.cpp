@@ -156,7 +156,8 @@ private slots:
 
     void deepButAllowedNestingReads() {
         QTextDocument doc;
-        QVERIFY(LeesRtf("{\\rtf1 " + QByteArray(150, '{') + "diep" + QByteArray(151, '}'), doc));
+        QVERIFY(LeesRtf(
+            QByteArray("{\\rtf1 " + QByteArray(150, '{') + "diep" + QByteArray(151, '}')), doc));
         QCOMPARE(doc.toRawText(), QStringLiteral("diep"));
     }
 

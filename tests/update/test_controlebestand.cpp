@@ -105,7 +105,7 @@ TEST(Controlebestand, ReadsEverySection) {
 TEST(Controlebestand, WindowsLineEndsAndAByteOrderMarkRead) {
     QByteArray crlf = Geldig();
     crlf.replace("\n", "\r\n");
-    const TLeesResultaat r = LeesControlebestand("\xEF\xBB\xBF" + crlf);
+    const TLeesResultaat r = LeesControlebestand(QByteArray("\xEF\xBB\xBF" + crlf));
     ASSERT_TRUE(r.Bestand) << r.Fout.toStdString();
     EXPECT_EQ(*r.Bestand, *LeesControlebestand(Geldig()).Bestand);
 }
@@ -170,7 +170,7 @@ TEST(Controlebestand, LimitsComponentsAndSize) {
                  "\nSoort=bestand\nDoel=werkmap\nBestand=x\n";
     }
     EXPECT_EQ(LeesControlebestand(tekst).Fout, u"too many components");
-    EXPECT_EQ(LeesControlebestand(Geldig() + QByteArray(kMaxControlebestand, ';')).Fout,
+    EXPECT_EQ(LeesControlebestand(QByteArray(Geldig() + QByteArray(kMaxControlebestand, ';'))).Fout,
               u"control file too large");
 }
 
@@ -247,7 +247,7 @@ TEST_F(Handtekening, HeaderInsideALineIsTextAndLineEndsMayBeWindows) {
     ASSERT_TRUE(r.Bestand) << r.Fout.toStdString();
     QByteArray crlf = Ondertekend(inhoud);
     crlf.replace("[Handtekening]\n", "[Handtekening]\r\n");
-    EXPECT_TRUE(LeesOndertekendControlebestand(crlf + "\r\n", publiek).Bestand);
+    EXPECT_TRUE(LeesOndertekendControlebestand(QByteArray(crlf + "\r\n"), publiek).Bestand);
 }
 
 TEST(Pad, OnlyPlainRelativePathsAreSafe) {

@@ -139,7 +139,7 @@ void Teken(QPainter& p, TIcoon icoon) {
 } // namespace
 
 QIcon PreviewIcoon(TIcoon icoon) {
-    return app::IcoonUit([icoon](QPainter& p, const QRectF&) { Teken(p, icoon); }, QSize(16, 16));
+    return beeld::IcoonUit([icoon](QPainter& p, const QRectF&) { Teken(p, icoon); }, QSize(16, 16));
 }
 
 } // namespace rcveltor::rapport

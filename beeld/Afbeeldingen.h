@@ -4,12 +4,13 @@
 // at any display scaling. Each draws into the given rectangle.
 
 #include <QIcon>
-#include <QWidget>
+#include <QRectF>
+#include <QString>
 #include <functional>
 
 class QPainter;
 
-namespace rcveltor::app {
+namespace rcveltor::beeld {
 
 using TTekenFunctie = std::function<void(QPainter&, const QRectF&)>;
 
@@ -29,28 +30,4 @@ void TekenWizardKnop(QPainter& p, const QRectF& r); // the wizard button's pictu
 // An icon drawn at 100, 150 and 200 % so that it stays sharp when scaled.
 QIcon IcoonUit(const TTekenFunctie& tekenen, QSize grootte);
 
-// A picture on the screen; a click on it is reported.
-class TPlaatje : public QWidget {
-    Q_OBJECT
-public:
-    TPlaatje(TTekenFunctie tekenen, QWidget* ouder);
-
-    // Other windows copy a picture from the main window.
-    const TTekenFunctie& Tekening() const { return tekenen_; }
-    void ZetTekening(TTekenFunctie tekenen) {
-        tekenen_ = std::move(tekenen);
-        update();
-    }
-
-signals:
-    void Geklikt();
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-
-private:
-    TTekenFunctie tekenen_;
-};
-
-} // namespace rcveltor::app
+} // namespace rcveltor::beeld

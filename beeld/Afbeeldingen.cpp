@@ -1,13 +1,11 @@
 #include "Afbeeldingen.h"
 
 #include <QIcon>
-
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace rcveltor::app {
+namespace rcveltor::beeld {
 
 namespace {
 
@@ -265,18 +263,4 @@ QIcon IcoonUit(const TTekenFunctie& tekenen, QSize grootte) {
     return icoon;
 }
 
-TPlaatje::TPlaatje(TTekenFunctie tekenen, QWidget* ouder)
-    : QWidget(ouder), tekenen_(std::move(tekenen)) {}
-
-void TPlaatje::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    tekenen_(p, QRectF(rect()));
-}
-
-void TPlaatje::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
-        emit Geklikt();
-    }
-}
-
-} // namespace rcveltor::app
+} // namespace rcveltor::beeld

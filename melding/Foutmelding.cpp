@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-namespace rcveltor::app {
+namespace rcveltor::melding {
 
 QString MetPunt(const QString& melding) {
     if (!melding.isEmpty() && melding.back() > QLatin1Char('.')) {
@@ -17,4 +17,4 @@ void ToonFoutmelding(QWidget* ouder, const QString& melding) {
     box.exec();
 }
 
-} // namespace rcveltor::app
+} // namespace rcveltor::melding

@@ -305,7 +305,7 @@ void TFrmPreview::SBPrintClick() {
         const auto set = rapport->Genereer(false);
         Druk(printer, *set);
     } catch (const std::exception& fout) {
-        app::ToonFoutmelding(this, QString::fromStdString(fout.what()));
+        melding::ToonFoutmelding(this, QString::fromStdString(fout.what()));
     }
 }
 
@@ -320,7 +320,7 @@ void TFrmPreview::SBsaveClick() {
     const QString extensie = punt < 0 ? QString() : naam.mid(punt).toUpper();
     if (extensie != QStringLiteral(".PDF")) {
         // Nothing was written: say so, and let the user try again.
-        app::ToonFoutmelding(
+        melding::ToonFoutmelding(
             this, QStringLiteral("Het bestand is niet opgeslagen: de naam moet eindigen op .pdf."));
         return;
     }
@@ -336,7 +336,7 @@ void TFrmPreview::SBsaveClick() {
         PdfSchrijver(*set, naam);
         voortgang.setValue(1);
     } catch (const std::exception& fout) {
-        app::ToonFoutmelding(this, QString::fromStdString(fout.what()));
+        melding::ToonFoutmelding(this, QString::fromStdString(fout.what()));
         return;
     }
     laatsteMap_ = QFileInfo(naam).absolutePath();

@@ -8,9 +8,9 @@
 
 class QWidget;
 
-namespace rcveltor::app {
+namespace rcveltor::melding {
 
 QString MetPunt(const QString& melding);
 void ToonFoutmelding(QWidget* ouder, const QString& melding);
 
-} // namespace rcveltor::app
+} // namespace rcveltor::melding

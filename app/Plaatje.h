@@ -1,0 +1,37 @@
+#pragma once
+
+// A picture of the artwork on a window.
+
+#include "Afbeeldingen.h"
+
+#include <QWidget>
+
+namespace rcveltor::app {
+
+using beeld::TTekenFunctie;
+
+// A picture on the screen; a click on it is reported.
+class TPlaatje : public QWidget {
+    Q_OBJECT
+public:
+    TPlaatje(TTekenFunctie tekenen, QWidget* ouder);
+
+    // Other windows copy a picture from the main window.
+    const TTekenFunctie& Tekening() const { return tekenen_; }
+    void ZetTekening(TTekenFunctie tekenen) {
+        tekenen_ = std::move(tekenen);
+        update();
+    }
+
+signals:
+    void Geklikt();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    TTekenFunctie tekenen_;
+};
+
+} // namespace rcveltor::app
