@@ -1,7 +1,7 @@
 // The windows driven as a user would: menu, spin steps, typing, lists, the
 // wizard and the error box. Runs offscreen, without the update check.
 
-#include "Modaalwachter.h"
+#include "Guitest.h"
 #include "RcPaneel.h"
 #include "UMainform.h"
 #include "UPreview.h"
@@ -78,12 +78,12 @@ void Typ(TSpinVeld* veld, const QString& tekst) {
 
 } // namespace
 
-class TestMainForm : public QObject {
+class TestMainForm : public rcveltor::test::TGuiTest {
     Q_OBJECT
 
 private slots:
     void startShowsTheStartScreenWithTheStartValues() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TProgramma p;
         p.Start();
         QCOMPARE(p.hoofd->ZichtbaarScherm(), TZichtbaarScherm::Geen);
@@ -95,12 +95,12 @@ private slots:
         QCOMPARE(p.Tekst("LambdaRW"), QStringLiteral("0,0390"));
         QCOMPARE(p.Tekst("EditRc2"), QStringLiteral("1,34"));
         QCOMPARE(p.hoofd->windowTitle(), QStringLiteral("RcVeltor"));
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
         QVERIFY(wachter.Onverwacht.isEmpty());
     }
 
     void menuCommandsBeepAndPrintDoesNothingOnTheStartScreen() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TProgramma p;
         p.Start();
         p.Klik("ImagePrint");
@@ -309,7 +309,7 @@ private slots:
     }
 
     void wizardConfirmedCancelledAndKeepsItsValue() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TProgramma p;
         p.Start();
         p.Klik("ImageBerekening");
@@ -382,7 +382,7 @@ private slots:
     }
 
     void allAreasZeroShowsTheErrorBox() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TProgramma p;
         p.Start();
         p.Klik("ImageAfschot");
@@ -391,8 +391,8 @@ private slots:
             Typ(veld, QStringLiteral("0"));
             QTest::keyClick(veld->Regel(), Qt::Key_Tab);
         }
-        QTRY_COMPARE(wachter.Meldingen.size(), 1);
-        QCOMPARE(wachter.Meldingen.front(), QStringLiteral("Invalid floating point operation."));
+        QTRY_COMPARE(wachter.Meldingen().size(), 1);
+        QCOMPARE(wachter.Meldingen().front(), QStringLiteral("Invalid floating point operation."));
         QCOMPARE(p.Tekst("EditRc2"), QStringLiteral("1,23")); // the last result stays shown
         QVERIFY(wachter.Onverwacht.isEmpty());
     }
@@ -415,7 +415,7 @@ private slots:
         QFETCH(QString, melding);
         QFETCH(QString, verder);
         QFETCH(QString, uitkomst);
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TProgramma p;
         p.Start();
         p.Klik("ImageAfschot");
@@ -426,11 +426,11 @@ private slots:
                 QTest::keyClick(veld->Regel(), Qt::Key_Tab);
             }
         }
-        QCOMPARE(wachter.Meldingen.size(), 0);
+        QCOMPARE(wachter.Meldingen().size(), 0);
         auto* veld = p.hoofd->findChild<TSpinVeld*>(naam);
         QVERIFY(veld != nullptr);
         Typ(veld, QStringLiteral("0")); // the failing calculation
-        QCOMPARE(wachter.Meldingen, QStringList{melding});
+        QCOMPARE(wachter.Meldingen(), QStringList{melding});
         // After OK the user is still in the field, typing on after the 0
         // once the desktop has given the window back its focus.
         QCOMPARE(p.hoofd->focusWidget(), veld);
@@ -442,7 +442,7 @@ private slots:
         QTest::keyClick(veld->Regel(), Qt::Key_Tab);
         QVERIFY(!veld->hasFocus());
         QCOMPARE(veld->text(), uitkomst); // as typed: a number in range stays as it is
-        QCOMPARE(wachter.Meldingen.size(), 1);
+        QCOMPARE(wachter.Meldingen().size(), 1);
         QVERIFY(wachter.Onverwacht.isEmpty());
     }
 
@@ -477,20 +477,20 @@ private slots:
 
     void aFailedLoadIsShownBeforeTheWindowAndStartUpGoesOn() {
         QTemporaryDir leeg;
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TProgramma p(leeg.path());
         bool hoofdZichtbaar = true;
         wachter.BijMelding = [&] {
             // The window system's window: the widget counts as visible from
             // the start of its show event on.
-            if (wachter.Meldingen.size() == 1) {
+            if (wachter.Meldingen().size() == 1) {
                 hoofdZichtbaar = p.hoofd->windowHandle() && p.hoofd->windowHandle()->isVisible();
             }
         };
         p.Start();
-        QCOMPARE(wachter.Meldingen.size(), 1);
-        QVERIFY(wachter.Meldingen.front().startsWith(QStringLiteral("Cannot open file \"")));
-        QVERIFY(wachter.Meldingen.front().endsWith(QStringLiteral("No such file or directory.")));
+        QCOMPARE(wachter.Meldingen().size(), 1);
+        QVERIFY(wachter.Meldingen().front().startsWith(QStringLiteral("Cannot open file \"")));
+        QVERIFY(wachter.Meldingen().front().endsWith(QStringLiteral("No such file or directory.")));
         QVERIFY(!hoofdZichtbaar);
         QCOMPARE(p.Tekst("EditRc"), QStringLiteral("2,74"));
         // Without the table a fastener combination fails with the conversion error.
@@ -498,8 +498,8 @@ private slots:
         auto* combinatie = p.Vind<TKeuzeLijst>("CBcombinatie");
         combinatie->setFocus();
         QTest::keyClick(combinatie, Qt::Key_Down);
-        QTRY_COMPARE(wachter.Meldingen.size(), 2);
-        QCOMPARE(wachter.Meldingen.back(),
+        QTRY_COMPARE(wachter.Meldingen().size(), 2);
+        QCOMPARE(wachter.Meldingen().back(),
                  QStringLiteral("Could not convert variant of type (Null) into type (Double)"));
     }
 
@@ -526,5 +526,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainForm)
+RCV_GUI_TEST_MAIN(TestMainForm)
 #include "test_mainform.moc"

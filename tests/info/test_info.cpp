@@ -1,8 +1,8 @@
 // The info window and the update check at start-up, driven as a user would,
 // with the update server of the tests' own on 127.0.0.1.
 
+#include "Guitest.h"
 #include "Plaatje.h"
-#include "Modaalwachter.h"
 #include "UInfo.h"
 #include "UMainform.h"
 #include "Updateopstelling.h"
@@ -70,12 +70,12 @@ QColor KleurIn(QWidget* w) {
 
 } // namespace
 
-class TestInfo : public QObject {
+class TestInfo : public rcveltor::test::TGuiTest {
     Q_OBJECT
 
 private slots:
     void showsTheInformationTextFormatted() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         TProgramma p(o);
         p.SchrijfInfo(LeesBestand(QStringLiteral(RCV_INFO_RTF)));
@@ -90,21 +90,21 @@ private slots:
         QCOMPARE(kop.charFormat().fontWeight(), int(QFont::Bold));
         QCOMPARE(kop.charFormat().foreground().color(), QColor(0, 100, 0));
         QVERIFY(p.info->RichEdit1()->isReadOnly());
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void aPlainTextFileIsShownAsPlainText() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         TProgramma p(o);
         p.SchrijfInfo("Gewone tekst, {geen} \\opmaak\ncaf\xe9");
         p.ToonInfo();
         QCOMPARE(p.Tekst(), QStringLiteral("Gewone tekst, {geen} \\opmaak\ncaf\u00e9"));
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void theFileIsReadAgainAtEveryShowing() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         TProgramma p(o);
         const QList<std::pair<QByteArray, QString>> versies = {
@@ -118,18 +118,18 @@ private slots:
             QCOMPARE(p.Tekst(), tekst);
             p.info->close();
         }
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void aMissingFileIsReportedAndTheWindowOpensAllTheSame() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         TProgramma p(o);
         const QString pad = o.Werkmap + QStringLiteral("/info.rtf");
         QFile::remove(pad);
         p.ToonInfo();
         QCOMPARE(
-            wachter.Meldingen,
+            wachter.Meldingen(),
             QStringList{
                 QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(pad)});
         QVERIFY(p.info->isVisible());
@@ -142,17 +142,17 @@ private slots:
         p.info->close();
         QFile::remove(pad);
         p.ToonInfo();
-        QCOMPARE(wachter.Meldingen.size(), 2);
+        QCOMPARE(wachter.Meldingen().size(), 2);
         QCOMPARE(p.Tekst(), QStringLiteral("eerder"));
     }
 
     void aFileThatIsNotTextIsReportedAndTheWindowOpens() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         TProgramma p(o);
         p.SchrijfInfo(QByteArray("MZ\x90\0\3\0\0\0", 8));
         p.ToonInfo();
-        QCOMPARE(wachter.Meldingen, QStringList{QStringLiteral("Failed to Load Stream.")});
+        QCOMPARE(wachter.Meldingen(), QStringList{QStringLiteral("Failed to Load Stream.")});
         QVERIFY(p.info->isVisible());
     }
 
@@ -200,7 +200,7 @@ private slots:
     }
 
     void updateWithoutAConnectionOnlySaysSo() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         QString titel;
         QMessageBox::Icon icoon = QMessageBox::Critical;
         wachter.BijMelding = [&] {
@@ -215,7 +215,8 @@ private slots:
         p.verbonden = false;
         p.ToonInfo();
         QTest::mouseClick(p.Vind<QPushButton>("Button1"), Qt::LeftButton);
-        QCOMPARE(wachter.Meldingen, QStringList{QStringLiteral("Er is geen Internetverbinding!")});
+        QCOMPARE(wachter.Meldingen(),
+                 QStringList{QStringLiteral("Er is geen Internetverbinding!")});
         QCOMPARE(titel, QStringLiteral("Fout"));
         QCOMPARE(icoon, QMessageBox::NoIcon);
         QVERIFY(wachter.Onverwacht.isEmpty());
@@ -223,7 +224,7 @@ private slots:
     }
 
     void eachRunOfTheWizardShowsTheWelcomeOfWhoeverStartedIt() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Publiceer(QStringLiteral("4.0.1.4"), {});
         TProgramma p(o);
@@ -252,7 +253,7 @@ private slots:
                  QStringLiteral(
                      "Druk start om te beginnen met controleren voor applicatie updates ..."));
         QVERIFY(wachter.Onverwacht.isEmpty());
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void theStartUpChecksOnlyWithAConnectionAndWithoutTheSwitch_data() {
@@ -267,7 +268,7 @@ private slots:
         QFETCH(bool, verbonden);
         QFETCH(bool, geenUpdate);
         QFETCH(int, verzoeken);
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Publiceer(QStringLiteral("4.0.1.3"), {});
         TProgramma p(o);
@@ -279,11 +280,11 @@ private slots:
         QCOMPARE(p.vragen, 1);
         QCOMPARE(o.Server.Verzoeken.size(), verzoeken);
         QVERIFY(wachter.Onverwacht.isEmpty());
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void aSilentServerHoldsTheMainWindowBackLessThanFiveSeconds() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"), {200, {}, true, false});
         TUpdateInstellingen instellingen = o.Instellingen();
@@ -302,5 +303,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestInfo)
+RCV_GUI_TEST_MAIN(TestInfo)
 #include "test_info.moc"

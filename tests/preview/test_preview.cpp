@@ -1,7 +1,7 @@
 // The preview window driven as a user would: opening, zoom, keys, printing
 // and saving with the report of the visible screen.
 
-#include "../app/Modaalwachter.h"
+#include "Guitest.h"
 #include "RekenModel.h"
 #include "UPreview.h"
 #include "UQuicReport1.h"
@@ -76,7 +76,7 @@ QString EersteTekst(const TPaginaSet& set, const QString& begin) {
 
 } // namespace
 
-class TestPreview : public QObject {
+class TestPreview : public rcveltor::test::TGuiTest {
     Q_OBJECT
 
 private slots:
@@ -220,7 +220,7 @@ private slots:
         QFETCH(QString, naam);
         QFETCH(bool, geschreven);
         QFETCH(bool, blijftOpen);
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TOpstelling o;
         o.zichtbaar = &o.rapport2;
         o.preview.VraagBestandsnaam = [&] { return naam; };
@@ -242,17 +242,17 @@ private slots:
                      QStringLiteral("Rc-berekening dak met afschotisolatie"));
         }
         if (blijftOpen) {
-            QCOMPARE(wachter.Meldingen,
+            QCOMPARE(wachter.Meldingen(),
                      QStringList{QStringLiteral(
                          "Het bestand is niet opgeslagen: de naam moet eindigen op .pdf.")});
         } else {
-            QVERIFY(wachter.Meldingen.isEmpty());
+            QVERIFY(wachter.Meldingen().isEmpty());
         }
         QVERIFY(wachter.Onverwacht.isEmpty());
     }
 
     void saveDialogStartsInTheDocumentsThenInTheLastFolder() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         QTemporaryDir thuis;
         QTemporaryDir map;
         const QByteArray echtThuis = qgetenv("HOME");
@@ -267,23 +267,23 @@ private slots:
         o.Open([&] { o.preview.SBsaveClick(); });
         QCOMPARE(o.preview.OpslagMap(), map.path());
         qputenv("HOME", echtThuis);
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void aSavedFileTheDesktopCannotOpenIsNamed() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TOpstelling o;
         o.kanOpenen = false;
         o.preview.VraagBestandsnaam = [] { return QStringLiteral("/tmp/rcv_rapport.pdf"); };
         o.Open([&] { o.preview.SBsaveClick(); });
         QCOMPARE(o.geschreven, QStringList{QStringLiteral("/tmp/rcv_rapport.pdf")});
-        QCOMPARE(wachter.Meldingen.size(), 1);
-        QVERIFY(wachter.Meldingen.front().contains(QStringLiteral("/tmp/rcv_rapport.pdf")));
+        QCOMPARE(wachter.Meldingen().size(), 1);
+        QVERIFY(wachter.Meldingen().front().contains(QStringLiteral("/tmp/rcv_rapport.pdf")));
         QVERIFY(!o.preview.isVisible());
     }
 
     void anExportErrorIsShownAndThePreviewStaysOpen() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TOpstelling o;
         o.preview.VraagBestandsnaam = [] { return QStringLiteral("/tmp/x.pdf"); };
         o.preview.PdfSchrijver = [](const TPaginaSet&, const QString&) {
@@ -295,7 +295,8 @@ private slots:
             open = o.preview.isVisible();
         });
         QVERIFY(open);
-        QCOMPARE(wachter.Meldingen, QStringList{QStringLiteral("Cannot create file /tmp/x.pdf.")});
+        QCOMPARE(wachter.Meldingen(),
+                 QStringList{QStringLiteral("Cannot create file /tmp/x.pdf.")});
         QVERIFY(o.geopend.isEmpty());
     }
 
@@ -307,5 +308,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPreview)
+RCV_GUI_TEST_MAIN(TestPreview)
 #include "test_preview.moc"

@@ -2,7 +2,7 @@
 // page of a full update up to the restart of the installed stub program, the
 // second page's messages, failures, cancelling.
 
-#include "Modaalwachter.h"
+#include "Guitest.h"
 #include "UpdateWizard.h"
 #include "Updatemotor.h"
 #include "Updateopstelling.h"
@@ -60,12 +60,12 @@ QStringList ZonderDownloads(QStringList stand) {
 
 } // namespace
 
-class TestUpdateWizard : public QObject {
+class TestUpdateWizard : public rcveltor::test::TGuiTest {
     Q_OBJECT
 
 private slots:
     void aNewerVersionRunsFromStartToRestart() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
         TWizard w(o);
@@ -127,7 +127,7 @@ private slots:
                      QByteArray("gestart --na-update\n"));
         QCOMPARE(w.afgesloten, 1);
         QCOMPARE(w.wizard->result(), int(QDialog::Accepted));
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
         QVERIFY(wachter.Onverwacht.isEmpty());
     }
 
@@ -156,7 +156,7 @@ private slots:
     void theSecondPageSaysWhyThereIsNoUpdate() {
         QFETCH(TVoorbereiding, voorbereiding);
         QFETCH(QString, bericht);
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         voorbereiding(o);
         TWizard w(o);
@@ -168,7 +168,7 @@ private slots:
         w.Klik();
         QVERIFY(!w.wizard->isVisible());
         QCOMPARE(w.wizard->result(), int(QDialog::Rejected));
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void aBadDownloadShowsTheFailureAndInstallsNothing_data() {
@@ -190,7 +190,7 @@ private slots:
     void aBadDownloadShowsTheFailureAndInstallsNothing() {
         QFETCH(TVoorbereiding, voorbereiding);
         QFETCH(QString, log);
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
         voorbereiding(o);
@@ -203,7 +203,8 @@ private slots:
         w.Vind<QRadioButton>("Aanvaard")->click();
         w.Klik();
         w.Klik();
-        QTRY_COMPARE(wachter.Meldingen, QStringList{QStringLiteral("Failed to download updates")});
+        QTRY_COMPARE(wachter.Meldingen(),
+                     QStringList{QStringLiteral("Failed to download updates")});
         QCOMPARE(w.wizard->Pagina(), TWizardPagina::Download);
         QCOMPARE(w.Vind<QLabel>("Status")->text(), QStringLiteral("Failed to download updates"));
         QCOMPARE(w.Knop(), QStringLiteral("Verlaten"));
@@ -215,7 +216,7 @@ private slots:
     }
 
     void cancellingTheDownloadInstallsNothing() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
         o.Server.Zet(QStringLiteral("/bestanden/lambda.bin"), {200, {}, true, false});
@@ -239,22 +240,22 @@ private slots:
                      .join(QLatin1Char(' '))
                      .contains(QLatin1String("lambda.bin.upd")));
         QVERIFY(o.Log().contains(QLatin1String("cancelled")));
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void anUpdateWithoutFilesSaysSo() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Publiceer(QStringLiteral("4.0.1.4"), {});
         TWizard w(o);
         w.Klik();
         QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
         w.Klik();
-        QTRY_COMPARE(wachter.Meldingen,
+        QTRY_COMPARE(wachter.Meldingen(),
                      QStringList{QStringLiteral("Geen bestanden gevonden voor update")});
         QCOMPARE(w.Knop(), QStringLiteral("Verlaten"));
     }
 };
 
-QTEST_MAIN(TestUpdateWizard)
+RCV_GUI_TEST_MAIN(TestUpdateWizard)
 #include "test_updatewizard.moc"

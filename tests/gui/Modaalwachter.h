@@ -26,7 +26,11 @@ public:
     // function instead of being closed as unexpected.
     void Verwacht(std::function<void(QDialog*)> behandel) { verwacht_ = std::move(behandel); }
 
-    QStringList Meldingen;            // texts of the message boxes, in order
+    // Texts of the message boxes, in order; reading them counts as expecting them.
+    const QStringList& Meldingen() {
+        gelezen_ = true;
+        return meldingen_;
+    }
     QStringList Onverwacht;           // class names of unexpected dialogs
     std::function<void()> BijMelding; // runs while a message box is open
 
@@ -39,7 +43,7 @@ private:
             return;
         }
         if (auto* box = qobject_cast<QMessageBox*>(modaal)) {
-            Meldingen << box->text();
+            meldingen_ << box->text();
             if (BijMelding) {
                 BijMelding();
             }
@@ -58,8 +62,11 @@ private:
         }
     }
 
+    friend class TGuiTest;
     QTimer timer_;
     std::function<void(QDialog*)> verwacht_;
+    QStringList meldingen_;
+    bool gelezen_ = false;
 };
 
 } // namespace rcveltor::test
