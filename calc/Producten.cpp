@@ -1,5 +1,6 @@
 #include "Producten.h"
 
+#include <algorithm>
 #include <array>
 
 namespace rcveltor {
@@ -136,7 +137,8 @@ const TMateriaalKeuze* ZoekOnderconstructie(std::string_view naam) {
 }
 
 bool IsStaaldakPlaat(std::string_view plaatNaam) {
-    return plaatNaam == "Quendal" || plaatNaam == "Sorvix";
+    return std::ranges::any_of(
+        kIsolatie, [&](const auto& p) { return p.AlleenStaaldak && p.Naam == plaatNaam; });
 }
 
 std::vector<int> AangebodenCombinaties(const TMateriaalKeuze& onderconstructie,

@@ -62,11 +62,12 @@ const TMateriaalKeuze* ZoekDamprem(std::string_view naam);
 const TMateriaalKeuze* ZoekOnderconstructie(std::string_view naam);
 
 // The combinations a substructure offers, with the steel deck's short list
-// (0 and 6) for the boards "Quendal" and "Sorvix".
+// (0 and 6) for the boards that go on steel deck alone.
 std::vector<int> AangebodenCombinaties(const TMateriaalKeuze& onderconstructie,
                                        std::string_view plaatNaam);
 
-// Whether fixed texts the calculation tests against.
+// Whether the board of this list text goes on steel deck alone
+// (TIsolatieProduct::AlleenStaaldak).
 bool IsStaaldakPlaat(std::string_view plaatNaam);
 
 inline constexpr std::string_view kGeenDamprem = "(geen)";

@@ -3,6 +3,15 @@
 #include "RcFout.h"
 
 #include <cmath>
+#include <limits>
+
+// Every figure the screens show is rounded from intermediate results in the
+// x87 80-bit format; with a 64-bit long double (MSVC, -mlong-double-64) the
+// program would build and show other figures without a word.
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the engine needs long double in the x87 80-bit format (64-bit mantissa): build "
+              "with g++ or clang for x86 (MinGW-w64 on Windows), not with MSVC or "
+              "-mlong-double-64");
 
 namespace rcveltor {
 

@@ -3,9 +3,8 @@
 // Rounding and checked arithmetic shared by every calculation.
 //
 // Intermediate results are computed in long double, which g++ on x86-64
-// implements as the 80-bit x87 extended format (64-bit mantissa). On a
-// platform where long double is plain double the same code runs in double
-// precision; Afronden still rounds half to even on the scaled product.
+// (Linux and MinGW-w64) implements as the 80-bit x87 extended format (64-bit
+// mantissa). The engine does not build where long double is anything else.
 
 namespace rcveltor {
 

@@ -1,6 +1,7 @@
 #include "Draaien.h"
 
 #include "Batch.h"
+#include "Bestand.h"
 #include "Opties.h"
 #include "RcFout.h"
 #include "RekenModel.h"
@@ -20,10 +21,10 @@ std::string LambdaPad(const TOpties& opties) {
     std::error_code ec;
     const std::filesystem::path werkmap = std::filesystem::current_path(ec);
     if (!opties.LambdaBestand) {
-        return (werkmap / "lambda.bin").string();
+        return platform::Utf8(werkmap / "lambda.bin");
     }
-    const std::filesystem::path gegeven(*opties.LambdaBestand);
-    return gegeven.has_root_directory() ? gegeven.string() : (werkmap / gegeven).string();
+    const std::filesystem::path gegeven = platform::PadUitUtf8(*opties.LambdaBestand);
+    return gegeven.has_root_directory() ? *opties.LambdaBestand : platform::Utf8(werkmap / gegeven);
 }
 
 } // namespace

@@ -1,12 +1,11 @@
 #include "LambdaSchrijver.h"
 
+#include "Bestand.h"
 #include "Extended80.h"
 #include "RcFout.h"
 #include "Tekstcodering.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <limits>
 
 namespace rcveltor {
@@ -117,17 +116,10 @@ std::vector<unsigned char> SchrijfLambdaTabel(std::span<const TLambdaRegel> rege
 }
 
 void SchrijfLambdaBestand(const std::string& bestandsnaam, std::span<const TLambdaRegel> regels) {
-    const auto inhoud = SchrijfLambdaTabel(regels);
-    errno = 0;
-    std::ofstream bestand(bestandsnaam, std::ios::binary | std::ios::trunc);
-    if (bestand) {
-        bestand.write(reinterpret_cast<const char*>(inhoud.data()),
-                      static_cast<std::streamsize>(inhoud.size()));
-        bestand.close();
-    }
-    if (!bestand) {
-        throw RcFout("Cannot create file \"" + bestandsnaam + "\". " +
-                     std::strerror(errno != 0 ? errno : EIO));
+    try {
+        platform::SchrijfBestand(platform::PadUitUtf8(bestandsnaam), SchrijfLambdaTabel(regels));
+    } catch (const platform::TBestandsfout& reden) {
+        throw RcFout("Cannot create file \"" + bestandsnaam + "\". " + reden.what());
     }
 }
 

@@ -1,15 +1,14 @@
 #include "LambdaTabel.h"
 
+#include "Bestand.h"
 #include "Extended80.h"
 #include "RcFout.h"
 #include "Tekstcodering.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string_view>
 
@@ -377,32 +376,16 @@ void TLambdaTabel::Laden(const std::string& bestandsnaam) {
     Leegmaken();
 
     std::error_code fout;
-    fs::path pad = fs::absolute(fs::path(bestandsnaam), fout);
+    fs::path pad = fs::absolute(platform::PadUitUtf8(bestandsnaam), fout);
     if (fout) {
-        pad = bestandsnaam;
+        pad = platform::PadUitUtf8(bestandsnaam);
     }
     pad = pad.lexically_normal();
-    const auto kanNietOpenen = [&pad](int foutcode) {
-        return RcFout("Cannot open file \"" + pad.string() + "\". " + std::strerror(foutcode));
-    };
-
-    // POSIX has no share modes; on Windows the runtime opens for shared reading.
-    errno = 0;
-    std::ifstream bestand(pad, std::ios::binary);
-    if (!bestand) {
-        throw kanNietOpenen(errno != 0 ? errno : ENOENT);
-    }
     std::vector<unsigned char> inhoud;
-    std::vector<char> blok(1 << 16);
-    while (bestand) {
-        bestand.read(blok.data(), static_cast<std::streamsize>(blok.size()));
-        const auto gelezen = static_cast<std::size_t>(bestand.gcount());
-        inhoud.insert(inhoud.end(), blok.begin(),
-                      blok.begin() + static_cast<std::ptrdiff_t>(gelezen));
-    }
-    if (bestand.bad()) {
-        // A directory opens but cannot be read.
-        throw kanNietOpenen(errno != 0 ? errno : EIO);
+    try {
+        inhoud = platform::LeesBestand(pad);
+    } catch (const platform::TBestandsfout& reden) {
+        throw RcFout("Cannot open file \"" + platform::Utf8(pad) + "\". " + reden.what());
     }
     LadenUitBuffer(inhoud);
 }

@@ -2,8 +2,10 @@
 
 #ifdef _WIN32
 #include <memory>
-#include <shellapi.h>
 #include <windows.h>
+
+// After windows.h, which it needs.
+#include <shellapi.h>
 #endif
 
 namespace rcveltor::platform {

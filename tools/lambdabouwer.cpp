@@ -1,29 +1,34 @@
 // Builds the binary table file from its readable source:
 //   lambdabouwer <lambda.txt> <lambda.bin>
 // and reads the result back to check that every code finds its own lambda.
+#include "Argumenten.h"
+#include "Bestand.h"
 #include "LambdaBron.h"
 #include "LambdaSchrijver.h"
 #include "LambdaTabel.h"
 #include "RcFout.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
+    const auto argumenten = rcveltor::platform::Argumenten(argc, argv);
+    if (argumenten.size() != 2) {
         std::fprintf(stderr, "Gebruik: lambdabouwer <bron.txt> <doel.bin>\n");
         return 2;
     }
+    const std::string& doel = argumenten[1];
     try {
-        std::ifstream bron(argv[1]);
+        std::ifstream bron(rcveltor::platform::PadUitUtf8(argumenten[0]));
         if (!bron) {
-            throw rcveltor::RcFout(std::string("Kan \"") + argv[1] + "\" niet openen");
+            throw rcveltor::RcFout("Kan \"" + argumenten[0] + "\" niet openen");
         }
         const auto regels = rcveltor::LeesLambdaBron(bron);
-        rcveltor::SchrijfLambdaBestand(argv[2], regels);
+        rcveltor::SchrijfLambdaBestand(doel, regels);
 
         rcveltor::TLambdaTabel controle;
-        controle.Laden(argv[2]);
+        controle.Laden(doel);
         for (const auto& regel : regels) {
             if (controle.ZoekLambda(regel.Code) != regel.Lambda) {
                 throw rcveltor::RcFout("Code " + std::to_string(regel.Code) +
@@ -32,7 +37,8 @@ int main(int argc, char** argv) {
         }
     } catch (const rcveltor::RcFout& fout) {
         std::fprintf(stderr, "lambdabouwer: %s\n", fout.what());
-        std::remove(argv[2]);
+        std::error_code genegeerd;
+        std::filesystem::remove(rcveltor::platform::PadUitUtf8(doel), genegeerd);
         return 1;
     }
     return 0;

@@ -1,6 +1,9 @@
 // Prints the model table of replacement lambdas (data/lambda.txt) on standard
 // output. The values follow the fastener correction of EN ISO 6946 annex F
 // with R1/RT taken as 1; data/README.md explains the model.
+#include "Producten.h"
+
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -12,20 +15,18 @@ namespace {
 constexpr std::array<double, 4> OntwerpLambda = {0.042, 0.037, 0.027, 0.020};
 constexpr std::array<double, 8> DiameterMm = {5.0, 6.3, 8.0, 5.5, 6.7, 5.0, 6.3, 4.5};
 constexpr std::array<double, 4> OnderconstructieFactor = {1.00, 0.90, 0.95, 0.85};
-constexpr std::array<const char*, 4> OnderconstructieNaam = {
-    "Geprofileerd staaldak", "Houtachtige plaatmaterialen", "Betondak", "Cellenbeton"};
 
-bool Biedt(int onderconstructie, int combinatie) {
-    switch (onderconstructie) {
-    case 1:
-    case 2:
-        return combinatie <= 7;
-    case 3:
-        return combinatie == 2 || combinatie == 3 || combinatie == 5 || combinatie == 7 ||
-               combinatie == 8;
-    default:
-        return combinatie == 2 || combinatie == 3 || combinatie == 5 || combinatie == 7;
-    }
+// The substructure whose class (the code's tens digit) this is; which
+// combinations it offers is the engine's to say.
+const rcveltor::TMateriaalKeuze& Onderconstructie(int klasse) {
+    const auto lijst = rcveltor::Onderconstructies();
+    return *std::find_if(lijst.begin(), lijst.end(),
+                         [&](const auto& m) { return m.Onderconstructieklasse == klasse; });
+}
+
+bool Biedt(const rcveltor::TMateriaalKeuze& onderconstructie, int combinatie) {
+    return std::ranges::find(onderconstructie.Combinaties, combinatie) !=
+           onderconstructie.Combinaties.end();
 }
 
 // alpha * lambda_f * A_f * n * factor, evaluated left to right.
@@ -54,11 +55,13 @@ int main() {
     for (int lk = 1; lk <= 4; ++lk) {
         for (int comb = 1; comb <= 8; ++comb) {
             for (int oc = 1; oc <= 4; ++oc) {
-                if (!Biedt(oc, comb)) {
+                const auto& onderconstructie = Onderconstructie(oc);
+                if (!Biedt(onderconstructie, comb)) {
                     continue;
                 }
-                std::printf("# lambdaklasse %d, combinatie %d, %s\n", lk, comb,
-                            OnderconstructieNaam[static_cast<std::size_t>(oc - 1)]);
+                std::printf("# lambdaklasse %d, combinatie %d, %.*s\n", lk, comb,
+                            static_cast<int>(onderconstructie.Naam.size()),
+                            onderconstructie.Naam.data());
                 for (int ak = 1; ak <= 5; ++ak) {
                     const double lambda =
                         OntwerpLambda[static_cast<std::size_t>(lk - 1)] + Toeslag(comb, oc, ak);
@@ -68,9 +71,26 @@ int main() {
             }
         }
     }
-    std::puts("# Quendal en Sorvix met combinatie 6, zonder factor 1,05 in de berekening");
+    // The boards that go on steel deck alone have rows of their own, for the
+    // one fastener combination their short list offers.
+    std::string namen;
+    double lambda = 0;
+    int combinatie = 0;
+    for (const auto& p : rcveltor::IsolatieProducten()) {
+        if (!p.AlleenStaaldak) {
+            continue;
+        }
+        namen += (namen.empty() ? "" : " en ") + std::string(p.Naam);
+        lambda = p.Lambda;
+        for (const int c : rcveltor::AangebodenCombinaties(Onderconstructie(1), p.Naam)) {
+            combinatie = std::max(combinatie, c);
+        }
+    }
+    std::printf("# %s met combinatie %d, zonder factor 1,05 in de berekening\n", namen.c_str(),
+                combinatie);
     for (int ak = 1; ak <= 5; ++ak) {
-        std::printf("%d %s\n", 9610 + ak, Vijf(0.035 + Toeslag(6, 1, ak) / 1.05).c_str());
+        std::printf("%d %s\n", 9000 + 100 * combinatie + 10 + ak,
+                    Vijf(lambda + Toeslag(combinatie, 1, ak) / 1.05).c_str());
     }
     return 0;
 }

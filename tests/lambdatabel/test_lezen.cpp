@@ -1,3 +1,4 @@
+#include "../Systeemreden.h"
 #include "Bytebouwer.h"
 #include "LambdaSchrijver.h"
 #include "LambdaTabel.h"
@@ -6,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -564,8 +567,10 @@ TEST(LambdaTabelOpslag, BewaartVerwijderdeEnOudereVersies) {
 
 struct BestandGeval {
     std::string naam;
-    std::string pad;      // relative to a fresh temporary folder
-    std::string verwacht; // message, with %s standing for the folder
+    std::string pad;           // relative to a fresh temporary folder
+    std::string verwacht;      // message, with %s standing for the folder and %r for the reason
+    int posix = 0;             // the reason's error number on POSIX
+    unsigned long windows = 0; // and on Windows
 };
 
 void PrintTo(const BestandGeval& g, std::ostream* os) {
@@ -592,6 +597,13 @@ TEST_P(LadenUitBestand, MeldtHetVolledigePad) {
     std::string verwacht = g.verwacht;
     if (const auto p = verwacht.find("%s"); p != std::string::npos) {
         verwacht.replace(p, 2, fs::canonical(map).string());
+#ifdef _WIN32
+        // The message names the file in the system's own form.
+        std::replace(verwacht.begin(), verwacht.end(), '/', '\\');
+#endif
+    }
+    if (const auto p = verwacht.find("%r"); p != std::string::npos) {
+        verwacht.replace(p, 2, test::Systeemreden(g.posix, g.windows));
     }
     fs::remove_all(map);
     EXPECT_EQ(melding, verwacht);
@@ -602,10 +614,12 @@ INSTANTIATE_TEST_SUITE_P(
     LambdaTabel, LadenUitBestand,
     testing::Values(BestandGeval{"goed", "goed.bin", ""},
                     BestandGeval{"ontbreekt", "lambda.bin",
-                                 "Cannot open file \"%s/lambda.bin\". No such file or directory"},
+                                 "Cannot open file \"%s/lambda.bin\". %r", ENOENT,
+                                 2 /* ERROR_FILE_NOT_FOUND */},
                     BestandGeval{"ontbreektMetPuntPunt", "sub/../weg.bin",
-                                 "Cannot open file \"%s/weg.bin\". No such file or directory"},
-                    BestandGeval{"isMap", "sub", "Cannot open file \"%s/sub\". Is a directory"}),
+                                 "Cannot open file \"%s/weg.bin\". %r", ENOENT, 2},
+                    BestandGeval{"isMap", "sub", "Cannot open file \"%s/sub\". %r", EISDIR,
+                                 5 /* ERROR_ACCESS_DENIED */}),
     [](const auto& info) { return info.param.naam; });
 
 } // namespace

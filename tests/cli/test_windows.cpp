@@ -1,0 +1,113 @@
+// The Windows build's calculator under Wine answers as the Linux one does:
+// the same output bytes (line endings aside), messages and exit status for
+// random command lines of both screens, one run each and in one batch.
+
+#include "Opdrachtregels.h"
+#include "Starten.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace rcveltor::test {
+namespace {
+
+struct TRun {
+    TUitvoer Uitvoer;
+    std::string Fouten; // stderr
+};
+
+std::string Lees(const std::string& pad) {
+    std::ifstream in(pad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Windows writes "\r\n" where Linux writes "\n"; nothing else may differ.
+std::string ZonderCr(std::string s) {
+    std::erase(s, '\r');
+    return s;
+}
+
+TRun Draai(const std::string& programma, const std::string& argumenten,
+           const std::string& invoer = "/dev/null") {
+    const std::string fouten = testing::TempDir() + "rcv_windows_fouten.txt";
+    TRun r;
+    r.Uitvoer = Voer("cd " + Citeer(RCV_DATA_DIR) + " && " + Citeer(programma) + argumenten + " <" +
+                     Citeer(invoer) + " 2>" + Citeer(fouten));
+    r.Fouten = Lees(fouten);
+    return r;
+}
+
+std::string Argumenten(const std::vector<std::string>& regel) {
+    std::string s;
+    for (const auto& a : regel) {
+        s += " " + Citeer(a);
+    }
+    return s;
+}
+
+void VerwachtGelijk(const TRun& linux, const TRun& windows, const std::string& wat) {
+    EXPECT_EQ(windows.Uitvoer.Status, linux.Uitvoer.Status) << wat;
+    EXPECT_EQ(ZonderCr(windows.Uitvoer.Uit), linux.Uitvoer.Uit) << wat;
+    EXPECT_EQ(ZonderCr(windows.Fouten), linux.Fouten) << wat;
+}
+
+TEST(Windows, AnswersEveryCommandLineAsLinux) {
+    const auto regels = MaakOpdrachtregels(2026, 300);
+    for (const auto& regel : regels) {
+        const std::string argumenten = " --json" + Argumenten(regel);
+        VerwachtGelijk(Draai(RCV_CLI_LINUX, argumenten), Draai(RCV_CLI, argumenten),
+                       AlsJsonRegel(regel));
+        if (HasFailure()) {
+            break;
+        }
+    }
+}
+
+TEST(Windows, AnswersABatchAsLinux) {
+    const std::string invoer = testing::TempDir() + "rcv_windows_batch.txt";
+    {
+        std::ofstream uit(invoer, std::ios::binary);
+        for (const auto& regel : MaakOpdrachtregels(2027, 1000)) {
+            uit << AlsJsonRegel(regel) << "\r\n"; // as a Windows editor saves it
+        }
+    }
+    const TRun linux = Draai(RCV_CLI_LINUX, " --batch", invoer);
+    ASSERT_EQ(std::count(linux.Uitvoer.Uit.begin(), linux.Uitvoer.Uit.end(), '\n'), 1000);
+    VerwachtGelijk(linux, Draai(RCV_CLI, " --batch", invoer), "batch");
+}
+
+TEST(Windows, BuildsTheSameTable) {
+    const std::string windows = Lees(RCV_WINDOWS_MAP "/data/lambda.bin");
+    ASSERT_FALSE(windows.empty());
+    EXPECT_EQ(windows, Lees(RCV_DATA_DIR "/lambda.bin"));
+}
+
+struct TEigenGeval {
+    std::string Argumenten;
+    int Status;
+    std::string Fouten; // a piece of stderr
+};
+
+class WindowsEigen : public testing::TestWithParam<TEigenGeval> {};
+
+// Where the Windows build differs from the Linux one on purpose.
+TEST_P(WindowsEigen, SaysSoItself) {
+    const TRun r = Draai(RCV_CLI, GetParam().Argumenten);
+    EXPECT_EQ(r.Uitvoer.Status, GetParam().Status);
+    EXPECT_NE(r.Fouten.find(GetParam().Fouten), std::string::npos) << r.Fouten;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabel, WindowsEigen,
+    testing::Values(TEigenGeval{" --pdf rapport.pdf", 2,
+                                "--pdf: writing a PDF is not in this build"},
+                    // A missing table is named with its drive, in Windows' form and words.
+                    TEigenGeval{" --json --lambda-bestand ontbreekt\\\\lambda.bin", 1,
+                                "\\data\\ontbreekt\\lambda.bin\". Path not found"},
+                    // Arguments reach the program as UTF-8, whatever the code page.
+                    TEigenGeval{" --isolatie 'Pelmar ë'", 2, "\"Pelmar ë\" is not in the list"}));
+
+} // namespace
+} // namespace rcveltor::test
