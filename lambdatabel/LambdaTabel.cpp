@@ -218,8 +218,8 @@ std::vector<TIndexDefinitie> StandaardIndexen() {
 class TInlezer {
 public:
     TInlezer(std::span<const unsigned char> inhoud, std::vector<TVeldDefinitie>& velden,
-             std::vector<TIndexDefinitie>& indexen, std::vector<TRij>& rijen,
-             std::vector<TRij>& verwijderd, int& versie)
+             std::vector<TIndexDefinitie>& indexen, std::deque<TRij>& rijen,
+             std::deque<TRij>& verwijderd, int& versie)
         : lezer_(inhoud), velden_(velden), indexen_(indexen), rijen_(rijen),
           verwijderd_(verwijderd), versie_(versie) {}
 
@@ -348,8 +348,8 @@ private:
     TLezer lezer_;
     std::vector<TVeldDefinitie>& velden_;
     std::vector<TIndexDefinitie>& indexen_;
-    std::vector<TRij>& rijen_;
-    std::vector<TRij>& verwijderd_;
+    std::deque<TRij>& rijen_;
+    std::deque<TRij>& verwijderd_;
     int& versie_;
 };
 
@@ -392,23 +392,46 @@ void TLambdaTabel::Laden(const std::string& bestandsnaam) {
     if (!bestand) {
         throw kanNietOpenen(errno != 0 ? errno : ENOENT);
     }
+    // Sized from the file where it has one, so the buffer is never copied to
+    // grow; read in blocks all the same, for what has no size (a pipe) and
+    // what grows meanwhile, and never beyond the limit.
     std::vector<unsigned char> inhoud;
-    std::vector<char> blok(1 << 16);
+    const auto grootte = fs::file_size(pad, fout);
+    if (!fout && grootte > MaxBestandsgrootte) {
+        LeesFout();
+    }
+    constexpr std::size_t kBlok = 1 << 16;
+    inhoud.reserve(fout ? kBlok : static_cast<std::size_t>(grootte) + kBlok);
     while (bestand) {
-        bestand.read(blok.data(), static_cast<std::streamsize>(blok.size()));
-        const auto gelezen = static_cast<std::size_t>(bestand.gcount());
-        inhoud.insert(inhoud.end(), blok.begin(),
-                      blok.begin() + static_cast<std::ptrdiff_t>(gelezen));
+        const std::size_t klaar = inhoud.size();
+        if (klaar > MaxBestandsgrootte) {
+            LeesFout();
+        }
+        inhoud.resize(klaar + kBlok);
+        bestand.read(reinterpret_cast<char*>(inhoud.data() + klaar),
+                     static_cast<std::streamsize>(kBlok));
+        inhoud.resize(klaar + static_cast<std::size_t>(bestand.gcount()));
     }
     if (bestand.bad()) {
         // A directory opens but cannot be read.
         throw kanNietOpenen(errno != 0 ? errno : EIO);
     }
-    LadenUitBuffer(inhoud);
+    // The file's bytes go before the index is built, to keep the peak down.
+    Inlezen(inhoud);
+    std::vector<unsigned char>().swap(inhoud);
+    Ordenen();
 }
 
 void TLambdaTabel::LadenUitBuffer(std::span<const unsigned char> inhoud) {
+    Inlezen(inhoud);
+    Ordenen();
+}
+
+void TLambdaTabel::Inlezen(std::span<const unsigned char> inhoud) {
     Leegmaken();
+    if (inhoud.size() > MaxBestandsgrootte) {
+        LeesFout();
+    }
     TInlezer inlezer(inhoud, velden_, indexen_, rijen_, verwijderd_, versie_);
     try {
         inlezer.Lees();
@@ -416,7 +439,6 @@ void TLambdaTabel::LadenUitBuffer(std::span<const unsigned char> inhoud) {
         Ordenen();
         throw;
     }
-    Ordenen();
 }
 
 std::optional<std::size_t> TLambdaTabel::VeldNummer(const char* naam) const {
