@@ -25,12 +25,14 @@ const QString kStandaardServer = QStringLiteral("https://update.example.com");
 // before it has been checked.
 const QString kDownloadAchtervoegsel = QStringLiteral(".upd");
 
+// Numbered: two addresses may end in the same file name.
 QString DownloadNaam(const QUrl& url, int nummer) {
     const QString naam = url.fileName();
+    const QString voor = QString::number(nummer + 1);
     if (IsVeiligRelatiefPad(naam) && !naam.startsWith(QLatin1Char('.'))) {
-        return naam + kDownloadAchtervoegsel;
+        return voor + QLatin1Char('-') + naam + kDownloadAchtervoegsel;
     }
-    return QStringLiteral("component%1").arg(nummer + 1) + kDownloadAchtervoegsel;
+    return voor + QStringLiteral("-component") + kDownloadAchtervoegsel;
 }
 
 std::optional<QByteArray> Sha256VanBestand(const QString& pad) {
