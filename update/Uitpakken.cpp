@@ -238,7 +238,8 @@ private:
                     continue;
                 }
                 if (w <= 0) {
-                    return Weiger(QStringLiteral("cannot write %1").arg(pad));
+                    return Weiger(errno == ENOSPC ? QStringLiteral("Er is onvoldoende schijfruimte")
+                                                  : QStringLiteral("cannot write %1").arg(pad));
                 }
                 klaar += w;
             }

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <climits>
 
 namespace rcveltor::update {
 
@@ -221,7 +223,13 @@ void TUpdateMotor::DownloadVolgende() {
     });
     connect(downloadOphaler_, &TOphaler::Klaar, this, &TUpdateMotor::DownloadKlaar);
     // More bytes than the signed size are refused as they arrive.
-    downloadOphaler_->Start(d.Url, {instellingen_.StilteLimietMs, 0, d.Component.Grootte},
+    const qint64 totaalMs =
+        instellingen_.DownloadBasisMs +
+        d.Component.Grootte * 1000 / std::max<qint64>(instellingen_.DownloadBytesPerSeconde, 1);
+    downloadOphaler_->Start(d.Url,
+                            {instellingen_.StilteLimietMs,
+                             static_cast<int>(std::min<qint64>(totaalMs, INT_MAX)),
+                             d.Component.Grootte},
                             bestand_.get());
 }
 
@@ -246,7 +254,7 @@ void TUpdateMotor::DownloadKlaar() {
         return;
     }
     if (!bestand_->commit()) {
-        DownloadMislukt(QStringLiteral("cannot save %1: %2").arg(d.Pad, bestand_->errorString()));
+        DownloadMislukt(QStringLiteral("cannot save %1: %2").arg(d.Pad, Schrijffout(*bestand_)));
         return;
     }
     bestand_.reset();
@@ -320,8 +328,11 @@ bool TUpdateMotor::Installeer() {
     for (const auto& [bron, doel] : std::as_const(plaatsingen)) {
         QString fout;
         if (!installatie.Plaats(bron, doel, &fout)) {
+            // The reason first, then what the rollback did.
+            log_.Schrijf(fout);
             installatie.Herstel();
-            return mislukt(fout);
+            log_.Schrijf(QStringLiteral("Update not installed"));
+            return false;
         }
     }
     installatie.Bevestig();
