@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <iterator>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,16 @@ constexpr std::size_t kMaxKleuren = 1024;
 constexpr int kMaxWoord = 32;
 constexpr int kMaxCijfers = 10;
 constexpr double kTwipsPerPixel = 15.0; // 1440 twips an inch, 96 pixels an inch
+// What a real text uses: spacing and indents up to an inch, fonts up to 72 pt.
+constexpr int kMaxAfstand = 1440;
+constexpr int kMaxInspringen = 1440;
+constexpr int kMaxHalvePunten = 144;
+// Qt's text layout stops coming back once a document is some 8 million pixels
+// tall, so a text is refused well before. Its height is estimated from above
+// for the info window's text width: a line is at most 1.5 em high and a
+// character at most 1 em wide (2 em beyond Latin-1, a tab 80 pixels).
+constexpr double kTekstbreedte = 400;
+constexpr double kMaxHoogte = 4e6;
 
 // 0x80..0x9F; the five unassigned bytes keep their own code, as Windows does.
 constexpr std::array<char16_t, 32> kCp1252 = {
@@ -169,6 +180,9 @@ public:
             default:
                 Teken(c);
             }
+            if (hoogte_ > kMaxHoogte) {
+                return false;
+            }
         }
         // The outer group never closed.
         return false;
@@ -304,7 +318,8 @@ private:
         const bool aan = !heeftWaarde || p != 0;
         TTekenOpmaak& t = g_.Teken;
         TAlineaOpmaak& a = g_.Alinea;
-        const int twips = std::clamp(p, -31680, 31680);
+        const int afstand = std::clamp(p, 0, kMaxAfstand);
+        const int inspringen = std::clamp(p, 0, kMaxInspringen);
         if (w == "par" || w == "sect" || w == "page" || w == "row") {
             Alinea();
         } else if (w == "line") {
@@ -335,7 +350,7 @@ private:
             t.Doorgehaald = aan;
         } else if (w == "fs") {
             if (heeftWaarde && p > 0) {
-                t.HalvePunten = std::clamp(p, 2, 3276);
+                t.HalvePunten = std::clamp(p, 2, kMaxHalvePunten);
             }
         } else if (w == "cf") {
             t.Kleur = std::max(0, p);
@@ -350,15 +365,16 @@ private:
         } else if (w == "qj") {
             a.Uitlijning = Qt::AlignJustify;
         } else if (w == "sb") {
-            a.Voor = twips;
+            a.Voor = afstand;
         } else if (w == "sa") {
-            a.Na = twips;
+            a.Na = afstand;
         } else if (w == "li") {
-            a.Links = twips;
+            a.Links = inspringen;
         } else if (w == "ri") {
-            a.Rechts = twips;
+            a.Rechts = inspringen;
         } else if (w == "fi") {
-            a.Eerste = twips;
+            // Negative: a hanging first line.
+            a.Eerste = std::clamp(p, -kMaxInspringen, kMaxInspringen);
         } else {
             const auto teken = Symbool(w);
             if (teken) {
@@ -435,7 +451,21 @@ private:
         Schrijf(c.isLowSurrogate() ? QChar(QChar::ReplacementCharacter) : c);
     }
 
+    double Em() const { return g_.Teken.HalvePunten / 2.0 * 96.0 / 72.0; }
+
     void Schrijf(QChar c) {
+        const TAlineaOpmaak& a = g_.Alinea;
+        const double regel = 1.5 * Em();
+        if (c == QChar::LineSeparator) {
+            hoogte_ += regel;
+        } else {
+            const double breedte = c == QLatin1Char('\t') ? 80.0
+                                   : c.unicode() > 0xFF   ? 2 * Em()
+                                                          : Em();
+            const double ruimte = std::max(
+                kTekstbreedte - (a.Links + a.Rechts + std::abs(a.Eerste)) / kTwipsPerPixel, 50.0);
+            hoogte_ += breedte / ruimte * regel;
+        }
         TAlinea& alinea = Alineas.back();
         alinea.Opmaak = g_.Alinea;
         if (alinea.Stukken.empty() || !(alinea.Stukken.back().Opmaak == g_.Teken)) {
@@ -457,6 +487,7 @@ private:
         }
         LosHoog();
         Alineas.back().Opmaak = g_.Alinea;
+        hoogte_ += (g_.Alinea.Voor + g_.Alinea.Na) / kTwipsPerPixel + 1.5 * Em();
         Alineas.emplace_back();
     }
 
@@ -490,11 +521,15 @@ private:
     std::optional<QChar> hoog_;
     QColor kleur_{0, 0, 0};
     bool kleurGezien_ = false;
+    double hoogte_ = 0; // estimated, in pixels
 };
 
 void Bouw(const TRtfParser& p, QTextDocument& doc) {
     doc.clear();
     QTextCursor c(&doc);
+    // One edit block: without it every insertion updates the layout's
+    // bookkeeping, which makes building quadratic in the formatting runs.
+    c.beginEditBlock();
     bool eerste = true;
     for (const TAlinea& alinea : p.Alineas) {
         const TAlineaOpmaak& a = alinea.Opmaak;
@@ -525,11 +560,15 @@ void Bouw(const TRtfParser& p, QTextDocument& doc) {
             c.insertText(stuk.Tekst, cf);
         }
     }
+    c.endEditBlock();
 }
 
 } // namespace
 
 bool LeesRtf(QByteArrayView rtf, QTextDocument& doc) {
+    if (rtf.size() > kMaxRtf) {
+        return false;
+    }
     TRtfParser parser(rtf);
     if (!parser.Lees()) {
         return false;
@@ -544,10 +583,18 @@ std::optional<QString> LeesPlatteTekst(QByteArrayView data) {
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString tekst = utf8.decode(data);
-    if (!utf8.hasError()) {
-        return tekst;
+    if (utf8.hasError()) {
+        tekst = VanWindows1252(data);
     }
-    return VanWindows1252(data);
+    // As tall as the layout can take, like an RTF text.
+    const auto regels = std::count_if(tekst.cbegin(), tekst.cend(), [](QChar c) {
+        return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
+               c == QChar::LineSeparator;
+    });
+    if (regels > kMaxPlatteRegels) {
+        return std::nullopt;
+    }
+    return tekst;
 }
 
 QString VanWindows1252(QByteArrayView data) {

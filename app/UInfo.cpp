@@ -30,8 +30,9 @@ namespace {
 
 const QString kWelkom =
     QStringLiteral("Druk start om te beginnen met controleren voor applicatie updates ...");
-// Far beyond any information text; more is not read into memory.
-constexpr qint64 kMaxInfo = 16 * 1024 * 1024;
+// Far beyond any information text; more is not read into memory, and is
+// reported as a text that cannot be shown.
+constexpr qint64 kMaxInfo = kMaxRtf;
 
 // A label that reports a click, for the links.
 class TKlikLabel : public QLabel {
@@ -112,6 +113,9 @@ TFrmInfo::TFrmInfo(QWidget* hoofdvenster, update::TUpdateInstellingen instelling
     richEdit1_->setFrameShape(QFrame::NoFrame);
     richEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     richEdit1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Lines break between words only: breaking a long word anywhere costs Qt's
+    // layout time quadratic in the word's length (a 200 KB word: seconds).
+    richEdit1_->setWordWrapMode(QTextOption::WordWrap);
     richEdit1_->viewport()->setCursor(Qt::ForbiddenCursor);
     QPalette wit = richEdit1_->palette();
     wit.setColor(QPalette::Base, Qt::white);

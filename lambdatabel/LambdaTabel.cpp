@@ -217,8 +217,8 @@ std::vector<TIndexDefinitie> StandaardIndexen() {
 class TInlezer {
 public:
     TInlezer(std::span<const unsigned char> inhoud, std::vector<TVeldDefinitie>& velden,
-             std::vector<TIndexDefinitie>& indexen, std::vector<TRij>& rijen,
-             std::vector<TRij>& verwijderd, int& versie)
+             std::vector<TIndexDefinitie>& indexen, std::deque<TRij>& rijen,
+             std::deque<TRij>& verwijderd, int& versie)
         : lezer_(inhoud), velden_(velden), indexen_(indexen), rijen_(rijen),
           verwijderd_(verwijderd), versie_(versie) {}
 
@@ -347,8 +347,8 @@ private:
     TLezer lezer_;
     std::vector<TVeldDefinitie>& velden_;
     std::vector<TIndexDefinitie>& indexen_;
-    std::vector<TRij>& rijen_;
-    std::vector<TRij>& verwijderd_;
+    std::deque<TRij>& rijen_;
+    std::deque<TRij>& verwijderd_;
     int& versie_;
 };
 
@@ -381,17 +381,36 @@ void TLambdaTabel::Laden(const std::string& bestandsnaam) {
         pad = platform::PadUitUtf8(bestandsnaam);
     }
     pad = pad.lexically_normal();
+    // A file over the limit is refused before it is read whole.
+    const auto grootte = fs::file_size(pad, fout);
+    if (!fout && grootte > MaxBestandsgrootte) {
+        LeesFout();
+    }
     std::vector<unsigned char> inhoud;
     try {
-        inhoud = platform::LeesBestand(pad);
+        inhoud = platform::LeesBestand(pad, MaxBestandsgrootte);
     } catch (const platform::TBestandsfout& reden) {
         throw RcFout("Cannot open file \"" + platform::Utf8(pad) + "\". " + reden.what());
     }
-    LadenUitBuffer(inhoud);
+    if (inhoud.size() > MaxBestandsgrootte) {
+        LeesFout(); // it grew, or has no size (a pipe)
+    }
+    // The file's bytes go before the index is built, to keep the peak down.
+    Inlezen(inhoud);
+    std::vector<unsigned char>().swap(inhoud);
+    Ordenen();
 }
 
 void TLambdaTabel::LadenUitBuffer(std::span<const unsigned char> inhoud) {
+    Inlezen(inhoud);
+    Ordenen();
+}
+
+void TLambdaTabel::Inlezen(std::span<const unsigned char> inhoud) {
     Leegmaken();
+    if (inhoud.size() > MaxBestandsgrootte) {
+        LeesFout();
+    }
     TInlezer inlezer(inhoud, velden_, indexen_, rijen_, verwijderd_, versie_);
     try {
         inlezer.Lees();
@@ -399,7 +418,6 @@ void TLambdaTabel::LadenUitBuffer(std::span<const unsigned char> inhoud) {
         Ordenen();
         throw;
     }
-    Ordenen();
 }
 
 std::optional<std::size_t> TLambdaTabel::VeldNummer(const char* naam) const {

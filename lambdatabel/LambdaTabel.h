@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
@@ -54,6 +55,9 @@ class TLambdaTabel {
 public:
     static constexpr std::uint8_t StatusVerwijderd = 3;
     static constexpr int HuidigeVersie = 251;
+    // Far beyond any real table (the program's own is some kilobytes); a
+    // larger file is refused with the read error before it is read.
+    static constexpr std::size_t MaxBestandsgrootte = std::size_t{64} << 20;
 
     TLambdaTabel();
 
@@ -76,21 +80,25 @@ public:
     // Does not move the current row.
     bool BevatCode(double code) const { return ZoekRij(code).has_value(); }
     std::size_t AantalVerwijderd() const { return verwijderd_.size(); }
-    const std::vector<TRij>& Verwijderd() const { return verwijderd_; }
+    const std::deque<TRij>& Verwijderd() const { return verwijderd_; }
     int Versie() const { return versie_; }
     const std::vector<TVeldDefinitie>& Velden() const { return velden_; }
     const std::vector<TIndexDefinitie>& Indexen() const { return indexen_; }
 
 private:
     void Leegmaken();
+    // Reads the records without ordering them; on failure orders what was read.
+    void Inlezen(std::span<const unsigned char> inhoud);
     void Ordenen();
     std::optional<std::size_t> ZoekRij(double code) const;
     std::optional<std::size_t> VeldNummer(const char* naam) const;
 
     std::vector<TVeldDefinitie> velden_;
     std::vector<TIndexDefinitie> indexen_;
-    std::vector<TRij> rijen_;
-    std::vector<TRij> verwijderd_;
+    // Deques: a growing vector would hold the old and the new copy at once,
+    // several times the file's size for a table of short rows.
+    std::deque<TRij> rijen_;
+    std::deque<TRij> verwijderd_;
     int versie_ = 0;
 
     std::vector<std::size_t> inxCode_;

@@ -56,7 +56,7 @@ struct THandvat {
 
 } // namespace
 
-std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad) {
+std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad, std::size_t hoogstens) {
     const THandvat bestand{CreateFileW(pad.c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
@@ -70,7 +70,7 @@ std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad) {
         if (!ReadFile(bestand.h, blok.data(), static_cast<DWORD>(blok.size()), &gelezen, nullptr)) {
             throw Systeemfout();
         }
-        if (gelezen == 0) {
+        if (gelezen == 0 || inhoud.size() > hoogstens) {
             return inhoud;
         }
         inhoud.insert(inhoud.end(), blok.begin(), blok.begin() + gelezen);
@@ -93,7 +93,7 @@ void SchrijfBestand(const std::filesystem::path& pad, std::span<const unsigned c
 
 #else
 
-std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad) {
+std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad, std::size_t hoogstens) {
     errno = 0;
     std::ifstream bestand(pad, std::ios::binary);
     if (!bestand) {
@@ -101,7 +101,7 @@ std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad) {
     }
     std::vector<unsigned char> inhoud;
     std::vector<char> blok(1 << 16);
-    while (bestand) {
+    while (bestand && inhoud.size() <= hoogstens) {
         bestand.read(blok.data(), static_cast<std::streamsize>(blok.size()));
         const auto gelezen = static_cast<std::size_t>(bestand.gcount());
         inhoud.insert(inhoud.end(), blok.begin(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <span>
 #include <stdexcept>
@@ -21,8 +22,10 @@ public:
     explicit TBestandsfout(const std::string& reden) : std::runtime_error(reden) {}
 };
 
-// The whole file, opened for shared reading.
-std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad);
+// The whole file, opened for shared reading; at most `hoogstens` + 1 bytes,
+// so a caller sees a file over its limit without reading all of it.
+std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad,
+                                       std::size_t hoogstens = SIZE_MAX - 1);
 
 // Creates or empties the file and writes `inhoud`.
 void SchrijfBestand(const std::filesystem::path& pad, std::span<const unsigned char> inhoud);

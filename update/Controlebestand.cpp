@@ -3,6 +3,7 @@
 #include "Handtekening.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 #include <QUrl>
 #include <algorithm>
@@ -33,6 +34,26 @@ struct TFout {
     QString Tekst;
 };
 
+// An update must also install on Windows, which cannot hold these
+// characters in a name, nor a name that ends in a dot or a space.
+const QString kNietOpWindows = QStringLiteral("\\:<>\"|?*");
+
+// Windows's device names, with or without an extension: "aux.txt" is AUX.
+bool IsApparaatnaam(QStringView deel) {
+    const QStringView stam = deel.left(deel.indexOf(QLatin1Char('.'))).trimmed();
+    for (const char* naam : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (stam.compare(QLatin1String(naam), Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    if (stam.size() == 4 && stam.at(3) >= QLatin1Char('0') && stam.at(3) <= QLatin1Char('9')) {
+        const QStringView soort = stam.left(3);
+        return soort.compare(QLatin1String("COM"), Qt::CaseInsensitive) == 0 ||
+               soort.compare(QLatin1String("LPT"), Qt::CaseInsensitive) == 0;
+    }
+    return false;
+}
+
 bool HeeftStuurteken(QStringView s) {
     for (const QChar c : s) {
         if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F) {
@@ -61,6 +82,7 @@ std::optional<qint64> LeesGetal(const QString& tekst, qint64 max) {
 // Reads the lines into sections; syntax only.
 std::variant<QList<TSectie>, TFout> LeesSecties(const QString& tekst) {
     QList<TSectie> secties;
+    QSet<QString> namen; // a search through secties would make this quadratic
     const QList<QStringView> regels = QStringView(tekst).split(QLatin1Char('\n'));
     int nummer = 0;
     for (QStringView regel : regels) {
@@ -87,11 +109,10 @@ std::variant<QList<TSectie>, TFout> LeesSecties(const QString& tekst) {
             if (naam.isEmpty()) {
                 return fout("empty section name");
             }
-            for (const TSectie& s : secties) {
-                if (s.Naam == naam) {
-                    return fout("section repeated");
-                }
+            if (namen.contains(naam)) {
+                return fout("section repeated");
             }
+            namen.insert(naam);
             secties.append(TSectie{naam, nummer, {}, {}});
             continue;
         }
@@ -393,12 +414,18 @@ TLeesResultaat LeesOndertekendControlebestand(QByteArrayView bestand,
 }
 
 bool IsVeiligRelatiefPad(QStringView pad) {
-    if (pad.isEmpty() || pad.size() > 4096 || HeeftStuurteken(pad) ||
-        pad.contains(QLatin1Char('\\')) || pad.contains(QLatin1Char(':'))) {
+    if (pad.isEmpty() || pad.size() > 4096 || HeeftStuurteken(pad)) {
         return false;
     }
+    for (const QChar c : pad) {
+        if (kNietOpWindows.contains(c)) {
+            return false;
+        }
+    }
     for (const QStringView deel : pad.split(QLatin1Char('/'))) {
-        if (deel.isEmpty() || deel == QLatin1String(".") || deel == QLatin1String("..")) {
+        // Also covers "." and "..".
+        if (deel.isEmpty() || deel.endsWith(QLatin1Char('.')) || deel.endsWith(QLatin1Char(' ')) ||
+            IsApparaatnaam(deel)) {
             return false;
         }
     }

@@ -101,7 +101,9 @@ TLeesResultaat LeesOndertekendControlebestand(QByteArrayView bestand,
                                               QByteArrayView publiekeSleutel);
 
 // A relative path inside a folder: no root, drive, "..", "." or empty parts,
-// no backslashes or control characters.
+// no backslashes or control characters, and nothing Windows cannot hold
+// (device names such as CON or aux.txt, a part ending in a dot or a space,
+// any of : < > " | ? *).
 bool IsVeiligRelatiefPad(QStringView pad);
 
 } // namespace rcveltor::update

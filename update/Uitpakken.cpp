@@ -196,7 +196,8 @@ private:
             return Weiger(QStringLiteral("cannot create %1: %2")
                               .arg(pad, QString::fromLocal8Bit(strerror(errno))));
         }
-        const bool gelukt = Schrijf(e, fd, pad);
+        qint64 geschreven = 0;
+        const bool gelukt = Schrijf(e, fd, pad, &geschreven);
         const mode_t rechten = (archive_entry_perm(e) & 0755) | 0600;
         const bool gesloten = ::fchmod(fd, rechten) == 0 && ::close(fd) == 0;
         if (!gelukt) {
@@ -205,16 +206,16 @@ private:
         if (!gesloten) {
             return Weiger(QStringLiteral("cannot finish %1").arg(pad));
         }
-        bestanden_.insert(pad, true);
+        bestanden_.insert(pad, geschreven);
         uit_.Paden.append(pad);
         return true;
     }
 
-    bool Schrijf(archive_entry* e, int fd, const QString& pad) {
+    bool Schrijf(archive_entry* e, int fd, const QString& pad, qint64* geschrevenUit) {
         const bool grootteBekend = archive_entry_size_is_set(e) != 0;
         const la_int64_t aangekondigd = archive_entry_size(e);
         std::unique_ptr<char[]> blok(new char[kBlok]);
-        qint64 geschreven = 0;
+        qint64& geschreven = *geschrevenUit;
         for (;;) {
             const la_ssize_t n = archive_read_data(a_, blok.get(), kBlok);
             if (n == 0) {
@@ -237,7 +238,8 @@ private:
                     continue;
                 }
                 if (w <= 0) {
-                    return Weiger(QStringLiteral("cannot write %1").arg(pad));
+                    return Weiger(errno == ENOSPC ? QStringLiteral("Er is onvoldoende schijfruimte")
+                                                  : QStringLiteral("cannot write %1").arg(pad));
                 }
                 klaar += w;
             }
@@ -269,10 +271,16 @@ private:
         if (!doel || !bestanden_.contains(*doel)) {
             return Weiger(QStringLiteral("hard link to an unknown entry refused: %1").arg(pad));
         }
+        // The copy counts as written: links to one file must not get round the limit.
+        const qint64 grootte = bestanden_.value(*doel);
+        totaal_ += grootte;
+        if (totaal_ > maxTotaal_) {
+            return Weiger(QStringLiteral("contents larger than announced refused"));
+        }
         if (QFileInfo(Vol(pad)).isSymLink() || !QFile::copy(Vol(*doel), Vol(pad))) {
             return Weiger(QStringLiteral("cannot copy %1").arg(pad));
         }
-        bestanden_.insert(pad, true);
+        bestanden_.insert(pad, grootte);
         uit_.Paden.append(pad);
         return true;
     }
@@ -281,7 +289,7 @@ private:
     QString doel_;
     qint64 maxTotaal_;
     qint64 totaal_ = 0;
-    QHash<QString, bool> bestanden_;
+    QHash<QString, qint64> bestanden_; // files written, with their sizes
     TUitpakResultaat uit_;
 };
 
@@ -301,7 +309,9 @@ std::optional<qint64> InhoudGrootte(const QString& archief, QString* fout) {
     if (!a) {
         return std::nullopt;
     }
+    // Hard links are extracted as copies, so they count as what they copy.
     qint64 totaal = 0;
+    QHash<QString, qint64> groottes;
     archive_entry* e = nullptr;
     for (;;) {
         const int r = archive_read_next_header(a.get(), &e);
@@ -312,7 +322,20 @@ std::optional<qint64> InhoudGrootte(const QString& archief, QString* fout) {
             *fout = ArchiefFout(a.get());
             return std::nullopt;
         }
-        if (archive_entry_filetype(e) == AE_IFREG && archive_entry_hardlink(e) == nullptr) {
+        const auto pad = EntryPad(e);
+        if (!pad) {
+            *fout = QStringLiteral("unsafe path: %1")
+                        .arg(QString::fromLocal8Bit(archive_entry_pathname(e)));
+            return std::nullopt;
+        }
+        if (const char* link = archive_entry_hardlink(e)) {
+            QString doel = QString::fromUtf8(link);
+            while (doel.startsWith(QLatin1String("./"))) {
+                doel.remove(0, 2);
+            }
+            totaal += groottes.value(doel);
+        } else if (archive_entry_filetype(e) == AE_IFREG) {
+            groottes.insert(*pad, archive_entry_size(e));
             totaal += archive_entry_size(e);
         }
     }

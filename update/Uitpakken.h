@@ -17,10 +17,12 @@ struct TUitpakResultaat {
 
 // Refused: absolute paths, "..", links that point outside or through which
 // an entry would be written, device files, an entry with more data than its
-// header announces, and more than maxTotaal bytes in all.
+// header announces, names Windows cannot hold, and more than maxTotaal bytes
+// in all (a hard link counts as the copy it becomes).
 TUitpakResultaat PakUit(const QString& archief, const QString& doelmap, qint64 maxTotaal);
 
-// The bytes that the archive's headers announce for its files.
+// The bytes that the archive's headers announce for its files, hard links
+// counted as copies.
 std::optional<qint64> InhoudGrootte(const QString& archief, QString* fout);
 
 } // namespace rcveltor::update

@@ -1,5 +1,6 @@
 #include "Ophalen.h"
 
+#include <QFileDevice>
 #include <QHostAddress>
 #include <QIODevice>
 #include <QNetworkAccessManager>
@@ -26,6 +27,26 @@ bool IsToegestaneUrl(const QUrl& url) {
         return true;
     }
     return url.scheme() == QLatin1String("http") && IsLoopback(url.host());
+}
+
+QString Schrijffout(const QIODevice& bestand) {
+    // Qt reports a full disk (ENOSPC) as a resource error.
+    const auto* f = qobject_cast<const QFileDevice*>(&bestand);
+    if (f != nullptr && f->error() == QFileDevice::ResourceError) {
+        return QStringLiteral("Er is onvoldoende schijfruimte");
+    }
+    return bestand.errorString();
+}
+
+QString RedirectWeigering(const QUrl& van, const QUrl& naar) {
+    if (!IsToegestaneUrl(naar)) {
+        return QStringLiteral("redirect refused: %1 is neither HTTPS nor this machine")
+            .arg(naar.toDisplayString());
+    }
+    if (van.scheme() == QLatin1String("https") && naar.scheme() != QLatin1String("https")) {
+        return QStringLiteral("redirect refused: %1 leaves HTTPS").arg(naar.toDisplayString());
+    }
+    return {};
 }
 
 TOphaler::TOphaler(QNetworkAccessManager& netwerk, QString agent, QObject* ouder)
@@ -66,31 +87,32 @@ void TOphaler::Start(const QUrl& url, const TOphaalLimieten& limieten, QIODevice
         QMetaObject::invokeMethod(this, &TOphaler::Klaar, Qt::QueuedConnection);
         return;
     }
+    bezocht_.clear();
+    stilte_.start(limieten_.StilteMs);
+    if (limieten_.TotaalMs > 0) {
+        totaal_.start(limieten_.TotaalMs);
+    }
+    Vraag(url);
+}
+
+void TOphaler::Vraag(const QUrl& url) {
+    bezocht_.append(url);
     // A proxy from the environment must not see requests meant for this machine.
     netwerk_.setProxy(IsLoopback(url.host()) ? QNetworkProxy(QNetworkProxy::NoProxy)
                                              : QNetworkProxy(QNetworkProxy::DefaultProxy));
     QNetworkRequest vraag(url);
     vraag.setHeader(QNetworkRequest::UserAgentHeader, agent_);
     vraag.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                       QNetworkRequest::UserVerifiedRedirectPolicy);
-    vraag.setMaximumRedirectsAllowed(5);
+                       QNetworkRequest::ManualRedirectPolicy);
     vraag.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     antwoord_ = netwerk_.get(vraag);
     connect(antwoord_, &QNetworkReply::readyRead, this, &TOphaler::Lees);
     connect(antwoord_, &QNetworkReply::finished, this, &TOphaler::Einde);
-    connect(antwoord_, &QNetworkReply::redirected, this, [this](const QUrl& naar) {
-        if (!IsToegestaneUrl(naar)) {
-            Stop(TOphaalStatus::Geweigerd,
-                 QStringLiteral("redirect refused: %1").arg(naar.toDisplayString()));
-            return;
-        }
-        stilte_.start();
-        emit antwoord_->redirectAllowed();
-    });
-    stilte_.start(limieten_.StilteMs);
-    if (limieten_.TotaalMs > 0) {
-        totaal_.start(limieten_.TotaalMs);
-    }
+}
+
+bool TOphaler::IsRedirect() const {
+    const int code = antwoord_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return code == 301 || code == 302 || code == 303 || code == 307 || code == 308;
 }
 
 void TOphaler::Annuleer() {
@@ -102,6 +124,10 @@ void TOphaler::Lees() {
         return;
     }
     stilte_.start();
+    if (IsRedirect()) {
+        antwoord_->readAll(); // the redirect's own body is nothing of ours
+        return;
+    }
     const QVariant code = antwoord_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (code.isValid() && code.toInt() != 200) {
         Stop(TOphaalStatus::Http, QStringLiteral("HTTP status %1").arg(code.toInt()));
@@ -124,7 +150,7 @@ void TOphaler::Lees() {
     if (doel_ == nullptr) {
         gegevens_ += stuk;
     } else if (doel_->write(stuk) != stuk.size()) {
-        Stop(TOphaalStatus::Schrijffout, doel_->errorString());
+        Stop(TOphaalStatus::Schrijffout, Schrijffout(*doel_));
         return;
     }
     if (!stuk.isEmpty()) {
@@ -134,6 +160,10 @@ void TOphaler::Lees() {
 
 void TOphaler::Einde() {
     if (!antwoord_ || status_ != TOphaalStatus::Bezig) {
+        return;
+    }
+    if (IsRedirect()) {
+        VolgRedirect();
         return;
     }
     Lees();
@@ -148,6 +178,38 @@ void TOphaler::Einde() {
     } else {
         Stop(TOphaalStatus::Gelukt, {});
     }
+}
+
+void TOphaler::VolgRedirect() {
+    const QUrl van = antwoord_->url();
+    const QByteArray locatie = antwoord_->rawHeader("Location");
+    const QUrl naar = van.resolved(QUrl::fromEncoded(locatie, QUrl::StrictMode));
+    if (locatie.isEmpty() || !naar.isValid()) {
+        Stop(TOphaalStatus::Http,
+             QStringLiteral("HTTP status %1 without a valid Location")
+                 .arg(antwoord_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt()));
+        return;
+    }
+    if (const QString weigering = RedirectWeigering(van, naar); !weigering.isEmpty()) {
+        Stop(TOphaalStatus::Geweigerd, weigering);
+        return;
+    }
+    if (bezocht_.contains(naar)) {
+        Stop(TOphaalStatus::Geweigerd,
+             QStringLiteral("redirect loop: %1 again").arg(naar.toDisplayString()));
+        return;
+    }
+    if (bezocht_.size() > kMaxRedirects) {
+        Stop(TOphaalStatus::Geweigerd, QStringLiteral("more than %1 redirects, the last to %2")
+                                           .arg(kMaxRedirects)
+                                           .arg(naar.toDisplayString()));
+        return;
+    }
+    QNetworkReply* oud = antwoord_;
+    oud->disconnect(this);
+    oud->deleteLater();
+    stilte_.start();
+    Vraag(naar);
 }
 
 void TOphaler::Stop(TOphaalStatus status, const QString& fout) {

@@ -1,8 +1,9 @@
 #pragma once
 
 // One bounded HTTP(S) download: refused unless HTTPS or to this machine,
-// redirects checked the same way, a limit on silence, on the whole time and
-// on the size, and a SHA-256 of what arrived.
+// redirects followed here (Qt's own following is unreliable in Qt 6.4) and
+// checked the same way, a limit on silence, on the whole time and on the
+// size, and a SHA-256 of what arrived.
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -19,6 +20,14 @@ namespace rcveltor::update {
 
 // HTTPS, or plain HTTP to a loopback address (tests, a local staging server).
 bool IsToegestaneUrl(const QUrl& url);
+
+// Why a redirect from van to naar may not be followed; empty when it may:
+// naar must be allowed itself, and never a step down from HTTPS to HTTP.
+QString RedirectWeigering(const QUrl& van, const QUrl& naar);
+inline constexpr int kMaxRedirects = 5;
+
+// What to log when writing failed; a full disk says so in the user's words.
+QString Schrijffout(const QIODevice& bestand);
 
 enum class TOphaalStatus {
     Bezig,
@@ -59,13 +68,17 @@ signals:
     void Klaar();
 
 private:
+    void Vraag(const QUrl& url);
+    bool IsRedirect() const;
     void Lees();
     void Einde();
+    void VolgRedirect();
     void Stop(TOphaalStatus status, const QString& fout);
 
     QNetworkAccessManager& netwerk_;
     QString agent_;
     QPointer<QNetworkReply> antwoord_;
+    QList<QUrl> bezocht_; // this download's addresses so far, the first one first
     QIODevice* doel_ = nullptr;
     TOphaalLimieten limieten_;
     QTimer stilte_;

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <climits>
 
 namespace rcveltor::update {
 
@@ -25,12 +27,14 @@ const QString kStandaardServer = QStringLiteral("https://update.example.com");
 // before it has been checked.
 const QString kDownloadAchtervoegsel = QStringLiteral(".upd");
 
+// Numbered: two addresses may end in the same file name.
 QString DownloadNaam(const QUrl& url, int nummer) {
     const QString naam = url.fileName();
+    const QString voor = QString::number(nummer + 1);
     if (IsVeiligRelatiefPad(naam) && !naam.startsWith(QLatin1Char('.'))) {
-        return naam + kDownloadAchtervoegsel;
+        return voor + QLatin1Char('-') + naam + kDownloadAchtervoegsel;
     }
-    return QStringLiteral("component%1").arg(nummer + 1) + kDownloadAchtervoegsel;
+    return voor + QStringLiteral("-component") + kDownloadAchtervoegsel;
 }
 
 std::optional<QByteArray> Sha256VanBestand(const QString& pad) {
@@ -219,7 +223,13 @@ void TUpdateMotor::DownloadVolgende() {
     });
     connect(downloadOphaler_, &TOphaler::Klaar, this, &TUpdateMotor::DownloadKlaar);
     // More bytes than the signed size are refused as they arrive.
-    downloadOphaler_->Start(d.Url, {instellingen_.StilteLimietMs, 0, d.Component.Grootte},
+    const qint64 totaalMs =
+        instellingen_.DownloadBasisMs +
+        d.Component.Grootte * 1000 / std::max<qint64>(instellingen_.DownloadBytesPerSeconde, 1);
+    downloadOphaler_->Start(d.Url,
+                            {instellingen_.StilteLimietMs,
+                             static_cast<int>(std::min<qint64>(totaalMs, INT_MAX)),
+                             d.Component.Grootte},
                             bestand_.get());
 }
 
@@ -244,7 +254,7 @@ void TUpdateMotor::DownloadKlaar() {
         return;
     }
     if (!bestand_->commit()) {
-        DownloadMislukt(QStringLiteral("cannot save %1: %2").arg(d.Pad, bestand_->errorString()));
+        DownloadMislukt(QStringLiteral("cannot save %1: %2").arg(d.Pad, Schrijffout(*bestand_)));
         return;
     }
     bestand_.reset();
@@ -318,8 +328,11 @@ bool TUpdateMotor::Installeer() {
     for (const auto& [bron, doel] : std::as_const(plaatsingen)) {
         QString fout;
         if (!installatie.Plaats(bron, doel, &fout)) {
+            // The reason first, then what the rollback did.
+            log_.Schrijf(fout);
             installatie.Herstel();
-            return mislukt(fout);
+            log_.Schrijf(QStringLiteral("Update not installed"));
+            return false;
         }
     }
     installatie.Bevestig();

@@ -41,6 +41,9 @@ struct TUpdateInstellingen {
     int ZoekLimietMs = 3000;    // the whole check at start-up
     int WizardLimietMs = 15000; // the whole check from the wizard
     int StilteLimietMs = 30000; // a download's longest silence
+    // A download's whole time: this much, plus its signed size at this rate.
+    int DownloadBasisMs = 60000;
+    qint64 DownloadBytesPerSeconde = 50000;
 
     QUrl ControleUrl() const;
     QString LogPad() const;

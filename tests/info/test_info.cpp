@@ -3,6 +3,7 @@
 
 #include "Guitest.h"
 #include "Plaatje.h"
+#include "RtfLezer.h"
 #include "UInfo.h"
 #include "UMainform.h"
 #include "Updateopstelling.h"
@@ -93,6 +94,30 @@ private slots:
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 
+    // Texts that once froze the window; the whole layout, not just the part in view.
+    void aHostileTextIsShownOrRefusedQuickly_data() {
+        QTest::addColumn<QByteArray>("inhoud");
+        // Long enough to take many seconds when a word could break anywhere.
+        const QByteArray woord(256 * 1024, 'x');
+        QTest::newRow("one long word") << woord;
+        QTest::newRow("the same in RTF") << QByteArray("{\\rtf1 " + woord + "}");
+        QTest::newRow("paragraphs with the most spacing") << QByteArray(
+            "{\\rtf1 " + QByteArray("\\sb31680\\sa31680 x\\par ").repeated(4000) + "}");
+    }
+    void aHostileTextIsShownOrRefusedQuickly() {
+        QFETCH(QByteArray, inhoud);
+        TModaalwachter& wachter = Wachter();
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        p.SchrijfInfo(inhoud);
+        QElapsedTimer klok;
+        klok.start();
+        p.ToonInfo();
+        QVERIFY(p.info->RichEdit1()->document()->size().height() > 0);
+        QVERIFY2(klok.elapsed() < 3000, qPrintable(QString::number(klok.elapsed())));
+        QVERIFY(wachter.Meldingen().isEmpty());
+    }
+
     void aPlainTextFileIsShownAsPlainText() {
         TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
@@ -146,11 +171,17 @@ private slots:
         QCOMPARE(p.Tekst(), QStringLiteral("eerder"));
     }
 
-    void aFileThatIsNotTextIsReportedAndTheWindowOpens() {
+    void aFileThatCannotBeShownIsReportedAndTheWindowOpens_data() {
+        QTest::addColumn<QByteArray>("inhoud");
+        QTest::newRow("not text") << QByteArray("MZ\x90\0\3\0\0\0", 8);
+        QTest::newRow("larger than an information text can be") << QByteArray(kMaxRtf + 1, 'x');
+    }
+    void aFileThatCannotBeShownIsReportedAndTheWindowOpens() {
+        QFETCH(QByteArray, inhoud);
         TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         TProgramma p(o);
-        p.SchrijfInfo(QByteArray("MZ\x90\0\3\0\0\0", 8));
+        p.SchrijfInfo(inhoud);
         p.ToonInfo();
         QCOMPARE(wachter.Meldingen(), QStringList{QStringLiteral("Failed to Load Stream.")});
         QVERIFY(p.info->isVisible());

@@ -3,10 +3,13 @@
 
 #include "RtfLezer.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
+#include <cmath>
 
 using namespace rcveltor::app;
 
@@ -145,6 +148,8 @@ private slots:
         QTest::newRow("negative binary length") << QByteArray("{\\rtf1 \\bin-5 x}");
         QTest::newRow("too deeply nested")
             << QByteArray("{\\rtf1 " + QByteArray(300, '{') + QByteArray(301, '}'));
+        QTest::newRow("larger than an information text can be")
+            << QByteArray("{\\rtf1 " + QByteArray(kMaxRtf, 'x') + "}");
     }
     void whatIsNotRtfLeavesTheDocumentAlone() {
         QFETCH(QByteArray, data);
@@ -152,6 +157,57 @@ private slots:
         doc.setPlainText(QStringLiteral("vorige tekst"));
         QVERIFY(!LeesRtf(data, doc));
         QCOMPARE(doc.toPlainText(), QStringLiteral("vorige tekst"));
+    }
+
+    // Files that once took seconds or forever: extreme spacing, fonts and
+    // indents are capped, building is linear in the formatting runs, and a
+    // text too tall for the layout is refused. Either way, never slow.
+    void hostileTextsAreCappedOrRefusedButNeverSlow_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<bool>("leesbaar");
+        const auto herhaal = [](const QByteArray& stuk, qsizetype n) {
+            return QByteArray("{\\rtf1 " + stuk.repeated(n) + "}");
+        };
+        QTest::newRow("4000 paragraphs with the most spacing")
+            << herhaal("\\pard\\sb31680\\sa31680 x\\par ", 4000) << true;
+        QTest::newRow("10000 runs in one paragraph") << herhaal("{\\b a}{\\i b}", 5000) << true;
+        QTest::newRow("4000 paragraphs in the largest font")
+            << herhaal("\\fs3276 x\\par ", 4000) << true;
+        QTest::newRow("4000 paragraphs with the widest indents")
+            << herhaal("\\pard\\li31680\\ri31680\\fi-31680 xxxxxxxxxxxxxxxxxxxx\\par ", 4000)
+            << true;
+        QTest::newRow("a large ordinary text")
+            << herhaal("Een gewone zin van een regel.\\par ", 30000) << true;
+        QTest::newRow("the largest file of empty paragraphs")
+            << herhaal("\\par", kMaxRtf / 4 - 4) << false;
+        QTest::newRow("the largest file of line breaks in the largest font")
+            << herhaal("\\fs144\\line", kMaxRtf / 16) << false;
+        QTest::newRow("the largest file of wide characters in the widest indents")
+            << herhaal("\\li1440\\ri1440\\fs144 WWWWWWWWWWWWWWWWWWWW", kMaxRtf / 40) << false;
+    }
+    void hostileTextsAreCappedOrRefusedButNeverSlow() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(bool, leesbaar);
+        QElapsedTimer klok;
+        klok.start();
+        QTextDocument doc;
+        QCOMPARE(LeesRtf(rtf, doc), leesbaar);
+        // As the info window lays it out.
+        QTextOption optie = doc.defaultTextOption();
+        optie.setWrapMode(QTextOption::WordWrap);
+        doc.setDefaultTextOption(optie);
+        doc.setTextWidth(400);
+        QVERIFY(doc.size().height() >= 0);
+        QVERIFY2(klok.elapsed() < 3000, qPrintable(QString::number(klok.elapsed())));
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+            const QTextBlockFormat f = b.blockFormat();
+            QVERIFY(f.topMargin() <= 96 && f.bottomMargin() <= 96);
+            QVERIFY(f.leftMargin() <= 96 && f.rightMargin() <= 96);
+            QVERIFY(std::abs(f.textIndent()) <= 96);
+            for (auto stuk = b.begin(); !stuk.atEnd(); ++stuk) {
+                QVERIFY(stuk.fragment().charFormat().fontPointSize() <= 72);
+            }
+        }
     }
 
     void deepButAllowedNestingReads() {
@@ -176,6 +232,11 @@ private slots:
         QTest::newRow("rtf that does not read")
             << QByteArray("{\\rtf1 abc") << QStringLiteral("{\\rtf1 abc") << true;
         QTest::newRow("binary") << QByteArray("MZ\x90\0\3", 5) << QString() << false;
+        QTest::newRow("more lines than the layout can take")
+            << QByteArray(kMaxPlatteRegels + 1, '\n') << QString() << false;
+        QTest::newRow("as many lines as it can take")
+            << QByteArray(kMaxPlatteRegels, '\n') << QString(kMaxPlatteRegels, QLatin1Char('\n'))
+            << true;
     }
     void plainTextIsUtf8OrWindows1252AndNeverBinary() {
         QFETCH(QByteArray, data);

@@ -13,6 +13,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace rcveltor;
 using namespace testbytes;
@@ -587,6 +592,9 @@ TEST_P(LadenUitBestand, MeldtHetVolledigePad) {
     fs::create_directories(map / "sub");
     const std::vector<TLambdaRegel> regels = {{1111, 0.044}};
     SchrijfLambdaBestand((map / "goed.bin").string(), regels);
+    // Sparse: costs no disk, and the reader must not read it to find out.
+    fs::copy_file(map / "goed.bin", map / "groot.bin");
+    fs::resize_file(map / "groot.bin", TLambdaTabel::MaxBestandsgrootte + 1);
 
     const fs::path oud = fs::current_path();
     fs::current_path(map);
@@ -619,7 +627,55 @@ INSTANTIATE_TEST_SUITE_P(
                     BestandGeval{"ontbreektMetPuntPunt", "sub/../weg.bin",
                                  "Cannot open file \"%s/weg.bin\". %r", ENOENT, 2},
                     BestandGeval{"isMap", "sub", "Cannot open file \"%s/sub\". %r", EISDIR,
-                                 5 /* ERROR_ACCESS_DENIED */}),
+                                 5 /* ERROR_ACCESS_DENIED */},
+                    BestandGeval{"groterDanDeGrens", "groot.bin", "Stream read error"}),
     [](const auto& info) { return info.param.naam; });
+
+#ifndef _WIN32 // measured through a child process of its own
+// A table of short real rows costs a small multiple of its file, also at its
+// peak: it once took thirteen times. Each step in a child of its own, so the
+// peak measured is the load's alone.
+TEST(LambdaTabelGeheugen, BlijftEenKleinVeelvoudVanHetBestand) {
+#if defined(__SANITIZE_ADDRESS__) || defined(RCV_MET_ASAN)
+    GTEST_SKIP() << "the sanitizer's allocator changes what is measured";
+#endif
+    namespace fs = std::filesystem;
+    const fs::path pad = fs::temp_directory_path() / "rcv_lezen_geheugen.bin";
+    const auto inKind = [](auto&& stap) {
+        const pid_t kind = fork();
+        if (kind == 0) {
+            _exit(stap());
+        }
+        int status = 0;
+        waitpid(kind, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    ASSERT_EQ(inKind([&pad] {
+                  std::vector<TLambdaRegel> regels(600000);
+                  for (std::size_t i = 0; i < regels.size(); ++i) {
+                      regels[i] = {static_cast<double>(i), 0.001 * static_cast<double>(i)};
+                  }
+                  SchrijfLambdaBestand(pad.string(), regels);
+                  return 0;
+              }),
+              0);
+    const auto grootte = static_cast<long>(fs::file_size(pad));
+    const int veelvoud = inKind([&pad, grootte] {
+        rusage voor{};
+        getrusage(RUSAGE_SELF, &voor);
+        TLambdaTabel t;
+        t.Laden(pad.string());
+        rusage na{};
+        getrusage(RUSAGE_SELF, &na);
+        if (t.AantalRijen() != 600000) {
+            return 255;
+        }
+        // ru_maxrss is in kilobytes; rounded up.
+        return static_cast<int>(((na.ru_maxrss - voor.ru_maxrss) * 1024 + grootte - 1) / grootte);
+    });
+    fs::remove(pad);
+    EXPECT_LE(veelvoud, 7) << grootte << " bytes";
+}
+#endif
 
 } // namespace

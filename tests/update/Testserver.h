@@ -1,8 +1,9 @@
 #pragma once
 
 // An HTTP server on 127.0.0.1 for the update tests, running in the test's own
-// thread: one request per connection, answers set per path, a count of what
-// was asked. An answer can also stay silent, to test the time limits.
+// thread: one request per connection or, when told, connections kept alive;
+// answers set per path, a count of what was asked. An answer can also stay
+// silent or trickle in, to test the time limits.
 
 #include <QByteArray>
 #include <QHash>
@@ -10,6 +11,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
 
@@ -22,6 +24,7 @@ public:
         QByteArray Inhoud;
         bool Stil = false;         // read the request, never answer
         bool ZonderLengte = false; // no Content-Length: the end of the connection ends it
+        int DruppelMs = 0;         // sent ten bytes at a time, one piece every DruppelMs
     };
 
     TTestserver() {
@@ -43,6 +46,8 @@ public:
     void Verwijs(const QString& pad, const QByteArray& locatie) { verwijzingen_[pad] = locatie; }
     // Closes the port: the next request is refused, as by a server that is down.
     void Stop() { server_.close(); }
+    // Connections stay open for further requests, as most real servers keep them.
+    bool HoudVerbinding = false;
 
     QStringList Verzoeken;
     QStringList Agenten;
@@ -59,15 +64,31 @@ private:
         auto ontvangen = std::make_shared<QByteArray>();
         connect(s, &QTcpSocket::readyRead, this, [this, s, ontvangen] {
             *ontvangen += s->readAll();
-            if (!ontvangen->contains("\r\n\r\n")) {
-                if (ontvangen->size() > 65536) {
-                    s->abort();
+            for (qsizetype einde; (einde = ontvangen->indexOf("\r\n\r\n")) >= 0;) {
+                const QByteArray verzoek = ontvangen->left(einde + 4);
+                ontvangen->remove(0, einde + 4);
+                if (!HoudVerbinding) {
+                    disconnect(s, &QTcpSocket::readyRead, this, nullptr);
                 }
-                return;
+                Beantwoord(s, verzoek);
+                if (!HoudVerbinding) {
+                    return;
+                }
             }
-            disconnect(s, &QTcpSocket::readyRead, this, nullptr);
-            Beantwoord(s, *ontvangen);
+            if (ontvangen->size() > 65536) {
+                s->abort();
+            }
         });
+    }
+
+    // Ends the answer: the connection closes unless it is kept.
+    void Klaar(QTcpSocket* s) {
+        if (!HoudVerbinding) {
+            s->disconnectFromHost();
+        }
+    }
+    QByteArray Verbinding() const {
+        return HoudVerbinding ? "Connection: keep-alive\r\n" : "Connection: close\r\n";
     }
 
     void Beantwoord(QTcpSocket* s, const QByteArray& verzoek) {
@@ -81,9 +102,9 @@ private:
             }
         }
         if (verwijzingen_.contains(pad)) {
-            s->write("HTTP/1.1 302 Elders\r\nConnection: close\r\nContent-Length: 0\r\nLocation: " +
-                     verwijzingen_.value(pad) + "\r\n\r\n");
-            s->disconnectFromHost();
+            s->write("HTTP/1.1 302 Elders\r\n" + Verbinding() +
+                     "Content-Length: 0\r\nLocation: " + verwijzingen_.value(pad) + "\r\n\r\n");
+            Klaar(s);
             return;
         }
         const auto gevonden = antwoorden_.constFind(pad);
@@ -94,12 +115,27 @@ private:
             return;
         }
         QByteArray kop = "HTTP/1.1 " + QByteArray::number(antwoord.Status) +
-                         (antwoord.Status == 200 ? " OK" : " Fout") + "\r\nConnection: close\r\n";
+                         (antwoord.Status == 200 ? " OK" : " Fout") + "\r\n" + Verbinding();
         if (!antwoord.ZonderLengte) {
             kop += "Content-Length: " + QByteArray::number(antwoord.Inhoud.size()) + "\r\n";
         }
-        s->write(kop + "\r\n" + antwoord.Inhoud);
-        s->disconnectFromHost();
+        s->write(kop + "\r\n");
+        if (antwoord.DruppelMs <= 0) {
+            s->write(antwoord.Inhoud);
+            Klaar(s);
+            return;
+        }
+        auto* druppel = new QTimer(s);
+        auto rest = std::make_shared<QByteArray>(antwoord.Inhoud);
+        connect(druppel, &QTimer::timeout, s, [this, s, druppel, rest] {
+            s->write(rest->left(10));
+            rest->remove(0, 10);
+            if (rest->isEmpty()) {
+                druppel->deleteLater();
+                Klaar(s);
+            }
+        });
+        druppel->start(antwoord.DruppelMs);
     }
 
     QTcpServer server_;

@@ -4,6 +4,7 @@
 #include "Handtekening.h"
 #include "QtPrint.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 using namespace rcveltor::update;
@@ -172,6 +173,16 @@ TEST(Controlebestand, LimitsComponentsAndSize) {
     EXPECT_EQ(LeesControlebestand(tekst).Fout, u"too many components");
     EXPECT_EQ(LeesControlebestand(QByteArray(Geldig() + QByteArray(kMaxControlebestand, ';'))).Fout,
               u"control file too large");
+
+    // As many sections as fit, each checked against the ones before it: took
+    // half a minute when that check was a search.
+    QByteArray veel = Geldig();
+    for (int i = 0; veel.size() + 16 < kMaxControlebestand; ++i) {
+        veel += "[S" + QByteArray::number(i) + "]\n";
+    }
+    const auto begin = std::chrono::steady_clock::now();
+    EXPECT_TRUE(LeesControlebestand(veel).Bestand);
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(2));
 }
 
 TEST(Controlebestand, WrittenFileReadsBackTheSame) {
@@ -251,11 +262,14 @@ TEST_F(Handtekening, HeaderInsideALineIsTextAndLineEndsMayBeWindows) {
 }
 
 TEST(Pad, OnlyPlainRelativePathsAreSafe) {
-    for (const char* goed : {"a", "map/bestand.txt", "RcVeltor", "a b/c-d_e.f"}) {
+    for (const char* goed : {"a", "map/bestand.txt", "RcVeltor", "a b/c-d_e.f", "console", "com10",
+                             "nul-waarden.txt", ".verborgen", "a.b.c"}) {
         EXPECT_TRUE(IsVeiligRelatiefPad(QString::fromLatin1(goed))) << goed;
     }
-    for (const char* fout : {"", "/etc/passwd", "../x", "a/../../x", "a/..", "./a", "a//b", "a/",
-                             "C:/x", "a\\b", "a\nb"}) {
+    for (const char* fout :
+         {"",     "/etc/passwd", "../x", "a/../../x", "a/..",        "./a", "a//b",     "a/",
+          "C:/x", "a\\b",        "a\nb", "CON",       "map/aux.txt", "nul", "Com1.log", "lpt9",
+          "a/b.", "a /b",        "a:b",  "a?",        "a*b",         "a<b", "a|b",      "a\"b"}) {
         EXPECT_FALSE(IsVeiligRelatiefPad(QString::fromLatin1(fout))) << fout;
     }
 }

@@ -117,6 +117,12 @@ TEST_F(Uitpakken, RefusesEveryWayOut) {
         {"more than announced in all",
          {{"a", QByteArray(6, 'a')}, {"b", QByteArray(6, 'b')}},
          "larger than announced"},
+        {"more than announced through hard links",
+         {{"a", QByteArray(6, 'a')}, {"h", {}, T::HardeLink, "a"}},
+         "larger than announced"},
+        {"a device name of Windows", {{"map/aux.txt", "x"}}, "unsafe path"},
+        {"a name ending in a dot", {{"punt.", "x"}}, "unsafe path"},
+        {"a colon in a name", {{"a:b", "x"}}, "unsafe path"},
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.naam);
@@ -159,11 +165,13 @@ TEST_F(Uitpakken, WhatIsNotAnArchiveFailsCleanly) {
 }
 
 TEST_F(Uitpakken, ContentSizeForTheSigningTool) {
-    MaakArchief(
-        archief,
-        {{"a", QByteArray(300, 'a')}, {"m/", {}, T::Map}, {"m/b", "bb"}, {"l", {}, T::Link, "a"}});
+    MaakArchief(archief, {{"a", QByteArray(300, 'a')},
+                          {"m/", {}, T::Map},
+                          {"m/b", "bb"},
+                          {"l", {}, T::Link, "a"},
+                          {"h", {}, T::HardeLink, "a"}});
     QString fout;
-    EXPECT_EQ(InhoudGrootte(archief, &fout), 302);
+    EXPECT_EQ(InhoudGrootte(archief, &fout), 602);
 }
 
 } // namespace
