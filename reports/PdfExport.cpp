@@ -2,12 +2,14 @@
 
 #include "Letterbestanden.h"
 #include "RcFout.h"
+#include "Tekstopmaak.h"
 
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
 #include <map>
 #include <memory>
+#include <optional>
 #include <podofo/podofo.h>
 
 namespace rcveltor::rapport {
@@ -84,6 +86,7 @@ public:
             gekozen.Regulier.isEmpty() && gekozen.Vet.isEmpty() ? ZoekRapportLetters() : gekozen;
         regulier_ = Letter(letters.Regulier, "LiberationSans", false);
         vet_ = Letter(letters.Vet, "LiberationSans-Bold", true);
+        maat_.emplace(letters);
     }
 
     void Pagina(const TPagina& pagina) {
@@ -166,53 +169,24 @@ private:
         painter_.Fill();
     }
 
+    // Draws the lines where the layout put them.
     void Tekst(const TTekstElement& t) {
-        PdfFont* font = t.Letter.Vet ? vet_ : regulier_;
-        font->SetFontSize(static_cast<float>(t.Letter.Punten));
-        const PdfFontMetrics* m = font->GetFontMetrics();
-        const auto breedte = [m](const QString& s) {
-            return m->StringWidth(PdfTekst(s)) / kPtPerEenheid;
-        };
-
-        QRectF vak = t.Vak;
-        if (t.Automatisch) {
-            vak.setWidth(breedte(t.Tekst));
-        }
+        const TTekstOpmaak opmaak = MaakOpmaak(t, *maat_);
+        const QRectF& vak = opmaak.Vak;
         if (t.Achtergrond) {
             Vul(vak, *t.Achtergrond);
         }
+        PdfFont* font = t.Letter.Vet ? vet_ : regulier_;
+        font->SetFontSize(static_cast<float>(t.Letter.Punten));
         painter_.Save();
-        if (!t.Automatisch) {
+        if (opmaak.Knippen) {
             painter_.SetClipRect(Pt(vak.left()), Y(vak.bottom()), Pt(vak.width()),
                                  Pt(vak.height()));
         }
         painter_.SetColor(0, 0, 0);
         painter_.SetFont(font);
-        std::vector<QString> regels{t.Tekst};
-        if (t.Omloop && !t.Automatisch) {
-            regels = BreekRegels(t.Tekst, vak.width(), breedte);
-        }
-        // Top-aligned: the baseline lies the font's ascent below the box's top,
-        // lines follow each other at ascent plus descent.
-        const double stijging = m->GetAscent() / kPtPerEenheid;
-        const double daling = -m->GetDescent() / kPtPerEenheid;
-        double basis = vak.top() + stijging;
-        for (std::size_t i = 0; i < regels.size(); ++i) {
-            // Below the first, a wrapped line prints only if it fits the box whole.
-            if (i > 0 && basis + daling > vak.bottom()) {
-                break;
-            }
-            const QString& regel = regels[i];
-            if (!regel.isEmpty()) {
-                double x = vak.left();
-                if (!t.Automatisch && t.Uitlijning != TUitlijning::Links) {
-                    const double b = breedte(regel);
-                    x = t.Uitlijning == TUitlijning::Rechts ? vak.right() - b
-                                                            : vak.left() + (vak.width() - b) / 2;
-                }
-                painter_.DrawText(Pt(x), Y(basis), PdfTekst(regel));
-            }
-            basis += stijging + daling;
+        for (const TTekstRegel& regel : opmaak.Regels) {
+            painter_.DrawText(Pt(regel.Basis.x()), Y(regel.Basis.y()), PdfTekst(regel.Tekst));
         }
         painter_.Restore();
     }
@@ -261,6 +235,7 @@ private:
     PdfPainter painter_;
     PdfFont* regulier_ = nullptr;
     PdfFont* vet_ = nullptr;
+    std::optional<TLetterMaat> maat_; // the layout's metrics, from the embedded files
     double breedtePt_;
     double hoogtePt_;
     std::map<qint64, std::unique_ptr<PdfImage>> beelden_;

@@ -1,6 +1,7 @@
 #include "Tekenen.h"
 
-#include <QFontMetricsF>
+#include "Tekstopmaak.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -25,43 +26,22 @@ QRectF NaarApparaat(const QRectF& r, double s) {
     return QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s);
 }
 
+// Draws the lines where the layout put them, in the device's font.
 void TekenTekst(QPainter& p, const TTekstElement& t, double s) {
-    const int dpi = p.device() ? p.device()->logicalDpiY() : 96;
-    const QFont font = RapportFont(t.Letter, s, dpi);
-    p.setFont(font);
-    const QFontMetricsF m(font, p.device());
-    QRectF vak = NaarApparaat(t.Vak, s);
-    if (t.Automatisch) {
-        vak.setWidth(m.horizontalAdvance(t.Tekst));
-    }
+    const TTekstOpmaak opmaak = MaakOpmaak(t);
+    const QRectF vak = NaarApparaat(opmaak.Vak, s);
     if (t.Achtergrond) {
         p.fillRect(vak, *t.Achtergrond);
     }
+    const int dpi = p.device() ? p.device()->logicalDpiY() : 96;
     p.save();
-    if (!t.Automatisch) {
+    if (opmaak.Knippen) {
         p.setClipRect(vak);
     }
+    p.setFont(RapportFont(t.Letter, s, dpi));
     p.setPen(Qt::black);
-    std::vector<QString> regels{t.Tekst};
-    if (t.Omloop && !t.Automatisch) {
-        regels = BreekRegels(t.Tekst, vak.width(),
-                             [&](const QString& x) { return m.horizontalAdvance(x); });
-    }
-    double basis = vak.top() + m.ascent();
-    for (std::size_t i = 0; i < regels.size(); ++i) {
-        // Below the first, a wrapped line prints only if it fits the box whole.
-        if (i > 0 && basis + m.descent() > vak.bottom()) {
-            break;
-        }
-        const QString& regel = regels[i];
-        double x = vak.left();
-        if (!t.Automatisch && t.Uitlijning != TUitlijning::Links) {
-            const double breedte = m.horizontalAdvance(regel);
-            x = t.Uitlijning == TUitlijning::Rechts ? vak.right() - breedte
-                                                    : vak.left() + (vak.width() - breedte) / 2;
-        }
-        p.drawText(QPointF(x, basis), regel);
-        basis += m.height();
+    for (const TTekstRegel& regel : opmaak.Regels) {
+        p.drawText(regel.Basis * s, regel.Tekst);
     }
     p.restore();
 }

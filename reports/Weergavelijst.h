@@ -72,26 +72,4 @@ struct TPaginaSet {
     std::vector<TPagina> Paginas;
 };
 
-// The lines of a wrapped text: words kept whole, broken where the next word
-// would pass the width. breedte(text) measures a text in layout units.
-template <class Meter>
-std::vector<QString> BreekRegels(const QString& tekst, double maxBreedte, Meter breedte) {
-    std::vector<QString> regels;
-    QString regel;
-    const auto woorden = tekst.split(QLatin1Char(' '));
-    for (const QString& woord : woorden) {
-        const QString proef = regel.isEmpty() ? woord : regel + QLatin1Char(' ') + woord;
-        if (!regel.isEmpty() && breedte(proef) > maxBreedte) {
-            regels.push_back(regel);
-            regel = woord;
-        } else {
-            regel = proef;
-        }
-    }
-    if (!regel.isEmpty() || regels.empty()) {
-        regels.push_back(regel);
-    }
-    return regels;
-}
-
 } // namespace rcveltor::rapport

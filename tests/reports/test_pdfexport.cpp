@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -391,6 +392,107 @@ TEST_P(ZelfdeBladzijde, PainterAndPdfAgreeOnShapesAndPictures) {
     }
     std::printf("largest block difference %d\n", grootste);
     EXPECT_EQ(anders, 0);
+}
+
+// Records where a painter puts its text runs: the preview's drawing, seen
+// from the device's side.
+class TTekstOpnemer : public QPaintEngine {
+public:
+    struct TRun {
+        QString Tekst;
+        QPointF Basis; // [device pixels]
+    };
+    TTekstOpnemer() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& tekst) override {
+        Runs.push_back({tekst.text(), p});
+    }
+    Type type() const override { return QPaintEngine::User; }
+    std::vector<TRun> Runs;
+};
+
+class TOpnameApparaat : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &opnemer_; }
+    TTekstOpnemer& Opnemer() { return opnemer_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+        case PdmHeight:
+            return 1200;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(m);
+        }
+    }
+
+private:
+    mutable TTekstOpnemer opnemer_;
+};
+
+// Every text run of both reports stands at the same place on the screen and
+// in the PDF, within 0.1 mm: one layout decides, both back ends draw.
+TEST_P(ZelfdeBladzijde, PainterAndPdfPutEveryTextRunInOnePlace) {
+    TRekenModel model(",");
+    model.Opstarten(RCV_LAMBDA_BIN);
+    std::shared_ptr<const TPaginaSet> set;
+    if (GetParam()) {
+        TQuickReport2 rapport(model.Afschot);
+        set = rapport.Genereer(false);
+    } else {
+        TQuickReport1 rapport(model.Rc);
+        set = rapport.Genereer(false);
+    }
+    QTemporaryDir map;
+    const QString pdf = map.filePath(QStringLiteral("rapport.pdf"));
+    SchrijfPdf(*set, pdf);
+    const std::vector<TWoord> woorden = Woorden(pdf);
+
+    TOpnameApparaat apparaat;
+    {
+        QPainter p(&apparaat);
+        TekenPagina(p, set->Paginas.at(0), 1.0);
+    }
+    const auto& runs = apparaat.Opnemer().Runs;
+    ASSERT_GT(runs.size(), 30u);
+    constexpr double kTolerantie = 0.1 * 72 / 25.4; // [pt]
+    for (const auto& run : runs) {
+        if (run.Tekst.trimmed().isEmpty()) {
+            continue;
+        }
+        const double x = run.Basis.x() * kPtPerEenheid;
+        const double y = run.Basis.y() * kPtPerEenheid;
+        const double punten = [&] {
+            for (const TElement& e : set->Paginas.at(0).Elementen) {
+                if (const auto* t = std::get_if<TTekstElement>(&e);
+                    t && t->Tekst.contains(run.Tekst)) {
+                    return t->Letter.Punten;
+                }
+            }
+            return 10.0;
+        }();
+        const auto zin = ZoekZin(woorden, run.Tekst, x, y - kStijging * punten);
+        ASSERT_TRUE(zin.has_value()) << run.Tekst.toStdString();
+        EXPECT_NEAR(zin->XMin, x, kTolerantie) << run.Tekst.toStdString();
+        EXPECT_NEAR(zin->YMin + kStijging * punten, y, kTolerantie) << run.Tekst.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabel, ZelfdeBladzijde, testing::Values(false, true),
