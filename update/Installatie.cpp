@@ -79,6 +79,11 @@ bool TInstallatie::Plaats(const QString& bron, const QString& doel, QString* fou
     const QString oud = doel + kOudAchtervoegsel;
     Verwijder(nieuw);
     const QFileInfo bronInfo(bron);
+    if (!bronInfo.isSymLink() && !bronInfo.isFile()) {
+        Verwijder(nieuw);
+        *fout = QStringLiteral("%1 is neither a file nor a link").arg(bron);
+        return false;
+    }
     bool gekopieerd = false;
     if (bronInfo.isSymLink()) {
         std::error_code f;

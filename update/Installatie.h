@@ -19,8 +19,9 @@ public:
     TInstallatie(const TInstallatie&) = delete;
     TInstallatie& operator=(const TInstallatie&) = delete;
 
-    // Puts a copy of bron (a file or a symbolic link) at doel, creating its
-    // folders. False, with the reason in fout, when it could not.
+    // Puts a copy of bron (a file or a symbolic link; anything else is
+    // refused) at doel, creating its folders. False, with the reason in fout,
+    // when it could not.
     bool Plaats(const QString& bron, const QString& doel, QString* fout);
     // The update is complete: the kept files go.
     void Bevestig();

@@ -1,7 +1,7 @@
 #pragma once
 
 // The update engine: reads the signed control file from the update server,
-// downloads the announced components into the working directory (each
+// downloads the announced components into a folder of the user's own (each
 // checked against the size and SHA-256 that the signed file gives), extracts
 // and installs them as one transaction, and restarts the program.
 
@@ -19,7 +19,7 @@
 #include <optional>
 
 class QNetworkAccessManager;
-class QSaveFile;
+class QFile;
 
 namespace rcveltor::update {
 
@@ -32,7 +32,8 @@ struct TUpdateInstellingen {
     QString Programma = QStringLiteral("RcVeltor");     // the control file must name it
     QVersionNumber HuidigeVersie;
     QByteArray PubliekeSleutel; // Ed25519, 32 bytes
-    QString Werkmap;            // downloads (kept afterwards) and the log
+    QString Werkmap;            // the log and Doel=werkmap
+    QString Downloadmap;        // downloads (kept afterwards) and extraction; made 0700
     QString Programmamap;       // where Doel=programma installs
     QString ProgrammaBestand;   // started after an update
     QStringList HerstartArgumenten;
@@ -49,8 +50,8 @@ struct TUpdateInstellingen {
     QString LogPad() const;
 
     // For the running program: the server from RCVELTOR_UPDATE_URL or the
-    // built-in one, the maker's key, the working directory, the program's
-    // own file and arguments.
+    // built-in one, the maker's key, the working directory, a folder in the
+    // user's cache, the program's own file and arguments.
     static TUpdateInstellingen VoorDitProgramma();
 };
 
@@ -108,6 +109,7 @@ private:
     void DownloadVolgende();
     void DownloadKlaar();
     void DownloadMislukt(const QString& reden);
+    void SluitDownload(bool weg);
     QString Doelmap(TDoel doel) const;
     QNetworkAccessManager& Netwerk();
 
@@ -124,7 +126,7 @@ private:
     qint64 totaalKlaar_ = 0;
     qint64 totaalGrootte_ = 0;
     QPointer<TOphaler> downloadOphaler_;
-    std::unique_ptr<QSaveFile> bestand_;
+    std::unique_ptr<QFile> bestand_;
     bool gedownload_ = false;
 };
 

@@ -47,6 +47,7 @@ public:
         QDir(map_.path()).mkpath(QStringLiteral("programma"));
         Werkmap = map_.filePath(QStringLiteral("werk"));
         Programmamap = map_.filePath(QStringLiteral("programma"));
+        Downloadmap = map_.filePath(QStringLiteral("cache/updates"));
         SchrijfBestand(Programmamap + QStringLiteral("/RcVeltor"), kOudProgramma);
         SchrijfBestand(Werkmap + QStringLiteral("/lambda.bin"), "oude tabel");
     }
@@ -57,6 +58,7 @@ public:
         i.HuidigeVersie = QVersionNumber({4, 0, 1, 3});
         i.PubliekeSleutel = Publiek;
         i.Werkmap = Werkmap;
+        i.Downloadmap = Downloadmap;
         i.Programmamap = Programmamap;
         i.ProgrammaBestand = Programmamap + QStringLiteral("/RcVeltor");
         i.HerstartArgumenten = {QStringLiteral("--na-update")};
@@ -146,6 +148,7 @@ public:
     TTestserver Server;
     QString Werkmap;
     QString Programmamap;
+    QString Downloadmap; // made by the engine
 
 private:
     QTemporaryDir map_;

@@ -29,6 +29,13 @@ QList<TStuk> Uitgave(TUpdateOpstelling& o) {
     return o.Uitgave(Stub());
 }
 
+// In a folder of its own beside the test's folders.
+QString Slachtoffer(const TUpdateOpstelling& o) {
+    const QString map = QFileInfo(o.Werkmap).absolutePath() + QStringLiteral("/ander");
+    QDir().mkpath(map);
+    return map + QStringLiteral("/slachtoffer");
+}
+
 bool Download(TUpdateMotor& motor, const QList<int>& keuze) {
     QSignalSpy klaar(&motor, &TUpdateMotor::Gedownload);
     motor.StartDownload(keuze);
@@ -280,13 +287,21 @@ private slots:
                  QByteArray("nieuw"));
         QCOMPARE(LeesBestand(o.Werkmap + QStringLiteral("/lambda.bin")),
                  QByteArray("nieuwe tabel"));
-        // The downloads are kept, nothing else is left behind.
-        QStringList werk =
-            QDir(o.Werkmap).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-        werk.sort();
-        QCOMPARE(werk, QStringList({QStringLiteral("1-RcVeltor-4.0.1.4.tar.gz.upd"),
-                                    QStringLiteral("2-lambda.bin.upd"),
-                                    QStringLiteral("WUPDATE.LOG"), QStringLiteral("lambda.bin")}));
+        // The downloads are kept in a folder of the user's alone, nothing else is left behind.
+        const auto inhoudVan = [](const QString& map) {
+            QStringList namen =
+                QDir(map).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
+            namen.sort();
+            return namen;
+        };
+        QCOMPARE(inhoudVan(o.Werkmap),
+                 QStringList({QStringLiteral("WUPDATE.LOG"), QStringLiteral("lambda.bin")}));
+        QCOMPARE(inhoudVan(o.Downloadmap),
+                 QStringList({QStringLiteral("1-RcVeltor-4.0.1.4.tar.gz.upd"),
+                              QStringLiteral("2-lambda.bin.upd")}));
+        QCOMPARE(QFileInfo(o.Downloadmap).permissions(), QFile::ReadOwner | QFile::WriteOwner |
+                                                             QFile::ExeOwner | QFile::ReadUser |
+                                                             QFile::WriteUser | QFile::ExeUser);
         QStringList inhoud =
             QDir(o.Programmamap).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
         inhoud.sort();
@@ -312,6 +327,51 @@ private slots:
         QVERIFY2(motor.Installeer(), qPrintable(o.Log()));
         QCOMPARE(LeesBestand(o.Werkmap + QStringLiteral("/lambda.bin")), QByteArray("tabel a"));
         QCOMPARE(LeesBestand(o.Werkmap + QStringLiteral("/lambda2.bin")), QByteArray("tabel b"));
+    }
+
+    // Someone else's file, and links to it planted where the engine writes.
+    void plantedLinksAndOpenFoldersAreNeverUsed_data() {
+        QTest::addColumn<TVoorbereiding>("voorbereiding");
+        QTest::addColumn<bool>("gelukt");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("a link at the log's name") << TVoorbereiding([](TUpdateOpstelling& o) {
+            QFile::link(Slachtoffer(o), o.Werkmap + QStringLiteral("/WUPDATE.LOG"));
+        }) << true << QString();
+        QTest::newRow("a link at a download's name") << TVoorbereiding([](TUpdateOpstelling& o) {
+            QVERIFY(QDir().mkpath(o.Downloadmap));
+            QFile::setPermissions(o.Downloadmap,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::link(Slachtoffer(o), o.Downloadmap + QStringLiteral("/2-lambda.bin.upd"));
+        }) << true << QStringLiteral("Version 4.0.1.4 installed");
+        QTest::newRow("the download folder a link") << TVoorbereiding([](TUpdateOpstelling& o) {
+            QVERIFY(QDir().mkpath(QFileInfo(o.Downloadmap).absolutePath()));
+            QFile::link(QFileInfo(Slachtoffer(o)).absolutePath(), o.Downloadmap);
+        }) << false << QStringLiteral("is not a folder");
+        QTest::newRow("the download folder open to others")
+            << TVoorbereiding([](TUpdateOpstelling& o) {
+                   QVERIFY(QDir().mkpath(o.Downloadmap));
+                   QFile::setPermissions(o.Downloadmap, QFile::ReadOwner | QFile::WriteOwner |
+                                                            QFile::ExeOwner | QFile::WriteOther |
+                                                            QFile::ExeOther | QFile::ReadOther);
+               })
+            << false << QStringLiteral("open to other users");
+    }
+    void plantedLinksAndOpenFoldersAreNeverUsed() {
+        QFETCH(TVoorbereiding, voorbereiding);
+        QFETCH(bool, gelukt);
+        QFETCH(QString, log);
+        TUpdateOpstelling o;
+        SchrijfBestand(Slachtoffer(o), "van iemand anders");
+        o.Publiceer(QStringLiteral("4.0.1.4"), Uitgave(o));
+        voorbereiding(o);
+        TUpdateMotor motor(o.Instellingen());
+        QVERIFY(ZoekNieuweVersie(motor));
+        QCOMPARE(Download(motor, {0, 1}) && motor.Installeer(), gelukt);
+        QCOMPARE(LeesBestand(Slachtoffer(o)), QByteArray("van iemand anders"));
+        QCOMPARE(QDir(QFileInfo(Slachtoffer(o)).absolutePath())
+                     .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("slachtoffer")});
+        QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
     }
 
     void aDownloadThatDiffersFromTheSignedFileInstallsNothing_data() {
