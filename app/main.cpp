@@ -7,6 +7,7 @@
 #include "UQuicReport1.h"
 #include "UQuicReport2.h"
 #include "URcWizard.h"
+#include "Updatemotor.h"
 
 #include <QApplication>
 #include <QFont>
@@ -20,6 +21,10 @@ int main(int argc, char** argv) {
     QFont standaard(QStringLiteral("Arial"));
     standaard.setPointSize(8);
     QApplication::setFont(standaard);
+
+    // Before anything else: an update killed part-way is completed or undone.
+    rcveltor::update::HerstelOnderbrokenUpdate(
+        rcveltor::update::TUpdateInstellingen::VoorDitProgramma());
 
     // "/-u" as the first argument, exactly: no update check at start-up.
     const QStringList argumenten = QApplication::arguments();

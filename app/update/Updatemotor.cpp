@@ -126,6 +126,23 @@ QString TUpdateInstellingen::LogPad() const {
     return QDir(Werkmap).filePath(LogBestand);
 }
 
+QString TUpdateInstellingen::JournaalPad() const {
+    return QDir(Downloadmap).filePath(QStringLiteral("installatie.journaal"));
+}
+
+bool HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen) {
+    const TUpdateLog log(instellingen.LogPad());
+    const bool hersteld = TInstallatie::HerstelOnderbroken(
+        instellingen.JournaalPad(), [&log](const QString& regel) { log.Schrijf(regel); });
+    // Extraction folders of a run that was killed.
+    const QDir map(instellingen.Downloadmap);
+    for (const QString& naam :
+         map.entryList({QStringLiteral("WUPDATE-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDir(map.filePath(naam)).removeRecursively();
+    }
+    return hersteld;
+}
+
 TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
     TUpdateInstellingen i;
     const QString server = qEnvironmentVariable("RCVELTOR_UPDATE_URL");
@@ -411,7 +428,9 @@ bool TUpdateMotor::Installeer() {
             plaatsingen.append({QDir(map).filePath(pad), doel.filePath(pad)});
         }
     }
-    TInstallatie installatie([this](const QString& regel) { log_.Schrijf(regel); });
+    TInstallatie installatie([this](const QString& regel) { log_.Schrijf(regel); },
+                             instellingen_.JournaalPad());
+    installatie.NaHernoemen = NaHernoemen;
     for (const auto& [bron, doel] : std::as_const(plaatsingen)) {
         QString fout;
         if (!installatie.Plaats(bron, doel, &fout)) {
@@ -422,7 +441,11 @@ bool TUpdateMotor::Installeer() {
             return false;
         }
     }
-    installatie.Bevestig();
+    // Logs its own reason and rollback.
+    if (!installatie.Bevestig()) {
+        log_.Schrijf(QStringLiteral("Update not installed"));
+        return false;
+    }
     if (!instellingen_.TussenbestandenBewaren) {
         for (const TDownload& d : std::as_const(downloads_)) {
             QFile::remove(d.Pad);

@@ -48,6 +48,7 @@ struct TUpdateInstellingen {
 
     QUrl ControleUrl() const;
     QString LogPad() const;
+    QString JournaalPad() const; // the installation's, in Downloadmap
 
     // For the running program: the server from RCVELTOR_UPDATE_URL or the
     // built-in one, the maker's key, the working directory, a folder in the
@@ -92,6 +93,8 @@ public:
                        const QString& werkmap)>
         StartProgramma;
     std::function<void()> Afsluiten;
+    // Called after every rename of an installation's swap, with its number.
+    std::function<void(int)> NaHernoemen;
 
 signals:
     void Gecontroleerd();
@@ -129,6 +132,11 @@ private:
     std::unique_ptr<QFile> bestand_;
     bool gedownload_ = false;
 };
+
+// At every start, before anything else: completes or rolls back an
+// installation that was killed part-way, and removes what it left. True when
+// there was one.
+bool HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen);
 
 // Answers whether the server announces a newer version; no when it cannot be
 // reached within the start-up limit or its file is not trustworthy.

@@ -10,6 +10,9 @@
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
 #include <QTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace rcveltor::update;
 using namespace rcveltor::test;
@@ -374,6 +377,41 @@ private slots:
         QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
     }
 
+    // The engine killed after the second rename of its swap: the next start
+    // puts the old program back and leaves no staged file or folder behind.
+    void anInstallationKilledPartWayIsRolledBackAtTheNextStart() {
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), Uitgave(o));
+        const QStringList voor = o.Stand();
+        TUpdateMotor motor(o.Instellingen());
+        QVERIFY(ZoekNieuweVersie(motor));
+        QVERIFY(Download(motor, {0, 1}));
+        const pid_t kind = fork();
+        if (kind == 0) {
+            motor.NaHernoemen = [](int n) {
+                if (n == 2) {
+                    ::raise(SIGKILL);
+                }
+            };
+            motor.Installeer();
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(kind, &status, 0), kind);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        QVERIFY(o.Stand() != voor);
+        QVERIFY(HerstelOnderbrokenUpdate(o.Instellingen()));
+        QStringList na = o.Stand();
+        QCOMPARE(na, voor);
+        QCOMPARE(QDir(o.Downloadmap).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+        QVERIFY(!QFileInfo::exists(o.Instellingen().JournaalPad()));
+        QVERIFY2(
+            o.Log().contains(QLatin1String("Rolling back an installation that was interrupted")),
+            qPrintable(o.Log()));
+        // Nothing to do at the start after that.
+        QVERIFY(!HerstelOnderbrokenUpdate(o.Instellingen()));
+    }
+
     void aDownloadThatDiffersFromTheSignedFileInstallsNothing_data() {
         QTest::addColumn<TTestserver::TAntwoord>("antwoord");
         QTest::addColumn<QString>("log");
@@ -449,8 +487,8 @@ private slots:
                  TUpdateOpstelling::kOudProgramma);
         // The reason, then the rollback, then the outcome.
         const QString log = o.Log();
-        const qsizetype reden = log.indexOf(QLatin1String("cannot copy"));
-        const qsizetype terug = log.indexOf(QLatin1String("Rollback: restored"));
+        const qsizetype reden = log.indexOf(QLatin1String("cannot create"));
+        const qsizetype terug = log.indexOf(QLatin1String("Rollback: removed"));
         QVERIFY2(reden >= 0 && reden < terug, qPrintable(log));
         QVERIFY(terug < log.indexOf(QLatin1String("Update not installed")));
     }
