@@ -13,6 +13,7 @@
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -152,6 +153,9 @@ TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
     i.Werkmap = QDir::currentPath();
     i.Downloadmap = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
                         .filePath(QStringLiteral("updates"));
+    i.Instellingenbestand =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("update.ini"));
     i.Programmamap = QCoreApplication::applicationDirPath();
     i.ProgrammaBestand = QCoreApplication::applicationFilePath();
     i.HerstartArgumenten = QCoreApplication::arguments().mid(1);
@@ -220,8 +224,20 @@ void TUpdateMotor::ControleKlaar() {
             controle_.Uitkomst = TControleUitkomst::Ongeldig;
             controle_.Reden = QStringLiteral("control file refused: it is for %1")
                                   .arg(gelezen.Bestand->Programma);
+        } else if (gelezen.Bestand->GeldigTot < QDate::currentDate()) {
+            controle_.Uitkomst = TControleUitkomst::Ongeldig;
+            controle_.Reden = QStringLiteral("control file refused: it expired on %1")
+                                  .arg(gelezen.Bestand->GeldigTot.toString(Qt::ISODate));
+        } else if (const QVersionNumber hoogste = HoogsteVersie();
+                   VergelijkVersies(gelezen.Bestand->Versie, hoogste) < 0) {
+            // An old signed file served again must not hide a newer release.
+            controle_.Uitkomst = TControleUitkomst::Ongeldig;
+            controle_.Reden =
+                QStringLiteral("control file refused: version %1 is lower than %2 announced before")
+                    .arg(gelezen.Bestand->Versie.toString(), hoogste.toString());
         } else {
             controle_.Bestand = std::move(gelezen.Bestand);
+            OnthoudVersie(controle_.Bestand->Versie);
             const QString versie = controle_.Bestand->Versie.toString();
             if (VergelijkVersies(controle_.Bestand->Versie, instellingen_.HuidigeVersie) > 0) {
                 controle_.Uitkomst = TControleUitkomst::Nieuwer;
@@ -234,6 +250,22 @@ void TUpdateMotor::ControleKlaar() {
     }
     log_.Schrijf(controle_.Reden);
     emit Gecontroleerd();
+}
+
+namespace {
+const QString kHoogsteVersie = QStringLiteral("Update/HoogsteVersie");
+}
+
+QVersionNumber TUpdateMotor::HoogsteVersie() const {
+    const QSettings instellingen(instellingen_.Instellingenbestand, QSettings::IniFormat);
+    return LeesVersie(instellingen.value(kHoogsteVersie).toString()).value_or(QVersionNumber());
+}
+
+void TUpdateMotor::OnthoudVersie(const QVersionNumber& versie) {
+    if (VergelijkVersies(versie, HoogsteVersie()) > 0) {
+        QSettings instellingen(instellingen_.Instellingenbestand, QSettings::IniFormat);
+        instellingen.setValue(kHoogsteVersie, versie.toString());
+    }
 }
 
 TControle TUpdateMotor::Controleer(int limietMs) {

@@ -31,11 +31,12 @@ struct TUpdateInstellingen {
     QString Agent = QStringLiteral("VeltorUpdate/1.0"); // the engine's own name
     QString Programma = QStringLiteral("RcVeltor");     // the control file must name it
     QVersionNumber HuidigeVersie;
-    QByteArray PubliekeSleutel; // Ed25519, 32 bytes
-    QString Werkmap;            // the log and Doel=werkmap
-    QString Downloadmap;        // downloads (kept afterwards) and extraction; made 0700
-    QString Programmamap;       // where Doel=programma installs
-    QString ProgrammaBestand;   // started after an update
+    QByteArray PubliekeSleutel;  // Ed25519, 32 bytes
+    QString Werkmap;             // the log and Doel=werkmap
+    QString Downloadmap;         // downloads (kept afterwards) and extraction; made 0700
+    QString Instellingenbestand; // remembers the highest version a valid file announced
+    QString Programmamap;        // where Doel=programma installs
+    QString ProgrammaBestand;    // started after an update
     QStringList HerstartArgumenten;
     QString LogBestand = QStringLiteral("WUPDATE.LOG");
     bool TussenbestandenBewaren = true;
@@ -114,6 +115,8 @@ private:
     void DownloadMislukt(const QString& reden);
     void SluitDownload(bool weg);
     QString Doelmap(TDoel doel) const;
+    QVersionNumber HoogsteVersie() const;
+    void OnthoudVersie(const QVersionNumber& versie);
     QNetworkAccessManager& Netwerk();
 
     TUpdateInstellingen instellingen_;

@@ -48,6 +48,7 @@ public:
         Werkmap = map_.filePath(QStringLiteral("werk"));
         Programmamap = map_.filePath(QStringLiteral("programma"));
         Downloadmap = map_.filePath(QStringLiteral("cache/updates"));
+        Instellingenbestand = map_.filePath(QStringLiteral("config/RcVeltor.ini"));
         SchrijfBestand(Programmamap + QStringLiteral("/RcVeltor"), kOudProgramma);
         SchrijfBestand(Werkmap + QStringLiteral("/lambda.bin"), "oude tabel");
     }
@@ -59,6 +60,7 @@ public:
         i.PubliekeSleutel = Publiek;
         i.Werkmap = Werkmap;
         i.Downloadmap = Downloadmap;
+        i.Instellingenbestand = Instellingenbestand;
         i.Programmamap = Programmamap;
         i.ProgrammaBestand = Programmamap + QStringLiteral("/RcVeltor");
         i.HerstartArgumenten = {QStringLiteral("--na-update")};
@@ -85,6 +87,7 @@ public:
         b.Versie = QVersionNumber::fromString(versie);
         b.Datum = QDate(2009, 4, 15);
         b.Tijd = QTime(10, 30);
+        b.GeldigTot = GeldigTot;
         b.Nieuw = QStringLiteral("Sneller rekenen.\nNieuwe platen.");
         b.Licentie = QStringLiteral("Gebruik op eigen risico.");
         for (const TStuk& s : stukken) {
@@ -149,6 +152,8 @@ public:
     QString Werkmap;
     QString Programmamap;
     QString Downloadmap; // made by the engine
+    QString Instellingenbestand;
+    QDate GeldigTot = QDate::currentDate().addDays(30); // of what Publiceer signs
 
 private:
     QTemporaryDir map_;

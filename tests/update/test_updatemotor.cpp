@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <csignal>
@@ -107,6 +108,21 @@ private slots:
                          {200, VoegHandtekeningToe(inhoud, OndertekenEd25519(inhoud, o.Prive)),
                           false, false});
         }) << false << "it is for AnderProgramma";
+        QTest::newRow("expired") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.GeldigTot = QDate::currentDate().addDays(-1);
+            o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        }) << false << "it expired on";
+        QTest::newRow("valid through today") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.GeldigTot = QDate::currentDate();
+            o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        }) << true << "version 4.0.1.4 is available";
+        QTest::newRow("lower than a version announced before")
+            << TVoorbereiding([](TUpdateOpstelling& o) {
+                   QSettings(o.Instellingenbestand, QSettings::IniFormat)
+                       .setValue(QStringLiteral("Update/HoogsteVersie"), QStringLiteral("4.0.1.5"));
+                   o.Publiceer(QStringLiteral("4.0.1.4"), {});
+               })
+            << false << "version 4.0.1.4 is lower than 4.0.1.5 announced before";
         QTest::newRow("no control file on the server")
             << TVoorbereiding([](TUpdateOpstelling&) {}) << false << "HTTP status 404";
         QTest::newRow("a web page instead") << TVoorbereiding([](TUpdateOpstelling& o) {
@@ -130,6 +146,13 @@ private slots:
         QCOMPARE(o.Server.Verzoeken, QStringList{QStringLiteral("/veltor/Rc/Rc.INF")});
         QCOMPARE(o.Server.Agenten, QStringList{QStringLiteral("VeltorUpdate/1.0")});
         QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
+        // A trustworthy file's version is remembered, never a lower one.
+        if (nieuwer) {
+            QCOMPARE(QSettings(o.Instellingenbestand, QSettings::IniFormat)
+                         .value(QStringLiteral("Update/HoogsteVersie"))
+                         .toString(),
+                     motor.LaatsteControle().Bestand->Versie.toString());
+        }
         // The check downloads and installs nothing.
         QCOMPARE(o.Stand(), voor);
     }
