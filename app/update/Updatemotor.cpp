@@ -28,8 +28,8 @@ namespace rcveltor::update {
 
 namespace {
 
-// A reserved domain: the maker's real server is configured at release.
-const QString kStandaardServer = QStringLiteral("https://update.example.com");
+// Configured at release (RCV_UPDATE_SERVER).
+const QString kStandaardServer = QStringLiteral(RCV_UPDATE_SERVER);
 
 // Downloads get their own suffix so that none can overwrite a real file
 // before it has been checked.
