@@ -3,7 +3,9 @@
 #include "VeiligOpenen.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@ void TUpdateLog::Schrijf(const QString& regel) const {
     if (pad_.isEmpty()) {
         return;
     }
+    QDir().mkpath(QFileInfo(pad_).absolutePath());
     // Never through a link: the working folder may be open to others.
     const int fd = OpenGewoonBestand(pad_, O_WRONLY | O_APPEND | O_CREAT, 0644);
     QFile log;

@@ -255,6 +255,12 @@ void TFrmUpdateWizard::ToonVersie() {
     switch (c.Uitkomst) {
     case TControleUitkomst::Nieuwer: {
         const TControlebestand& b = *c.Bestand;
+        if (!motor_.Instellingen().KanZelfInstalleren()) {
+            // Only the package manager may replace this program.
+            bericht_->setText(teksten_.ViaPakketbeheer.arg(b.Versie.toString()));
+            knop_->setText(teksten_.ExitButton);
+            break;
+        }
         bericht_->setText(teksten_.NewVersionFound + QStringLiteral(" :\n") + huidig +
                           QLatin1Char('\n') + teksten_.NewVersion + QStringLiteral(" : ") +
                           b.Versie.toString() + QStringLiteral(" (") +

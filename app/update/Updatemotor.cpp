@@ -124,7 +124,18 @@ QUrl TUpdateInstellingen::ControleUrl() const {
 }
 
 QString TUpdateInstellingen::LogPad() const {
-    return QDir(Werkmap).filePath(LogBestand);
+    // The working folder of a packaged program is no place to write.
+    return QDir(KanZelfInstalleren() ? Werkmap : Statusmap).filePath(LogBestand);
+}
+
+bool TUpdateInstellingen::KanZelfInstalleren() const {
+    const QString programma = QDir(Programmamap).absolutePath() + QLatin1Char('/');
+    if (programma.startsWith(QLatin1String("/usr/")) &&
+        !programma.startsWith(QLatin1String("/usr/local/"))) {
+        return false;
+    }
+    return ::access(QFile::encodeName(Programmamap).constData(), W_OK) == 0 &&
+           ::access(QFile::encodeName(Werkmap).constData(), W_OK) == 0;
 }
 
 QString TUpdateInstellingen::JournaalPad() const {
@@ -156,6 +167,11 @@ TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
     i.Instellingenbestand =
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
             .filePath(QStringLiteral("update.ini"));
+    // XDG's state folder; Qt 6.4 does not know it yet.
+    const QString status = qEnvironmentVariable("XDG_STATE_HOME");
+    i.Statusmap =
+        QDir(status.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/state") : status)
+            .filePath(QStringLiteral("RcVeltor"));
     i.Programmamap = QCoreApplication::applicationDirPath();
     i.ProgrammaBestand = QCoreApplication::applicationFilePath();
     i.HerstartArgumenten = QCoreApplication::arguments().mid(1);
@@ -295,6 +311,11 @@ void TUpdateMotor::StartDownload(const QList<int>& keuze) {
     gedownload_ = false;
     totaalKlaar_ = 0;
     totaalGrootte_ = 0;
+    if (!instellingen_.KanZelfInstalleren()) {
+        DownloadMislukt(QStringLiteral("not downloaded: this program is updated by its package "
+                                       "manager or its folders cannot be written"));
+        return;
+    }
     if (!controle_.Bestand) {
         DownloadMislukt(QStringLiteral("no control file read"));
         return;

@@ -35,6 +35,7 @@ struct TUpdateInstellingen {
     QString Werkmap;             // the log and Doel=werkmap
     QString Downloadmap;         // downloads (kept afterwards) and extraction; made 0700
     QString Instellingenbestand; // remembers the highest version a valid file announced
+    QString Statusmap;           // the log when the program cannot update itself
     QString Programmamap;        // where Doel=programma installs
     QString ProgrammaBestand;    // started after an update
     QStringList HerstartArgumenten;
@@ -50,6 +51,10 @@ struct TUpdateInstellingen {
     QUrl ControleUrl() const;
     QString LogPad() const;
     QString JournaalPad() const; // the installation's, in Downloadmap
+    // False for a program that a package manager installed (under /usr, not
+    // /usr/local) or whose folders this user cannot write: such a program is
+    // told of a newer version but never updates itself.
+    bool KanZelfInstalleren() const;
 
     // For the running program: the server from RCVELTOR_UPDATE_URL or the
     // built-in one, the maker's key, the working directory, a folder in the

@@ -49,6 +49,7 @@ public:
         Programmamap = map_.filePath(QStringLiteral("programma"));
         Downloadmap = map_.filePath(QStringLiteral("cache/updates"));
         Instellingenbestand = map_.filePath(QStringLiteral("config/RcVeltor.ini"));
+        Statusmap = map_.filePath(QStringLiteral("state/RcVeltor"));
         SchrijfBestand(Programmamap + QStringLiteral("/RcVeltor"), kOudProgramma);
         SchrijfBestand(Werkmap + QStringLiteral("/lambda.bin"), "oude tabel");
     }
@@ -61,6 +62,7 @@ public:
         i.Werkmap = Werkmap;
         i.Downloadmap = Downloadmap;
         i.Instellingenbestand = Instellingenbestand;
+        i.Statusmap = Statusmap;
         i.Programmamap = Programmamap;
         i.ProgrammaBestand = Programmamap + QStringLiteral("/RcVeltor");
         i.HerstartArgumenten = {QStringLiteral("--na-update")};
@@ -153,6 +155,7 @@ public:
     QString Programmamap;
     QString Downloadmap; // made by the engine
     QString Instellingenbestand;
+    QString Statusmap;
     QDate GeldigTot = QDate::currentDate().addDays(30); // of what Publiceer signs
 
 private:
