@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
+#include <QTimer>
 
 using namespace rcveltor::app;
 using namespace rcveltor::rapport;
@@ -22,9 +24,10 @@ int main(int argc, char** argv) {
     standaard.setPointSize(8);
     QApplication::setFont(standaard);
 
-    // Before anything else: an update killed part-way is completed or undone.
-    rcveltor::update::HerstelOnderbrokenUpdate(
-        rcveltor::update::TUpdateInstellingen::VoorDitProgramma());
+    // Before anything else: an update killed part-way is completed or undone,
+    // and so is one whose new program did not confirm its start in time.
+    const auto updateInstellingen = rcveltor::update::TUpdateInstellingen::VoorDitProgramma();
+    const auto herstel = rcveltor::update::HerstelOnderbrokenUpdate(updateInstellingen);
 
     // "/-u" as the first argument, exactly: no update check at start-up.
     const QStringList argumenten = QApplication::arguments();
@@ -60,5 +63,14 @@ int main(int argc, char** argv) {
     mainForm.Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };
 
     mainForm.show();
+    // The main window shows: a new version confirms that it starts.
+    QTimer::singleShot(0, &mainForm, [&] {
+        rcveltor::update::BevestigUpdateStart(updateInstellingen);
+        if (herstel == rcveltor::update::TInstallatie::THerstel::StarttNiet) {
+            QMessageBox::warning(&mainForm, QStringLiteral("Update"),
+                                 QStringLiteral("De nieuwe versie startte niet. De vorige versie "
+                                                "is teruggezet."));
+        }
+    });
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "VeiligOpenen.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -19,10 +21,16 @@ namespace {
 
 // The journal, one line each: "stap<TAB>target<TAB>0|1<TAB>new folder..." as
 // files are staged, then "wissel" before the first swap and "klaar" after
-// the last. A line cut off by a kill is ignored.
+// the last ("proef" before it for an installation on trial). A line cut off
+// by a kill is ignored.
 constexpr QByteArrayView kStap = "stap";
 constexpr QByteArrayView kWissel = "wissel";
 constexpr QByteArrayView kKlaar = "klaar";
+// After "klaar" of an installation on trial: "gestart <seconds since 1970>"
+// at the new program's first start, "bevestigd" once it runs.
+constexpr QByteArrayView kProef = "proef";
+constexpr QByteArrayView kGestart = "gestart";
+constexpr QByteArrayView kBevestigd = "bevestigd";
 
 std::filesystem::path Pad(const QString& pad) {
     return std::filesystem::path(QFile::encodeName(pad).toStdString());
@@ -180,6 +188,11 @@ bool TInstallatie::Plaats(const QString& bron, const QString& doel, QString* fou
          map = QFileInfo(map).absolutePath()) {
         stap.NieuweMappen.prepend(map);
     }
+    // One installation at a time: a journal left is handled at start-up.
+    if (stappen_.empty() && !journaal_.isEmpty() && Bestaat(journaal_)) {
+        *fout = QStringLiteral("an earlier installation is not finished: %1").arg(journaal_);
+        return false;
+    }
     // Recorded before anything is made, so that a kill leaves nothing unknown.
     QByteArray regel =
         kStap.toByteArray() + '\t' + doel.toUtf8() + '\t' + (stap.Bestond ? '1' : '0');
@@ -214,7 +227,7 @@ bool TInstallatie::Plaats(const QString& bron, const QString& doel, QString* fou
     return KopieerVeilig(bron, nieuw, fout);
 }
 
-bool TInstallatie::Bevestig(QString* fout) {
+bool TInstallatie::Bevestig(QString* fout, bool proef) {
     QString reden;
     int hernoemd = 0;
     const auto stap = [this, &hernoemd](const QString& van, const QString& naar) {
@@ -242,6 +255,9 @@ bool TInstallatie::Bevestig(QString* fout) {
             log_(QStringLiteral("Installed %1").arg(s.Doel));
         }
     }
+    if (reden.isEmpty() && proef && !Journaal(kProef.toByteArray(), false)) {
+        reden = QStringLiteral("cannot write the journal %1").arg(journaal_);
+    }
     if (reden.isEmpty() && !Journaal(kKlaar.toByteArray(), true)) {
         reden = QStringLiteral("cannot write the journal %1").arg(journaal_);
     }
@@ -253,11 +269,13 @@ bool TInstallatie::Bevestig(QString* fout) {
         Herstel();
         return false;
     }
-    for (const TStap& s : stappen_) {
-        Verwijder(s.Doel + kOudAchtervoegsel);
-    }
-    if (!journaal_.isEmpty()) {
-        QFile::remove(journaal_);
+    if (!proef) {
+        for (const TStap& s : stappen_) {
+            Verwijder(s.Doel + kOudAchtervoegsel);
+        }
+        if (!journaal_.isEmpty()) {
+            QFile::remove(journaal_);
+        }
     }
     stappen_.clear();
     klaar_ = true;
@@ -275,20 +293,27 @@ void TInstallatie::Herstel() {
     klaar_ = true;
 }
 
-bool TInstallatie::HerstelOnderbroken(const QString& journaal,
-                                      const std::function<void(const QString&)>& log) {
-    const auto schrijf = log ? log : [](const QString&) {};
-    const int fd = OpenGewoonBestand(journaal, O_RDONLY);
+namespace {
+
+struct TJournaal {
+    std::vector<TJournaalStap> Stappen;
+    bool Gewisseld = false;
+    bool Proef = false;
+    bool Klaar = false;
+    bool Bevestigd = false;
+    std::optional<qint64> Gestart; // seconds since 1970
+};
+
+std::optional<TJournaal> LeesJournaal(const QString& pad) {
+    const int fd = OpenGewoonBestand(pad, O_RDONLY);
     if (fd < 0) {
-        return false;
+        return std::nullopt;
     }
     QFile bestand;
     bestand.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
     const QByteArray inhoud = bestand.readAll();
     bestand.close();
-    std::vector<TJournaalStap> stappen;
-    bool gewisseld = false;
-    bool klaar = false;
+    TJournaal j;
     for (const QByteArray& regel : inhoud.left(inhoud.lastIndexOf('\n') + 1).split('\n')) {
         const QList<QByteArray> delen = regel.split('\t');
         if (delen.size() >= 3 && delen.at(0) == kStap) {
@@ -296,27 +321,110 @@ bool TInstallatie::HerstelOnderbroken(const QString& journaal,
             for (qsizetype i = 3; i < delen.size(); ++i) {
                 s.NieuweMappen.append(QString::fromUtf8(delen.at(i)));
             }
-            stappen.push_back(s);
+            j.Stappen.push_back(s);
         } else if (regel == kWissel) {
-            gewisseld = true;
+            j.Gewisseld = true;
+        } else if (regel == kProef) {
+            j.Proef = true;
         } else if (regel == kKlaar) {
-            klaar = true;
+            j.Klaar = true;
+        } else if (regel == kBevestigd) {
+            j.Bevestigd = true;
+        } else if (delen.size() == 2 && delen.at(0) == kGestart) {
+            j.Gestart = delen.at(1).toLongLong();
         }
     }
-    if (klaar) {
+    return j;
+}
+
+void Voltooi(const TJournaal& j, const QString& pad) {
+    for (const TJournaalStap& s : j.Stappen) {
+        Verwijder(s.Doel + TInstallatie::kOudAchtervoegsel);
+        Verwijder(s.Doel + TInstallatie::kNieuwAchtervoegsel);
+    }
+    QFile::remove(pad);
+}
+
+void RolAllesTerug(const TJournaal& j, const QString& pad,
+                   const std::function<void(const QString&)>& log) {
+    for (auto s = j.Stappen.crbegin(); s != j.Stappen.crend(); ++s) {
+        RolTerug(*s, j.Gewisseld, log);
+    }
+    QFile::remove(pad);
+}
+
+} // namespace
+
+TInstallatie::THerstel TInstallatie::HerstelOnderbroken(
+    const QString& journaal, const std::function<void(const QString&)>& log, int limietSeconden) {
+    const auto schrijf = log ? log : [](const QString&) {};
+    const auto j = LeesJournaal(journaal);
+    if (!j) {
+        return THerstel::Niets;
+    }
+    if (j->Klaar && (!j->Proef || j->Bevestigd)) {
         // Every file was swapped: only the old ones are left to go.
         schrijf(QStringLiteral("Completing an installation that was interrupted"));
-        for (const TJournaalStap& s : stappen) {
-            Verwijder(s.Doel + kOudAchtervoegsel);
-            Verwijder(s.Doel + kNieuwAchtervoegsel);
-        }
-    } else {
-        schrijf(QStringLiteral("Rolling back an installation that was interrupted"));
-        for (auto s = stappen.crbegin(); s != stappen.crend(); ++s) {
-            RolTerug(*s, gewisseld, schrijf);
-        }
+        Voltooi(*j, journaal);
+        return THerstel::Voltooid;
     }
-    QFile::remove(journaal);
+    if (!j->Klaar) {
+        schrijf(QStringLiteral("Rolling back an installation that was interrupted"));
+        RolAllesTerug(*j, journaal, schrijf);
+        return THerstel::Teruggezet;
+    }
+    const qint64 nu = QDateTime::currentSecsSinceEpoch();
+    if (!j->Gestart) {
+        const int fd = OpenGewoonBestand(journaal, O_WRONLY | O_APPEND, 0600);
+        const QByteArray regel = kGestart.toByteArray() + '\t' + QByteArray::number(nu) + '\n';
+        if (fd >= 0) {
+            const bool geschreven =
+                ::write(fd, regel.constData(), static_cast<size_t>(regel.size())) == regel.size();
+            ::fsync(fd);
+            ::close(fd);
+            if (geschreven) {
+                schrijf(QStringLiteral("The new version starts; it has %1 s to confirm")
+                            .arg(limietSeconden));
+                return THerstel::Proef;
+            }
+        }
+    } else if (nu - *j->Gestart < limietSeconden) {
+        // Its first start may still be on its way.
+        return THerstel::Proef;
+    }
+    schrijf(QStringLiteral("The new version did not confirm that it started: rolling back"));
+    RolAllesTerug(*j, journaal, schrijf);
+    return THerstel::StarttNiet;
+}
+
+bool TInstallatie::BevestigStart(const QString& journaal) {
+    const auto j = LeesJournaal(journaal);
+    if (!j || !j->Proef || !j->Klaar) {
+        return false;
+    }
+    const int fd = OpenGewoonBestand(journaal, O_WRONLY | O_APPEND, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    const QByteArray regel = kBevestigd.toByteArray() + '\n';
+    const bool geschreven =
+        ::write(fd, regel.constData(), static_cast<size_t>(regel.size())) == regel.size() &&
+        ::fsync(fd) == 0;
+    ::close(fd);
+    if (geschreven) {
+        Voltooi(*j, journaal);
+    }
+    return geschreven;
+}
+
+bool TInstallatie::ZetTerug(const QString& journaal,
+                            const std::function<void(const QString&)>& log) {
+    const auto j = LeesJournaal(journaal);
+    if (!j || !j->Proef || j->Bevestigd) {
+        return false;
+    }
+    RolAllesTerug(
+        *j, journaal, log ? log : [](const QString&) {});
     return true;
 }
 

@@ -30,15 +30,32 @@ public:
     bool Plaats(const QString& bron, const QString& doel, QString* fout);
     // Swaps every staged file into place and removes the old ones. False,
     // with everything put back and the reason in fout, when a swap fails.
-    bool Bevestig(QString* fout = nullptr);
+    // On proef the old files and the journal stay until the new program
+    // confirms that it starts (BevestigStart); without that, a later start
+    // puts them back.
+    bool Bevestig(QString* fout = nullptr, bool proef = false);
     // Puts back everything as it was before the first Plaats.
     void Herstel();
 
+    enum class THerstel {
+        Niets,      // no journal
+        Voltooid,   // an installation killed after its swap was completed
+        Teruggezet, // one killed before the end of its swap was rolled back
+        Proef,      // the new program's first start: it must confirm
+        StarttNiet, // the new program did not confirm in time: rolled back
+    };
     // At start-up, before anything else: completes or rolls back what a
-    // journal left by a killed installation describes, and removes it.
-    // False when there was none.
-    static bool HerstelOnderbroken(const QString& journaal,
-                                   const std::function<void(const QString&)>& log = {});
+    // journal describes. A new program on trial gets limietSeconden from its
+    // first start to confirm; a start after that without it rolls back.
+    static THerstel HerstelOnderbroken(const QString& journaal,
+                                       const std::function<void(const QString&)>& log = {},
+                                       int limietSeconden = 120);
+    // The new program runs: the old files and the journal go. False when
+    // there was no installation on trial.
+    static bool BevestigStart(const QString& journaal);
+    // Puts an installation on trial back at once (its program did not start).
+    static bool ZetTerug(const QString& journaal,
+                         const std::function<void(const QString&)>& log = {});
 
     // For the tests: called after every rename of the swap, with its number.
     std::function<void(int)> NaHernoemen;

@@ -237,7 +237,9 @@ void TFrmUpdateWizard::KnopClick() {
         reject();
         return;
     case TWizardPagina::Klaar:
-        motor_.Herstart();
+        if (!motor_.Herstart()) {
+            QMessageBox::warning(this, kUpdateWizardTitel, teksten_.HerstartMislukt);
+        }
         accept();
         return;
     }

@@ -142,10 +142,12 @@ QString TUpdateInstellingen::JournaalPad() const {
     return QDir(Downloadmap).filePath(QStringLiteral("installatie.journaal"));
 }
 
-bool HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen) {
+TInstallatie::THerstel HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen,
+                                                int limietSeconden) {
     const TUpdateLog log(instellingen.LogPad());
-    const bool hersteld = TInstallatie::HerstelOnderbroken(
-        instellingen.JournaalPad(), [&log](const QString& regel) { log.Schrijf(regel); });
+    const auto hersteld = TInstallatie::HerstelOnderbroken(
+        instellingen.JournaalPad(), [&log](const QString& regel) { log.Schrijf(regel); },
+        limietSeconden);
     // Extraction folders of a run that was killed.
     const QDir map(instellingen.Downloadmap);
     for (const QString& naam :
@@ -153,6 +155,15 @@ bool HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen) {
         QDir(map.filePath(naam)).removeRecursively();
     }
     return hersteld;
+}
+
+bool BevestigUpdateStart(const TUpdateInstellingen& instellingen) {
+    if (!TInstallatie::BevestigStart(instellingen.JournaalPad())) {
+        return false;
+    }
+    TUpdateLog(instellingen.LogPad())
+        .Schrijf(QStringLiteral("The new version confirmed its start"));
+    return true;
 }
 
 TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
@@ -494,8 +505,9 @@ bool TUpdateMotor::Installeer() {
             return false;
         }
     }
-    // Logs its own reason and rollback.
-    if (!installatie.Bevestig()) {
+    // Logs its own reason and rollback. The old files stay until the new
+    // program confirms that it starts.
+    if (!installatie.Bevestig(nullptr, true)) {
         log_.Schrijf(QStringLiteral("Update not installed"));
         return false;
     }
@@ -513,6 +525,8 @@ bool TUpdateMotor::Herstart() {
     if (!StartProgramma(instellingen_.ProgrammaBestand, instellingen_.HerstartArgumenten,
                         instellingen_.Werkmap)) {
         log_.Schrijf(QStringLiteral("Cannot start %1").arg(instellingen_.ProgrammaBestand));
+        TInstallatie::ZetTerug(instellingen_.JournaalPad(),
+                               [this](const QString& regel) { log_.Schrijf(regel); });
         return false;
     }
     Afsluiten();

@@ -6,6 +6,7 @@
 // and installs them as one transaction, and restarts the program.
 
 #include "Controlebestand.h"
+#include "Installatie.h"
 #include "Updatelog.h"
 
 #include <QList>
@@ -91,7 +92,8 @@ public:
     void Annuleer();
     // After a successful download: extracts and installs all or nothing.
     bool Installeer();
-    // Starts the installed program and asks this one to end.
+    // Starts the installed program and asks this one to end. When it cannot
+    // be started the old program is put back and the answer is false.
     bool Herstart();
 
     // Replaceable for tests.
@@ -142,9 +144,12 @@ private:
 };
 
 // At every start, before anything else: completes or rolls back an
-// installation that was killed part-way, and removes what it left. True when
-// there was one.
-bool HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen);
+// installation that was killed part-way or whose new program did not confirm
+// that it started, and removes what it left.
+TInstallatie::THerstel HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen,
+                                                int limietSeconden = 120);
+// Once the main window shows: the new program runs, the old files may go.
+bool BevestigUpdateStart(const TUpdateInstellingen& instellingen);
 
 // Answers whether the server announces a newer version; no when it cannot be
 // reached within the start-up limit or its file is not trustworthy.

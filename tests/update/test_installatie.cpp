@@ -169,7 +169,8 @@ TEST_P(InstallatieGedood, DeVolgendeStartVindtHetOudeOfHetNieuweGeheel) {
     } else {
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     }
-    EXPECT_EQ(TInstallatie::HerstelOnderbroken(journaal), moment != 0);
+    EXPECT_EQ(TInstallatie::HerstelOnderbroken(journaal),
+              moment == 0 ? TInstallatie::THerstel::Niets : TInstallatie::THerstel::Teruggezet);
     EXPECT_FALSE(QFileInfo::exists(journaal));
     if (moment == 0) {
         QStringList nieuw = {QStringLiteral("RcVeltor=nieuw programma"),

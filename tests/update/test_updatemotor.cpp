@@ -305,6 +305,11 @@ private slots:
         QVERIFY(Download(motor, {0, 1}));
         QCOMPARE(totaal.last().at(0), totaal.last().at(1));
         QVERIFY(motor.Installeer());
+        // The old program is kept until the new one confirms that it starts.
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor.rcvoud")),
+                 TUpdateOpstelling::kOudProgramma);
+        QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen()), TInstallatie::THerstel::Proef);
+        QVERIFY(BevestigUpdateStart(o.Instellingen()));
 
         const QString programma = o.Programmamap + QStringLiteral("/RcVeltor");
         QCOMPARE(LeesBestand(programma), Stub());
@@ -423,7 +428,7 @@ private slots:
         QCOMPARE(waitpid(kind, &status, 0), kind);
         QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
         QVERIFY(o.Stand() != voor);
-        QVERIFY(HerstelOnderbrokenUpdate(o.Instellingen()));
+        QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen()), TInstallatie::THerstel::Teruggezet);
         QStringList na = o.Stand();
         QCOMPARE(na, voor);
         QCOMPARE(QDir(o.Downloadmap).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
@@ -432,7 +437,60 @@ private slots:
             o.Log().contains(QLatin1String("Rolling back an installation that was interrupted")),
             qPrintable(o.Log()));
         // Nothing to do at the start after that.
-        QVERIFY(!HerstelOnderbrokenUpdate(o.Instellingen()));
+        QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen()), TInstallatie::THerstel::Niets);
+    }
+
+    // After the restart the new program must confirm that it started; a start
+    // after one that did not, past the limit, or a restart that fails, puts
+    // the old program back and says so.
+    void aNewProgramThatDoesNotConfirmItsStartIsRolledBack_data() {
+        QTest::addColumn<bool>("startbaar");
+        QTest::addColumn<bool>("bevestigt");
+        QTest::addColumn<int>("limiet");
+        QTest::addColumn<bool>("nieuw");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("confirmed")
+            << true << true << 0 << true << "The new version confirmed its start";
+        QTest::newRow("not confirmed in time")
+            << true << false << 0 << false << "did not confirm that it started";
+        QTest::newRow("not confirmed yet, within the limit")
+            << true << false << 60 << true << "it has 60 s to confirm";
+        QTest::newRow("the restart fails") << false << false << 0 << false << "Rollback: restored";
+    }
+    void aNewProgramThatDoesNotConfirmItsStartIsRolledBack() {
+        QFETCH(bool, startbaar);
+        QFETCH(bool, bevestigt);
+        QFETCH(int, limiet);
+        QFETCH(bool, nieuw);
+        QFETCH(QString, log);
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), Uitgave(o));
+        const QStringList voor = o.Stand();
+        TUpdateMotor motor(o.Instellingen());
+        motor.Afsluiten = [] {};
+        motor.StartProgramma = [startbaar](const QString&, const QStringList&, const QString&) {
+            return startbaar;
+        };
+        QVERIFY(ZoekNieuweVersie(motor));
+        QVERIFY(Download(motor, {0, 1}));
+        QVERIFY(motor.Installeer());
+        QCOMPARE(motor.Herstart(), startbaar);
+        if (startbaar) {
+            // The new program's first start, then perhaps its confirmation, then the next start.
+            QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen(), limiet),
+                     TInstallatie::THerstel::Proef);
+            QCOMPARE(BevestigUpdateStart(o.Instellingen()), bevestigt);
+            QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen(), limiet),
+                     bevestigt    ? TInstallatie::THerstel::Niets
+                     : limiet > 0 ? TInstallatie::THerstel::Proef
+                                  : TInstallatie::THerstel::StarttNiet);
+        }
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")),
+                 nieuw ? Stub() : TUpdateOpstelling::kOudProgramma);
+        if (!nieuw) {
+            QCOMPARE(o.Stand(), voor);
+        }
+        QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
     }
 
     void aDownloadThatDiffersFromTheSignedFileInstallsNothing_data() {
