@@ -7,12 +7,15 @@
 #include "UQuicReport1.h"
 #include "UQuicReport2.h"
 #include "URcWizard.h"
+#include "Updatemotor.h"
 #include "Vertaling.h"
 
 #include "Kopband.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace rcveltor::app;
@@ -28,6 +31,11 @@ int main(int argc, char** argv) {
     QTranslator qtNederlands;
     InstalleerQtNederlands(qtNederlands);
     Contactgegevens(); // the maker's details, read once at start
+
+    // Before anything else: an update killed part-way is completed or undone,
+    // and so is one whose new program did not confirm its start in time.
+    const auto updateInstellingen = rcveltor::update::TUpdateInstellingen::VoorDitProgramma();
+    const auto herstel = rcveltor::update::HerstelOnderbrokenUpdate(updateInstellingen);
 
     // "/-u" as the first argument, exactly: no update check at start-up.
     const QStringList argumenten = QApplication::arguments();
@@ -63,5 +71,14 @@ int main(int argc, char** argv) {
     mainForm.Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };
 
     mainForm.show();
+    // The main window shows: a new version confirms that it starts.
+    QTimer::singleShot(0, &mainForm, [&] {
+        rcveltor::update::BevestigUpdateStart(updateInstellingen);
+        if (herstel == rcveltor::update::TInstallatie::THerstel::StarttNiet) {
+            QMessageBox::warning(&mainForm, QStringLiteral("Update"),
+                                 QStringLiteral("De nieuwe versie startte niet. De vorige versie "
+                                                "is teruggezet."));
+        }
+    });
     return QApplication::exec();
 }

@@ -312,6 +312,12 @@ TLeesResultaat LeesControlebestand(QByteArrayView tekst) {
     if (tijd.size() != 5 || !b.Tijd.isValid()) {
         return {std::nullopt, QStringLiteral("Tijd is not hh:nn")};
     }
+    // Without an end an old signed file could be served again for ever.
+    const QString geldigTot = update->Waarden.value(QStringLiteral("GeldigTot"));
+    b.GeldigTot = QDate::fromString(geldigTot, QStringLiteral("dd-MM-yyyy"));
+    if (geldigTot.size() != 10 || !b.GeldigTot.isValid()) {
+        return {std::nullopt, QStringLiteral("GeldigTot is not dd-mm-yyyy")};
+    }
     return {std::move(b), {}};
 }
 
@@ -321,6 +327,7 @@ QByteArray SchrijfControlebestand(const TControlebestand& b) {
     SchrijfRegel(uit, "Versie", b.Versie.toString());
     SchrijfRegel(uit, "Datum", b.Datum.toString(QStringLiteral("dd-MM-yyyy")));
     SchrijfRegel(uit, "Tijd", b.Tijd.toString(QStringLiteral("hh:mm")));
+    SchrijfRegel(uit, "GeldigTot", b.GeldigTot.toString(QStringLiteral("dd-MM-yyyy")));
     SchrijfTekst(uit, kNieuw, b.Nieuw);
     SchrijfTekst(uit, kLicentie, b.Licentie);
     int nummer = 0;

@@ -9,6 +9,7 @@
 //   Versie=4.0.1.4
 //   Datum=15-04-2009          (dd-mm-yyyy)
 //   Tijd=10:30                (hh:nn)
+//   GeldigTot=15-05-2009      (dd-mm-yyyy) the last day the file is accepted
 //   [Nieuw]                   what's new, one Regel= per line
 //   Regel=...
 //   [Licentie]                the licence, likewise
@@ -61,6 +62,7 @@ struct TControlebestand {
     QVersionNumber Versie;
     QDate Datum;
     QTime Tijd;
+    QDate GeldigTot;
     QString Nieuw;
     QString Licentie;
     QList<TComponent> Componenten;

@@ -1,14 +1,36 @@
 #include "Installatie.h"
 
+#include "VeiligOpenen.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <optional>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace rcveltor::update {
 
 namespace {
+
+// The journal, one line each: "stap<TAB>target<TAB>0|1<TAB>new folder..." as
+// files are staged, then "wissel" before the first swap and "klaar" after
+// the last ("proef" before it for an installation on trial). A line cut off
+// by a kill is ignored.
+constexpr QByteArrayView kStap = "stap";
+constexpr QByteArrayView kWissel = "wissel";
+constexpr QByteArrayView kKlaar = "klaar";
+// After "klaar" of an installation on trial: "gestart <seconds since 1970>"
+// at the new program's first start, "bevestigd" once it runs.
+constexpr QByteArrayView kProef = "proef";
+constexpr QByteArrayView kGestart = "gestart";
+constexpr QByteArrayView kBevestigd = "bevestigd";
 
 std::filesystem::path Pad(const QString& pad) {
     return std::filesystem::path(QFile::encodeName(pad).toStdString());
@@ -32,9 +54,96 @@ void Verwijder(const QString& pad) {
     std::filesystem::remove_all(Pad(pad), fout);
 }
 
+QString Fout() {
+    return QString::fromLocal8Bit(strerror(errno));
+}
+
+// Copies a file completely and to the disk, with bron's permissions.
+bool KopieerVeilig(const QString& bron, const QString& doel, QString* fout) {
+    const int in = OpenGewoonBestand(bron, O_RDONLY);
+    if (in < 0) {
+        *fout = QStringLiteral("cannot read %1: %2").arg(bron, Fout());
+        return false;
+    }
+    struct stat s {};
+    ::fstat(in, &s);
+    const int uit = OpenGewoonBestand(doel, O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (uit < 0) {
+        *fout = QStringLiteral("cannot create %1: %2").arg(doel, Fout());
+        ::close(in);
+        return false;
+    }
+    QByteArray blok(64 * 1024, Qt::Uninitialized);
+    qint64 totaal = 0;
+    bool gelukt = true;
+    while (gelukt) {
+        const ssize_t n = ::read(in, blok.data(), static_cast<size_t>(blok.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            gelukt = n == 0;
+            break;
+        }
+        for (ssize_t klaar = 0; gelukt && klaar < n;) {
+            const ssize_t w =
+                ::write(uit, blok.constData() + klaar, static_cast<size_t>(n - klaar));
+            if (w < 0 && errno == EINTR) {
+                continue;
+            }
+            gelukt = w > 0;
+            klaar += w;
+        }
+        totaal += n;
+    }
+    const QString reden =
+        errno == ENOSPC ? QStringLiteral("Er is onvoldoende schijfruimte") : Fout();
+    gelukt =
+        gelukt && totaal == s.st_size && ::fchmod(uit, s.st_mode & 0755) == 0 && ::fsync(uit) == 0;
+    gelukt = ::close(uit) == 0 && gelukt;
+    ::close(in);
+    if (!gelukt) {
+        *fout = QStringLiteral("cannot copy %1 to %2: %3").arg(bron, doel, reden);
+    }
+    return gelukt;
+}
+
+struct TJournaalStap {
+    QString Doel;
+    bool Bestond = false;
+    QStringList NieuweMappen;
+};
+
+// Before the swap began only the staged files and new folders go; a kept
+// file may then still be a stale one.
+void RolTerug(const TJournaalStap& s, bool gewisseld,
+              const std::function<void(const QString&)>& log) {
+    const QString oud = s.Doel + TInstallatie::kOudAchtervoegsel;
+    const QString nieuw = s.Doel + TInstallatie::kNieuwAchtervoegsel;
+    if (Bestaat(nieuw)) {
+        Verwijder(nieuw);
+        log(QStringLiteral("Rollback: removed %1").arg(nieuw));
+    }
+    if (gewisseld && s.Bestond && Bestaat(oud)) {
+        Verwijder(s.Doel);
+        if (Hernoem(oud, s.Doel)) {
+            log(QStringLiteral("Rollback: restored %1").arg(s.Doel));
+        } else {
+            log(QStringLiteral("Rollback: cannot restore %1 from %2").arg(s.Doel, oud));
+        }
+    } else if (gewisseld && !s.Bestond && Bestaat(s.Doel)) {
+        Verwijder(s.Doel);
+        log(QStringLiteral("Rollback: removed %1").arg(s.Doel));
+    }
+    for (auto m = s.NieuweMappen.crbegin(); m != s.NieuweMappen.crend(); ++m) {
+        QDir().rmdir(*m);
+    }
+}
+
 } // namespace
 
-TInstallatie::TInstallatie(std::function<void(const QString&)> log) : log_(std::move(log)) {
+TInstallatie::TInstallatie(std::function<void(const QString&)> log, QString journaal)
+    : log_(std::move(log)), journaal_(std::move(journaal)) {
     if (!log_) {
         log_ = [](const QString&) {};
     }
@@ -46,6 +155,20 @@ TInstallatie::~TInstallatie() {
     }
 }
 
+bool TInstallatie::Journaal(const QByteArray& regel, bool veilig) {
+    if (journaal_.isEmpty()) {
+        return true;
+    }
+    const int fd = OpenGewoonBestand(journaal_, O_WRONLY | O_APPEND | O_CREAT, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    const QByteArray tekst = regel + '\n';
+    bool gelukt = ::write(fd, tekst.constData(), static_cast<size_t>(tekst.size())) == tekst.size();
+    gelukt = (!veilig || ::fsync(fd) == 0) && gelukt;
+    return ::close(fd) == 0 && gelukt;
+}
+
 bool TInstallatie::Plaats(const QString& bron, const QString& doel, QString* fout) {
     for (const TStap& eerder : stappen_) {
         // A second copy would set aside the first and lose the original.
@@ -54,94 +177,255 @@ bool TInstallatie::Plaats(const QString& bron, const QString& doel, QString* fou
             return false;
         }
     }
-    TStap stap{doel, Bestaat(doel), false, {}};
+    const QFileInfo bronInfo(bron);
+    if (!bronInfo.isSymLink() && !bronInfo.isFile()) {
+        *fout = QStringLiteral("%1 is neither a file nor a link").arg(bron);
+        return false;
+    }
+    TStap stap{doel, Bestaat(doel), {}};
     // The folders that do not exist yet, outermost first.
-    QStringList ontbrekend;
     for (QString map = QFileInfo(doel).absolutePath(); !Bestaat(map);
          map = QFileInfo(map).absolutePath()) {
-        ontbrekend.prepend(map);
+        stap.NieuweMappen.prepend(map);
     }
-    for (const QString& map : ontbrekend) {
+    // One installation at a time: a journal left is handled at start-up.
+    if (stappen_.empty() && !journaal_.isEmpty() && Bestaat(journaal_)) {
+        *fout = QStringLiteral("an earlier installation is not finished: %1").arg(journaal_);
+        return false;
+    }
+    // Recorded before anything is made, so that a kill leaves nothing unknown.
+    QByteArray regel =
+        kStap.toByteArray() + '\t' + doel.toUtf8() + '\t' + (stap.Bestond ? '1' : '0');
+    for (const QString& map : std::as_const(stap.NieuweMappen)) {
+        regel += '\t' + map.toUtf8();
+    }
+    if (doel.contains(QLatin1Char('\t')) || doel.contains(QLatin1Char('\n')) ||
+        !Journaal(regel, false)) {
+        *fout = QStringLiteral("cannot write the journal %1").arg(journaal_);
+        return false;
+    }
+    stappen_.push_back(stap);
+    for (const QString& map : std::as_const(stap.NieuweMappen)) {
         if (!QDir().mkdir(map)) {
             *fout = QStringLiteral("cannot create folder %1").arg(map);
-            for (const QString& gemaakt : std::as_const(stap.NieuweMappen)) {
-                QDir().rmdir(gemaakt);
-            }
             return false;
         }
-        stap.NieuweMappen.append(map);
     }
-    // Every step is recorded before it happens, so a rollback undoes it too.
-    stappen_.push_back(stap);
-    TStap& s = stappen_.back();
-
     const QString nieuw = doel + kNieuwAchtervoegsel;
-    const QString oud = doel + kOudAchtervoegsel;
+    // Left by an update that did not finish: stale by now.
     Verwijder(nieuw);
-    const QFileInfo bronInfo(bron);
-    bool gekopieerd = false;
+    Verwijder(doel + kOudAchtervoegsel);
     if (bronInfo.isSymLink()) {
         std::error_code f;
         std::filesystem::create_symlink(std::filesystem::read_symlink(Pad(bron), f), Pad(nieuw), f);
-        gekopieerd = !f;
-    } else {
-        gekopieerd =
-            QFile::copy(bron, nieuw) && QFile::setPermissions(nieuw, bronInfo.permissions());
-    }
-    if (!gekopieerd) {
-        Verwijder(nieuw);
-        *fout = QStringLiteral("cannot copy %1 to %2").arg(bron, nieuw);
-        return false;
-    }
-    if (s.Bestond) {
-        // A kept file of an update that did not finish is stale by now.
-        Verwijder(oud);
-        if (!Hernoem(doel, oud)) {
-            Verwijder(nieuw);
-            *fout = QStringLiteral("cannot set aside %1").arg(doel);
+        if (f) {
+            *fout = QStringLiteral("cannot create link %1").arg(nieuw);
             return false;
         }
-        s.Opzij = true;
+        return true;
     }
-    if (!Hernoem(nieuw, doel)) {
-        Verwijder(nieuw);
-        *fout = QStringLiteral("cannot put %1 in place").arg(doel);
-        return false;
-    }
-    log_(QStringLiteral("Installed %1").arg(doel));
-    return true;
+    return KopieerVeilig(bron, nieuw, fout);
 }
 
-void TInstallatie::Bevestig() {
+bool TInstallatie::Bevestig(QString* fout, bool proef) {
+    QString reden;
+    int hernoemd = 0;
+    const auto stap = [this, &hernoemd](const QString& van, const QString& naar) {
+        if (!Hernoem(van, naar)) {
+            return false;
+        }
+        if (NaHernoemen) {
+            NaHernoemen(++hernoemd);
+        }
+        return true;
+    };
+    if (!Journaal(kWissel.toByteArray(), true)) {
+        reden = QStringLiteral("cannot write the journal %1").arg(journaal_);
+    }
+    wisselen_ = true;
     for (const TStap& s : stappen_) {
-        if (s.Opzij) {
+        if (!reden.isEmpty()) {
+            break;
+        }
+        if (s.Bestond && !stap(s.Doel, s.Doel + kOudAchtervoegsel)) {
+            reden = QStringLiteral("cannot set aside %1").arg(s.Doel);
+        } else if (!stap(s.Doel + kNieuwAchtervoegsel, s.Doel)) {
+            reden = QStringLiteral("cannot put %1 in place").arg(s.Doel);
+        } else {
+            log_(QStringLiteral("Installed %1").arg(s.Doel));
+        }
+    }
+    if (reden.isEmpty() && proef && !Journaal(kProef.toByteArray(), false)) {
+        reden = QStringLiteral("cannot write the journal %1").arg(journaal_);
+    }
+    if (reden.isEmpty() && !Journaal(kKlaar.toByteArray(), true)) {
+        reden = QStringLiteral("cannot write the journal %1").arg(journaal_);
+    }
+    if (!reden.isEmpty()) {
+        log_(reden);
+        if (fout != nullptr) {
+            *fout = reden;
+        }
+        Herstel();
+        return false;
+    }
+    if (!proef) {
+        for (const TStap& s : stappen_) {
             Verwijder(s.Doel + kOudAchtervoegsel);
+        }
+        if (!journaal_.isEmpty()) {
+            QFile::remove(journaal_);
         }
     }
     stappen_.clear();
     klaar_ = true;
+    return true;
 }
 
 void TInstallatie::Herstel() {
     for (auto s = stappen_.rbegin(); s != stappen_.rend(); ++s) {
-        const QString oud = s->Doel + kOudAchtervoegsel;
-        if (s->Opzij) {
-            Verwijder(s->Doel);
-            if (!Hernoem(oud, s->Doel)) {
-                log_(QStringLiteral("Rollback: cannot restore %1 from %2").arg(s->Doel, oud));
-                continue;
-            }
-            log_(QStringLiteral("Rollback: restored %1").arg(s->Doel));
-        } else if (!s->Bestond) {
-            Verwijder(s->Doel);
-            log_(QStringLiteral("Rollback: removed %1").arg(s->Doel));
-        }
-        for (auto m = s->NieuweMappen.crbegin(); m != s->NieuweMappen.crend(); ++m) {
-            QDir().rmdir(*m);
-        }
+        RolTerug({s->Doel, s->Bestond, s->NieuweMappen}, wisselen_, log_);
+    }
+    if (!journaal_.isEmpty()) {
+        QFile::remove(journaal_);
     }
     stappen_.clear();
     klaar_ = true;
+}
+
+namespace {
+
+struct TJournaal {
+    std::vector<TJournaalStap> Stappen;
+    bool Gewisseld = false;
+    bool Proef = false;
+    bool Klaar = false;
+    bool Bevestigd = false;
+    std::optional<qint64> Gestart; // seconds since 1970
+};
+
+std::optional<TJournaal> LeesJournaal(const QString& pad) {
+    const int fd = OpenGewoonBestand(pad, O_RDONLY);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    QFile bestand;
+    bestand.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
+    const QByteArray inhoud = bestand.readAll();
+    bestand.close();
+    TJournaal j;
+    for (const QByteArray& regel : inhoud.left(inhoud.lastIndexOf('\n') + 1).split('\n')) {
+        const QList<QByteArray> delen = regel.split('\t');
+        if (delen.size() >= 3 && delen.at(0) == kStap) {
+            TJournaalStap s{QString::fromUtf8(delen.at(1)), delen.at(2) == "1", {}};
+            for (qsizetype i = 3; i < delen.size(); ++i) {
+                s.NieuweMappen.append(QString::fromUtf8(delen.at(i)));
+            }
+            j.Stappen.push_back(s);
+        } else if (regel == kWissel) {
+            j.Gewisseld = true;
+        } else if (regel == kProef) {
+            j.Proef = true;
+        } else if (regel == kKlaar) {
+            j.Klaar = true;
+        } else if (regel == kBevestigd) {
+            j.Bevestigd = true;
+        } else if (delen.size() == 2 && delen.at(0) == kGestart) {
+            j.Gestart = delen.at(1).toLongLong();
+        }
+    }
+    return j;
+}
+
+void Voltooi(const TJournaal& j, const QString& pad) {
+    for (const TJournaalStap& s : j.Stappen) {
+        Verwijder(s.Doel + TInstallatie::kOudAchtervoegsel);
+        Verwijder(s.Doel + TInstallatie::kNieuwAchtervoegsel);
+    }
+    QFile::remove(pad);
+}
+
+void RolAllesTerug(const TJournaal& j, const QString& pad,
+                   const std::function<void(const QString&)>& log) {
+    for (auto s = j.Stappen.crbegin(); s != j.Stappen.crend(); ++s) {
+        RolTerug(*s, j.Gewisseld, log);
+    }
+    QFile::remove(pad);
+}
+
+} // namespace
+
+TInstallatie::THerstel TInstallatie::HerstelOnderbroken(
+    const QString& journaal, const std::function<void(const QString&)>& log, int limietSeconden) {
+    const auto schrijf = log ? log : [](const QString&) {};
+    const auto j = LeesJournaal(journaal);
+    if (!j) {
+        return THerstel::Niets;
+    }
+    if (j->Klaar && (!j->Proef || j->Bevestigd)) {
+        // Every file was swapped: only the old ones are left to go.
+        schrijf(QStringLiteral("Completing an installation that was interrupted"));
+        Voltooi(*j, journaal);
+        return THerstel::Voltooid;
+    }
+    if (!j->Klaar) {
+        schrijf(QStringLiteral("Rolling back an installation that was interrupted"));
+        RolAllesTerug(*j, journaal, schrijf);
+        return THerstel::Teruggezet;
+    }
+    const qint64 nu = QDateTime::currentSecsSinceEpoch();
+    if (!j->Gestart) {
+        const int fd = OpenGewoonBestand(journaal, O_WRONLY | O_APPEND, 0600);
+        const QByteArray regel = kGestart.toByteArray() + '\t' + QByteArray::number(nu) + '\n';
+        if (fd >= 0) {
+            const bool geschreven =
+                ::write(fd, regel.constData(), static_cast<size_t>(regel.size())) == regel.size();
+            ::fsync(fd);
+            ::close(fd);
+            if (geschreven) {
+                schrijf(QStringLiteral("The new version starts; it has %1 s to confirm")
+                            .arg(limietSeconden));
+                return THerstel::Proef;
+            }
+        }
+    } else if (nu - *j->Gestart < limietSeconden) {
+        // Its first start may still be on its way.
+        return THerstel::Proef;
+    }
+    schrijf(QStringLiteral("The new version did not confirm that it started: rolling back"));
+    RolAllesTerug(*j, journaal, schrijf);
+    return THerstel::StarttNiet;
+}
+
+bool TInstallatie::BevestigStart(const QString& journaal) {
+    const auto j = LeesJournaal(journaal);
+    if (!j || !j->Proef || !j->Klaar) {
+        return false;
+    }
+    const int fd = OpenGewoonBestand(journaal, O_WRONLY | O_APPEND, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    const QByteArray regel = kBevestigd.toByteArray() + '\n';
+    const bool geschreven =
+        ::write(fd, regel.constData(), static_cast<size_t>(regel.size())) == regel.size() &&
+        ::fsync(fd) == 0;
+    ::close(fd);
+    if (geschreven) {
+        Voltooi(*j, journaal);
+    }
+    return geschreven;
+}
+
+bool TInstallatie::ZetTerug(const QString& journaal,
+                            const std::function<void(const QString&)>& log) {
+    const auto j = LeesJournaal(journaal);
+    if (!j || !j->Proef || j->Bevestigd) {
+        return false;
+    }
+    RolAllesTerug(
+        *j, journaal, log ? log : [](const QString&) {});
+    return true;
 }
 
 } // namespace rcveltor::update

@@ -1,9 +1,12 @@
 #pragma once
 
-// Puts the files of an update in place as one transaction: each file that is
-// replaced is kept aside until the whole update is in place, and everything is
-// put back when any step fails, so a broken update never leaves a program
-// that cannot start.
+// Puts the files of an update in place as one transaction that survives
+// being killed. Every new file is first staged completely next to its target
+// ("X.rcvnieuw", copied, flushed and checked); then, with a journal written
+// before the first swap, each target is swapped by two renames (the old file
+// to "X.rcvoud", the new one to X). An update that ends before its journal
+// says it is complete is rolled back: at once when a step fails, or at the
+// next start (HerstelOnderbroken) when the process was killed.
 
 #include <QString>
 #include <QStringList>
@@ -14,18 +17,48 @@ namespace rcveltor::update {
 
 class TInstallatie {
 public:
-    explicit TInstallatie(std::function<void(const QString&)> log = {});
+    // journaal: where the journal lives, in a folder of the user's alone;
+    // empty for none (then a killed update is not recovered).
+    explicit TInstallatie(std::function<void(const QString&)> log = {}, QString journaal = {});
     ~TInstallatie(); // rolls back unless confirmed
     TInstallatie(const TInstallatie&) = delete;
     TInstallatie& operator=(const TInstallatie&) = delete;
 
-    // Puts a copy of bron (a file or a symbolic link) at doel, creating its
-    // folders. False, with the reason in fout, when it could not.
+    // Stages a copy of bron (a file or a symbolic link; anything else is
+    // refused) for doel, creating its folders. Nothing is replaced yet.
+    // False, with the reason in fout, when it could not.
     bool Plaats(const QString& bron, const QString& doel, QString* fout);
-    // The update is complete: the kept files go.
-    void Bevestig();
+    // Swaps every staged file into place and removes the old ones. False,
+    // with everything put back and the reason in fout, when a swap fails.
+    // On proef the old files and the journal stay until the new program
+    // confirms that it starts (BevestigStart); without that, a later start
+    // puts them back.
+    bool Bevestig(QString* fout = nullptr, bool proef = false);
     // Puts back everything as it was before the first Plaats.
     void Herstel();
+
+    enum class THerstel {
+        Niets,      // no journal
+        Voltooid,   // an installation killed after its swap was completed
+        Teruggezet, // one killed before the end of its swap was rolled back
+        Proef,      // the new program's first start: it must confirm
+        StarttNiet, // the new program did not confirm in time: rolled back
+    };
+    // At start-up, before anything else: completes or rolls back what a
+    // journal describes. A new program on trial gets limietSeconden from its
+    // first start to confirm; a start after that without it rolls back.
+    static THerstel HerstelOnderbroken(const QString& journaal,
+                                       const std::function<void(const QString&)>& log = {},
+                                       int limietSeconden = 120);
+    // The new program runs: the old files and the journal go. False when
+    // there was no installation on trial.
+    static bool BevestigStart(const QString& journaal);
+    // Puts an installation on trial back at once (its program did not start).
+    static bool ZetTerug(const QString& journaal,
+                         const std::function<void(const QString&)>& log = {});
+
+    // For the tests: called after every rename of the swap, with its number.
+    std::function<void(int)> NaHernoemen;
 
     static inline const QString kNieuwAchtervoegsel = QStringLiteral(".rcvnieuw");
     static inline const QString kOudAchtervoegsel = QStringLiteral(".rcvoud");
@@ -34,11 +67,13 @@ private:
     struct TStap {
         QString Doel;
         bool Bestond = false;     // something was at Doel before
-        bool Opzij = false;       // and it has been set aside
-        QStringList NieuweMappen; // deepest last
+        QStringList NieuweMappen; // outermost first
     };
+    bool Journaal(const QByteArray& regel, bool veilig);
     std::function<void(const QString&)> log_;
+    QString journaal_;
     std::vector<TStap> stappen_;
+    bool wisselen_ = false; // the swap has begun
     bool klaar_ = false;
 };
 

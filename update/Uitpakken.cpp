@@ -1,6 +1,7 @@
 #include "Uitpakken.h"
 
 #include "Controlebestand.h"
+#include "VeiligOpenen.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +34,7 @@ QString ArchiefFout(archive* a) {
     return tekst != nullptr ? QString::fromLocal8Bit(tekst) : QStringLiteral("archive error");
 }
 
-TArchief OpenArchief(const QString& pad, QString* fout) {
+TArchief NieuwArchief() {
     TArchief a(archive_read_new());
     // Only the formats an update uses, and only filters built into the
     // library: "all" would also allow external filter programs and mtree
@@ -47,6 +48,11 @@ TArchief OpenArchief(const QString& pad, QString* fout) {
     archive_read_support_filter_bzip2(a.get());
     archive_read_support_filter_xz(a.get());
     archive_read_support_filter_zstd(a.get());
+    return a;
+}
+
+TArchief OpenArchief(const QString& pad, QString* fout) {
+    TArchief a = NieuwArchief();
     if (archive_read_open_filename(a.get(), QFile::encodeName(pad).constData(), kBlok) !=
         ARCHIVE_OK) {
         *fout = ArchiefFout(a.get());
@@ -295,13 +301,25 @@ private:
 
 } // namespace
 
-TUitpakResultaat PakUit(const QString& archief, const QString& doelmap, qint64 maxTotaal) {
-    QString fout;
-    const TArchief a = OpenArchief(archief, &fout);
-    if (!a) {
-        return {false, fout, {}};
+TUitpakResultaat PakUit(int fd, const QString& doelmap, qint64 maxTotaal) {
+    const TArchief a = NieuwArchief();
+    if (archive_read_open_fd(a.get(), fd, kBlok) != ARCHIVE_OK) {
+        return {false, ArchiefFout(a.get()), {}};
     }
     return TUitpakker(a.get(), QDir(doelmap).absolutePath(), maxTotaal).Voer();
+}
+
+TUitpakResultaat PakUit(const QString& archief, const QString& doelmap, qint64 maxTotaal) {
+    const int fd = OpenGewoonBestand(archief, O_RDONLY);
+    if (fd < 0) {
+        return {false,
+                QStringLiteral("cannot open %1: %2")
+                    .arg(archief, QString::fromLocal8Bit(strerror(errno))),
+                {}};
+    }
+    TUitpakResultaat uit = PakUit(fd, doelmap, maxTotaal);
+    ::close(fd);
+    return uit;
 }
 
 std::optional<qint64> InhoudGrootte(const QString& archief, QString* fout) {

@@ -20,6 +20,8 @@ struct TUitpakResultaat {
 // header announces, names Windows cannot hold, and more than maxTotaal bytes
 // in all (a hard link counts as the copy it becomes).
 TUitpakResultaat PakUit(const QString& archief, const QString& doelmap, qint64 maxTotaal);
+// The same from an open file, read from where it stands; the caller closes it.
+TUitpakResultaat PakUit(int fd, const QString& doelmap, qint64 maxTotaal);
 
 // The bytes that the archive's headers announce for its files, hard links
 // counted as copies.

@@ -1,7 +1,13 @@
 #include "Updatelog.h"
 
+#include "VeiligOpenen.h"
+
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace rcveltor::update {
 
@@ -9,8 +15,14 @@ void TUpdateLog::Schrijf(const QString& regel) const {
     if (pad_.isEmpty()) {
         return;
     }
-    QFile log(pad_);
-    if (!log.open(QIODevice::Append | QIODevice::Text)) {
+    QDir().mkpath(QFileInfo(pad_).absolutePath());
+    // Never through a link: the working folder may be open to others.
+    const int fd = OpenGewoonBestand(pad_, O_WRONLY | O_APPEND | O_CREAT, 0644);
+    QFile log;
+    if (fd < 0 || !log.open(fd, QIODevice::Append | QIODevice::Text, QFile::AutoCloseHandle)) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
         return;
     }
     QString tekst = regel;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The update engine's log, "WUPDATE.LOG": one timestamped English line per
-// event, appended. A log that cannot be written is no reason to fail.
+// event, appended, its folder made when missing. A log that cannot be
+// written is no reason to fail.
 
 #include <QString>
 

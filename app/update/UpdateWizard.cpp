@@ -1,6 +1,7 @@
 #include "UpdateWizard.h"
 
 #include "Updatemotor.h"
+#include "VeiligOpenen.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -16,6 +17,8 @@
 #include <QStackedWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace rcveltor::update {
 
@@ -166,11 +169,16 @@ QPlainTextEdit* TFrmUpdateWizard::Tekstvak(const QString& naam, const QString& p
 void TFrmUpdateWizard::BekijkTekst(const QString& naam, const QString& tekst) {
     const QString pad =
         QDir(motor_.Instellingen().Werkmap).filePath(QStringLiteral("WUPDATE-%1.txt").arg(naam));
-    QFile bestand(pad);
-    if (bestand.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    // Never through a link: the working folder may be open to others.
+    const int fd = OpenGewoonBestand(pad, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QFile bestand;
+    if (fd >= 0 &&
+        bestand.open(fd, QIODevice::WriteOnly | QIODevice::Text, QFile::AutoCloseHandle)) {
         bestand.write(tekst.toUtf8());
         bestand.close();
         OpenTekstbestand(pad);
+    } else if (fd >= 0) {
+        ::close(fd);
     }
 }
 
@@ -229,7 +237,9 @@ void TFrmUpdateWizard::KnopClick() {
         reject();
         return;
     case TWizardPagina::Klaar:
-        motor_.Herstart();
+        if (!motor_.Herstart()) {
+            QMessageBox::warning(this, kUpdateWizardTitel, teksten_.HerstartMislukt);
+        }
         accept();
         return;
     }
@@ -247,6 +257,12 @@ void TFrmUpdateWizard::ToonVersie() {
     switch (c.Uitkomst) {
     case TControleUitkomst::Nieuwer: {
         const TControlebestand& b = *c.Bestand;
+        if (!motor_.Instellingen().KanZelfInstalleren()) {
+            // Only the package manager may replace this program.
+            bericht_->setText(teksten_.ViaPakketbeheer.arg(b.Versie.toString()));
+            knop_->setText(teksten_.ExitButton);
+            break;
+        }
         bericht_->setText(teksten_.NewVersionFound + QStringLiteral(" :\n") + huidig +
                           QLatin1Char('\n') + teksten_.NewVersion + QStringLiteral(" : ") +
                           b.Versie.toString() + QStringLiteral(" (") +

@@ -39,6 +39,10 @@ struct TUpdateTeksten {
         QStringLiteral("Er kan geen verbinding met de update server tot stand gebracht worden of");
     QString NoUpdateOnServer = QStringLiteral("geen update gevonden op server ...");
     QString NoFilesFound = QStringLiteral("Geen bestanden gevonden voor update");
+    QString HerstartMislukt =
+        QStringLiteral("De nieuwe versie kon niet worden gestart. De vorige versie is teruggezet.");
+    QString ViaPakketbeheer = QStringLiteral(
+        "Er is een nieuwe versie %1 beschikbaar. Installeer deze via uw pakketbeheer.");
     QString WhatsNew = QStringLiteral("Nieuw in update");
     QString WhatsNewPopup = QStringLiteral("Bekijken in kladblok");
     QString License = QStringLiteral("Licentie overeenkomst");

@@ -3,6 +3,7 @@
 #include "Installatie.h"
 #include "Ophalen.h"
 #include "Uitpakken.h"
+#include "VeiligOpenen.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -11,17 +12,24 @@
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QProcess>
-#include <QSaveFile>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rcveltor::update {
 
 namespace {
 
-// A reserved domain: the maker's real server is configured at release.
-const QString kStandaardServer = QStringLiteral("https://update.example.com");
+// Configured at release (RCV_UPDATE_SERVER).
+const QString kStandaardServer = QStringLiteral(RCV_UPDATE_SERVER);
 
 // Downloads get their own suffix so that none can overwrite a real file
 // before it has been checked.
@@ -37,13 +45,70 @@ QString DownloadNaam(const QUrl& url, int nummer) {
     return voor + QStringLiteral("-component") + kDownloadAchtervoegsel;
 }
 
-std::optional<QByteArray> Sha256VanBestand(const QString& pad) {
-    QFile bestand(pad);
+QString Systeemfout() {
+    return errno == ENOSPC ? QStringLiteral("Er is onvoldoende schijfruimte")
+                           : QString::fromLocal8Bit(strerror(errno));
+}
+
+// Reads fd from its start to its end and back to its start.
+std::optional<QByteArray> Sha256Van(int fd) {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!bestand.open(QIODevice::ReadOnly) || !hash.addData(&bestand)) {
+    QByteArray blok(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::read(fd, blok.data(), static_cast<size_t>(blok.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return std::nullopt;
+        }
+        if (n == 0) {
+            break;
+        }
+        hash.addData(QByteArrayView(blok.constData(), n));
+    }
+    if (::lseek(fd, 0, SEEK_SET) != 0) {
         return std::nullopt;
     }
     return hash.result();
+}
+
+// Copies fd from where it stands into a new file of the engine's own.
+bool KopieerNaar(int fd, const QString& pad, mode_t rechten, QString* fout) {
+    const int uit = OpenGewoonBestand(pad, O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (uit < 0) {
+        *fout = QStringLiteral("cannot create %1: %2").arg(pad, Systeemfout());
+        return false;
+    }
+    QByteArray blok(64 * 1024, Qt::Uninitialized);
+    bool gelukt = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, blok.data(), static_cast<size_t>(blok.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            gelukt = n == 0;
+            break;
+        }
+        for (ssize_t klaar = 0; gelukt && klaar < n;) {
+            const ssize_t w =
+                ::write(uit, blok.constData() + klaar, static_cast<size_t>(n - klaar));
+            if (w < 0 && errno == EINTR) {
+                continue;
+            }
+            gelukt = w > 0;
+            klaar += w;
+        }
+        if (!gelukt) {
+            break;
+        }
+    }
+    if (!gelukt) {
+        *fout = QStringLiteral("cannot copy to %1: %2").arg(pad, Systeemfout());
+    }
+    gelukt = ::fchmod(uit, rechten) == 0 && ::close(uit) == 0 && gelukt;
+    return gelukt;
 }
 
 } // namespace
@@ -59,7 +124,46 @@ QUrl TUpdateInstellingen::ControleUrl() const {
 }
 
 QString TUpdateInstellingen::LogPad() const {
-    return QDir(Werkmap).filePath(LogBestand);
+    // The working folder of a packaged program is no place to write.
+    return QDir(KanZelfInstalleren() ? Werkmap : Statusmap).filePath(LogBestand);
+}
+
+bool TUpdateInstellingen::KanZelfInstalleren() const {
+    const QString programma = QDir(Programmamap).absolutePath() + QLatin1Char('/');
+    if (programma.startsWith(QLatin1String("/usr/")) &&
+        !programma.startsWith(QLatin1String("/usr/local/"))) {
+        return false;
+    }
+    return ::access(QFile::encodeName(Programmamap).constData(), W_OK) == 0 &&
+           ::access(QFile::encodeName(Werkmap).constData(), W_OK) == 0;
+}
+
+QString TUpdateInstellingen::JournaalPad() const {
+    return QDir(Downloadmap).filePath(QStringLiteral("installatie.journaal"));
+}
+
+TInstallatie::THerstel HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen,
+                                                int limietSeconden) {
+    const TUpdateLog log(instellingen.LogPad());
+    const auto hersteld = TInstallatie::HerstelOnderbroken(
+        instellingen.JournaalPad(), [&log](const QString& regel) { log.Schrijf(regel); },
+        limietSeconden);
+    // Extraction folders of a run that was killed.
+    const QDir map(instellingen.Downloadmap);
+    for (const QString& naam :
+         map.entryList({QStringLiteral("WUPDATE-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDir(map.filePath(naam)).removeRecursively();
+    }
+    return hersteld;
+}
+
+bool BevestigUpdateStart(const TUpdateInstellingen& instellingen) {
+    if (!TInstallatie::BevestigStart(instellingen.JournaalPad())) {
+        return false;
+    }
+    TUpdateLog(instellingen.LogPad())
+        .Schrijf(QStringLiteral("The new version confirmed its start"));
+    return true;
 }
 
 TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
@@ -69,6 +173,16 @@ TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
     i.HuidigeVersie = QVersionNumber::fromString(QStringLiteral(RCV_VERSIE));
     i.PubliekeSleutel = QByteArray::fromHex(RCV_UPDATE_SLEUTEL);
     i.Werkmap = QDir::currentPath();
+    i.Downloadmap = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+                        .filePath(QStringLiteral("updates"));
+    i.Instellingenbestand =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("update.ini"));
+    // XDG's state folder; Qt 6.4 does not know it yet.
+    const QString status = qEnvironmentVariable("XDG_STATE_HOME");
+    i.Statusmap =
+        QDir(status.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/state") : status)
+            .filePath(QStringLiteral("RcVeltor"));
     i.Programmamap = QCoreApplication::applicationDirPath();
     i.ProgrammaBestand = QCoreApplication::applicationFilePath();
     i.HerstartArgumenten = QCoreApplication::arguments().mid(1);
@@ -91,8 +205,18 @@ TUpdateMotor::TUpdateMotor(TUpdateInstellingen instellingen, QObject* ouder)
 TUpdateMotor::~TUpdateMotor() {
     delete controleOphaler_;
     delete downloadOphaler_;
-    if (bestand_) {
-        bestand_->cancelWriting();
+    SluitDownload(true);
+}
+
+void TUpdateMotor::SluitDownload(bool weg) {
+    if (!bestand_) {
+        return;
+    }
+    const QString pad = bestand_->objectName();
+    bestand_->close();
+    bestand_.reset();
+    if (weg) {
+        QFile::remove(pad);
     }
 }
 
@@ -127,8 +251,20 @@ void TUpdateMotor::ControleKlaar() {
             controle_.Uitkomst = TControleUitkomst::Ongeldig;
             controle_.Reden = QStringLiteral("control file refused: it is for %1")
                                   .arg(gelezen.Bestand->Programma);
+        } else if (gelezen.Bestand->GeldigTot < QDate::currentDate()) {
+            controle_.Uitkomst = TControleUitkomst::Ongeldig;
+            controle_.Reden = QStringLiteral("control file refused: it expired on %1")
+                                  .arg(gelezen.Bestand->GeldigTot.toString(Qt::ISODate));
+        } else if (const QVersionNumber hoogste = HoogsteVersie();
+                   VergelijkVersies(gelezen.Bestand->Versie, hoogste) < 0) {
+            // An old signed file served again must not hide a newer release.
+            controle_.Uitkomst = TControleUitkomst::Ongeldig;
+            controle_.Reden =
+                QStringLiteral("control file refused: version %1 is lower than %2 announced before")
+                    .arg(gelezen.Bestand->Versie.toString(), hoogste.toString());
         } else {
             controle_.Bestand = std::move(gelezen.Bestand);
+            OnthoudVersie(controle_.Bestand->Versie);
             const QString versie = controle_.Bestand->Versie.toString();
             if (VergelijkVersies(controle_.Bestand->Versie, instellingen_.HuidigeVersie) > 0) {
                 controle_.Uitkomst = TControleUitkomst::Nieuwer;
@@ -141,6 +277,22 @@ void TUpdateMotor::ControleKlaar() {
     }
     log_.Schrijf(controle_.Reden);
     emit Gecontroleerd();
+}
+
+namespace {
+const QString kHoogsteVersie = QStringLiteral("Update/HoogsteVersie");
+}
+
+QVersionNumber TUpdateMotor::HoogsteVersie() const {
+    const QSettings instellingen(instellingen_.Instellingenbestand, QSettings::IniFormat);
+    return LeesVersie(instellingen.value(kHoogsteVersie).toString()).value_or(QVersionNumber());
+}
+
+void TUpdateMotor::OnthoudVersie(const QVersionNumber& versie) {
+    if (VergelijkVersies(versie, HoogsteVersie()) > 0) {
+        QSettings instellingen(instellingen_.Instellingenbestand, QSettings::IniFormat);
+        instellingen.setValue(kHoogsteVersie, versie.toString());
+    }
 }
 
 TControle TUpdateMotor::Controleer(int limietMs) {
@@ -170,6 +322,11 @@ void TUpdateMotor::StartDownload(const QList<int>& keuze) {
     gedownload_ = false;
     totaalKlaar_ = 0;
     totaalGrootte_ = 0;
+    if (!instellingen_.KanZelfInstalleren()) {
+        DownloadMislukt(QStringLiteral("not downloaded: this program is updated by its package "
+                                       "manager or its folders cannot be written"));
+        return;
+    }
     if (!controle_.Bestand) {
         DownloadMislukt(QStringLiteral("no control file read"));
         return;
@@ -182,7 +339,8 @@ void TUpdateMotor::StartDownload(const QList<int>& keuze) {
         const TComponent& c = controle_.Bestand->Componenten.at(i);
         const QUrl url = controle_.Url.resolved(QUrl(c.Url));
         downloads_.append(
-            {c, url, QDir(instellingen_.Werkmap).filePath(DownloadNaam(url, downloads_.size()))});
+            {c, url,
+             QDir(instellingen_.Downloadmap).filePath(DownloadNaam(url, downloads_.size()))});
         totaalGrootte_ += c.Grootte;
     }
     if (downloads_.isEmpty()) {
@@ -197,6 +355,12 @@ void TUpdateMotor::StartDownload(const QList<int>& keuze) {
             return;
         }
     }
+    // Others must not be able to plant a link or change a file here.
+    QString fout;
+    if (!MaakPriveMap(instellingen_.Downloadmap, &fout)) {
+        DownloadMislukt(QStringLiteral("cannot use the download folder: %1").arg(fout));
+        return;
+    }
     huidige_ = -1;
     DownloadVolgende();
 }
@@ -210,11 +374,16 @@ void TUpdateMotor::DownloadVolgende() {
     }
     const TDownload& d = downloads_.at(huidige_);
     log_.Schrijf(QStringLiteral("Downloading %1 to %2").arg(d.Url.toDisplayString(), d.Pad));
-    bestand_ = std::make_unique<QSaveFile>(d.Pad);
-    if (!bestand_->open(QIODevice::WriteOnly)) {
-        DownloadMislukt(QStringLiteral("cannot write %1: %2").arg(d.Pad, bestand_->errorString()));
+    // A file left by an earlier run goes; the new one is created, never reused.
+    QFile::remove(d.Pad);
+    const int fd = OpenGewoonBestand(d.Pad, O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd < 0) {
+        DownloadMislukt(QStringLiteral("cannot write %1: %2").arg(d.Pad, Systeemfout()));
         return;
     }
+    bestand_ = std::make_unique<QFile>();
+    bestand_->setObjectName(d.Pad); // to remove it after a failure
+    bestand_->open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFile::AutoCloseHandle);
     downloadOphaler_ = new TOphaler(Netwerk(), instellingen_.Agent, this);
     connect(downloadOphaler_, &TOphaler::Voortgang, this, [this](qint64 ontvangen) {
         const qint64 grootte = downloads_.at(huidige_).Component.Grootte;
@@ -253,11 +422,7 @@ void TUpdateMotor::DownloadKlaar() {
                             .arg(QString::fromLatin1(d.Component.Sha256.toHex())));
         return;
     }
-    if (!bestand_->commit()) {
-        DownloadMislukt(QStringLiteral("cannot save %1: %2").arg(d.Pad, Schrijffout(*bestand_)));
-        return;
-    }
-    bestand_.reset();
+    SluitDownload(false);
     totaalKlaar_ += d.Component.Grootte;
     emit BestandVoortgang(huidige_, d.Component.Grootte, d.Component.Grootte);
     emit TotaleVoortgang(totaalKlaar_, totaalGrootte_);
@@ -265,10 +430,7 @@ void TUpdateMotor::DownloadKlaar() {
 }
 
 void TUpdateMotor::DownloadMislukt(const QString& reden) {
-    if (bestand_) {
-        bestand_->cancelWriting();
-        bestand_.reset();
-    }
+    SluitDownload(true);
     log_.Schrijf(reden);
     emit Gedownload(false);
 }
@@ -291,30 +453,36 @@ bool TUpdateMotor::Installeer() {
         return false;
     };
     const QTemporaryDir uitpakmap(
-        QDir(instellingen_.Werkmap).filePath(QStringLiteral("WUPDATE-XXXXXX")));
+        QDir(instellingen_.Downloadmap).filePath(QStringLiteral("WUPDATE-XXXXXX")));
     if (!uitpakmap.isValid()) {
         return mislukt(QStringLiteral("cannot create a folder to extract into"));
     }
-    // Everything is extracted before anything is installed.
+    // Everything is extracted before anything is installed, each download
+    // checked and used through one open file, so what was checked is what is used.
     QList<std::pair<QString, QString>> plaatsingen;
     for (int i = 0; i < downloads_.size(); ++i) {
         const TDownload& d = downloads_.at(i);
-        // Checked again: the file sat in a shared folder since it arrived.
-        if (Sha256VanBestand(d.Pad) != d.Component.Sha256) {
-            return mislukt(QStringLiteral("%1 changed after its download").arg(d.Pad));
+        const int fd = OpenGewoonBestand(d.Pad, O_RDONLY);
+        if (fd < 0) {
+            return mislukt(QStringLiteral("cannot open %1: %2").arg(d.Pad, Systeemfout()));
         }
-        const QDir doel(Doelmap(d.Component.Doel));
-        if (d.Component.Soort == TSoort::Bestand) {
-            if (d.Component.Uitvoerbaar) {
-                QFile::setPermissions(d.Pad, QFile::permissions(d.Pad) | QFile::ExeOwner |
-                                                 QFile::ExeGroup | QFile::ExeOther);
-            }
-            plaatsingen.append({d.Pad, doel.filePath(d.Component.Bestand)});
-            continue;
+        const auto sluit = qScopeGuard([fd] { ::close(fd); });
+        if (Sha256Van(fd) != d.Component.Sha256) {
+            return mislukt(QStringLiteral("%1 changed after its download").arg(d.Pad));
         }
         const QString map = uitpakmap.filePath(QString::number(i));
         QDir().mkdir(map);
-        const TUitpakResultaat uit = PakUit(d.Pad, map, d.Component.Uitgepakt);
+        const QDir doel(Doelmap(d.Component.Doel));
+        if (d.Component.Soort == TSoort::Bestand) {
+            const QString kopie = QDir(map).filePath(QStringLiteral("bestand"));
+            QString fout;
+            if (!KopieerNaar(fd, kopie, d.Component.Uitvoerbaar ? 0755 : 0644, &fout)) {
+                return mislukt(fout);
+            }
+            plaatsingen.append({kopie, doel.filePath(d.Component.Bestand)});
+            continue;
+        }
+        const TUitpakResultaat uit = PakUit(fd, map, d.Component.Uitgepakt);
         if (!uit.Gelukt) {
             return mislukt(QStringLiteral("%1: %2").arg(d.Pad, uit.Fout));
         }
@@ -324,7 +492,9 @@ bool TUpdateMotor::Installeer() {
             plaatsingen.append({QDir(map).filePath(pad), doel.filePath(pad)});
         }
     }
-    TInstallatie installatie([this](const QString& regel) { log_.Schrijf(regel); });
+    TInstallatie installatie([this](const QString& regel) { log_.Schrijf(regel); },
+                             instellingen_.JournaalPad());
+    installatie.NaHernoemen = NaHernoemen;
     for (const auto& [bron, doel] : std::as_const(plaatsingen)) {
         QString fout;
         if (!installatie.Plaats(bron, doel, &fout)) {
@@ -335,7 +505,12 @@ bool TUpdateMotor::Installeer() {
             return false;
         }
     }
-    installatie.Bevestig();
+    // Logs its own reason and rollback. The old files stay until the new
+    // program confirms that it starts.
+    if (!installatie.Bevestig(nullptr, true)) {
+        log_.Schrijf(QStringLiteral("Update not installed"));
+        return false;
+    }
     if (!instellingen_.TussenbestandenBewaren) {
         for (const TDownload& d : std::as_const(downloads_)) {
             QFile::remove(d.Pad);
@@ -350,6 +525,8 @@ bool TUpdateMotor::Herstart() {
     if (!StartProgramma(instellingen_.ProgrammaBestand, instellingen_.HerstartArgumenten,
                         instellingen_.Werkmap)) {
         log_.Schrijf(QStringLiteral("Cannot start %1").arg(instellingen_.ProgrammaBestand));
+        TInstallatie::ZetTerug(instellingen_.JournaalPad(),
+                               [this](const QString& regel) { log_.Schrijf(regel); });
         return false;
     }
     Afsluiten();

@@ -1,11 +1,12 @@
 #pragma once
 
 // The update engine: reads the signed control file from the update server,
-// downloads the announced components into the working directory (each
+// downloads the announced components into a folder of the user's own (each
 // checked against the size and SHA-256 that the signed file gives), extracts
 // and installs them as one transaction, and restarts the program.
 
 #include "Controlebestand.h"
+#include "Installatie.h"
 #include "Updatelog.h"
 
 #include <QList>
@@ -19,7 +20,7 @@
 #include <optional>
 
 class QNetworkAccessManager;
-class QSaveFile;
+class QFile;
 
 namespace rcveltor::update {
 
@@ -31,10 +32,13 @@ struct TUpdateInstellingen {
     QString Agent = QStringLiteral("VeltorUpdate/1.0"); // the engine's own name
     QString Programma = QStringLiteral("RcVeltor");     // the control file must name it
     QVersionNumber HuidigeVersie;
-    QByteArray PubliekeSleutel; // Ed25519, 32 bytes
-    QString Werkmap;            // downloads (kept afterwards) and the log
-    QString Programmamap;       // where Doel=programma installs
-    QString ProgrammaBestand;   // started after an update
+    QByteArray PubliekeSleutel;  // Ed25519, 32 bytes
+    QString Werkmap;             // the log and Doel=werkmap
+    QString Downloadmap;         // downloads (kept afterwards) and extraction; made 0700
+    QString Instellingenbestand; // remembers the highest version a valid file announced
+    QString Statusmap;           // the log when the program cannot update itself
+    QString Programmamap;        // where Doel=programma installs
+    QString ProgrammaBestand;    // started after an update
     QStringList HerstartArgumenten;
     QString LogBestand = QStringLiteral("WUPDATE.LOG");
     bool TussenbestandenBewaren = true;
@@ -47,10 +51,15 @@ struct TUpdateInstellingen {
 
     QUrl ControleUrl() const;
     QString LogPad() const;
+    QString JournaalPad() const; // the installation's, in Downloadmap
+    // False for a program that a package manager installed (under /usr, not
+    // /usr/local) or whose folders this user cannot write: such a program is
+    // told of a newer version but never updates itself.
+    bool KanZelfInstalleren() const;
 
     // For the running program: the server from RCVELTOR_UPDATE_URL or the
-    // built-in one, the maker's key, the working directory, the program's
-    // own file and arguments.
+    // built-in one, the maker's key, the working directory, a folder in the
+    // user's cache, the program's own file and arguments.
     static TUpdateInstellingen VoorDitProgramma();
 };
 
@@ -83,7 +92,8 @@ public:
     void Annuleer();
     // After a successful download: extracts and installs all or nothing.
     bool Installeer();
-    // Starts the installed program and asks this one to end.
+    // Starts the installed program and asks this one to end. When it cannot
+    // be started the old program is put back and the answer is false.
     bool Herstart();
 
     // Replaceable for tests.
@@ -91,6 +101,8 @@ public:
                        const QString& werkmap)>
         StartProgramma;
     std::function<void()> Afsluiten;
+    // Called after every rename of an installation's swap, with its number.
+    std::function<void(int)> NaHernoemen;
 
 signals:
     void Gecontroleerd();
@@ -108,7 +120,10 @@ private:
     void DownloadVolgende();
     void DownloadKlaar();
     void DownloadMislukt(const QString& reden);
+    void SluitDownload(bool weg);
     QString Doelmap(TDoel doel) const;
+    QVersionNumber HoogsteVersie() const;
+    void OnthoudVersie(const QVersionNumber& versie);
     QNetworkAccessManager& Netwerk();
 
     TUpdateInstellingen instellingen_;
@@ -124,9 +139,17 @@ private:
     qint64 totaalKlaar_ = 0;
     qint64 totaalGrootte_ = 0;
     QPointer<TOphaler> downloadOphaler_;
-    std::unique_ptr<QSaveFile> bestand_;
+    std::unique_ptr<QFile> bestand_;
     bool gedownload_ = false;
 };
+
+// At every start, before anything else: completes or rolls back an
+// installation that was killed part-way or whose new program did not confirm
+// that it started, and removes what it left.
+TInstallatie::THerstel HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen,
+                                                int limietSeconden = 120);
+// Once the main window shows: the new program runs, the old files may go.
+bool BevestigUpdateStart(const TUpdateInstellingen& instellingen);
 
 // Answers whether the server announces a newer version; no when it cannot be
 // reached within the start-up limit or its file is not trustworthy.

@@ -47,6 +47,9 @@ public:
         QDir(map_.path()).mkpath(QStringLiteral("programma"));
         Werkmap = map_.filePath(QStringLiteral("werk"));
         Programmamap = map_.filePath(QStringLiteral("programma"));
+        Downloadmap = map_.filePath(QStringLiteral("cache/updates"));
+        Instellingenbestand = map_.filePath(QStringLiteral("config/RcVeltor.ini"));
+        Statusmap = map_.filePath(QStringLiteral("state/RcVeltor"));
         SchrijfBestand(Programmamap + QStringLiteral("/RcVeltor"), kOudProgramma);
         SchrijfBestand(Werkmap + QStringLiteral("/lambda.bin"), "oude tabel");
     }
@@ -57,6 +60,9 @@ public:
         i.HuidigeVersie = QVersionNumber({4, 0, 1, 3});
         i.PubliekeSleutel = Publiek;
         i.Werkmap = Werkmap;
+        i.Downloadmap = Downloadmap;
+        i.Instellingenbestand = Instellingenbestand;
+        i.Statusmap = Statusmap;
         i.Programmamap = Programmamap;
         i.ProgrammaBestand = Programmamap + QStringLiteral("/RcVeltor");
         i.HerstartArgumenten = {QStringLiteral("--na-update")};
@@ -83,6 +89,7 @@ public:
         b.Versie = QVersionNumber::fromString(versie);
         b.Datum = QDate(2009, 4, 15);
         b.Tijd = QTime(10, 30);
+        b.GeldigTot = GeldigTot;
         b.Nieuw = QStringLiteral("Sneller rekenen.\nNieuwe platen.");
         b.Licentie = QStringLiteral("Gebruik op eigen risico.");
         for (const TStuk& s : stukken) {
@@ -146,6 +153,10 @@ public:
     TTestserver Server;
     QString Werkmap;
     QString Programmamap;
+    QString Downloadmap; // made by the engine
+    QString Instellingenbestand;
+    QString Statusmap;
+    QDate GeldigTot = QDate::currentDate().addDays(30); // of what Publiceer signs
 
 private:
     QTemporaryDir map_;

@@ -20,6 +20,7 @@ QByteArray Geldig() {
            "Versie=4.0.1.4\n"
            "Datum=15-04-2009\n"
            "Tijd=10:30\n"
+           "GeldigTot=15-05-2009\n"
            "[Nieuw]\n"
            "Regel=Nieuw:\n"
            "Regel=  - snellere start\n"
@@ -86,6 +87,7 @@ TEST(Controlebestand, ReadsEverySection) {
     EXPECT_EQ(b.Versie, QVersionNumber({4, 0, 1, 4}));
     EXPECT_EQ(b.Datum, QDate(2009, 4, 15));
     EXPECT_EQ(b.Tijd, QTime(10, 30));
+    EXPECT_EQ(b.GeldigTot, QDate(2009, 5, 15));
     EXPECT_EQ(b.Nieuw, u"Nieuw:\n  - snellere start\n\nEinde");
     EXPECT_EQ(b.Licentie, u"U mag het programma gebruiken.");
     ASSERT_EQ(b.Componenten.size(), 2);
@@ -125,6 +127,8 @@ TEST(Controlebestand, RefusesBrokenFiles) {
         {"Datum=15-04-2009", "Datum=15-4-2009", "Datum"},
         {"Tijd=10:30", "Tijd=25:00", "Tijd"},
         {"Tijd=10:30", "Tijd=9:30", "Tijd"},
+        {"GeldigTot=15-05-2009\n", "", "GeldigTot"},
+        {"GeldigTot=15-05-2009", "GeldigTot=2009-05-15", "GeldigTot"},
         {"Grootte=1234", "Grootte=-1", "Grootte"},
         {"Grootte=1234", "Grootte=12a", "Grootte"},
         {"Grootte=1234", "Grootte=99999999999", "Grootte"},

@@ -49,7 +49,7 @@ TEST(Rcvteken, SignsAFileTheProgramAcceptsAndNothingElse) {
                                 {{"RcVeltor", QByteArray(500, 'p')}, {"info.rtf", "info"}});
     Schrijf(tmp.filePath(QStringLiteral("lambda.bin")), "tabel");
     const QByteArray invoer = "[Update]\nProgramma=RcVeltor\nVersie=4.0.1.4\nDatum=15-04-2009\n"
-                              "Tijd=10:30\n"
+                              "Tijd=10:30\nGeldigTot=31-12-2099\n"
                               "[Component1]\nNaam=Programma\nURL=prog.tar.gz\nSoort=archief\n"
                               "Bron=prog.tar.gz\nDoel=programma\n"
                               "[Component2]\nNaam=Tabel\nURL=lambda.bin\nBron=lambda.bin\n"

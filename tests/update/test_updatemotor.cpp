@@ -8,8 +8,12 @@
 
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace rcveltor::update;
 using namespace rcveltor::test;
@@ -27,6 +31,13 @@ QByteArray Stub() {
 
 QList<TStuk> Uitgave(TUpdateOpstelling& o) {
     return o.Uitgave(Stub());
+}
+
+// In a folder of its own beside the test's folders.
+QString Slachtoffer(const TUpdateOpstelling& o) {
+    const QString map = QFileInfo(o.Werkmap).absolutePath() + QStringLiteral("/ander");
+    QDir().mkpath(map);
+    return map + QStringLiteral("/slachtoffer");
 }
 
 bool Download(TUpdateMotor& motor, const QList<int>& keuze) {
@@ -97,6 +108,21 @@ private slots:
                          {200, VoegHandtekeningToe(inhoud, OndertekenEd25519(inhoud, o.Prive)),
                           false, false});
         }) << false << "it is for AnderProgramma";
+        QTest::newRow("expired") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.GeldigTot = QDate::currentDate().addDays(-1);
+            o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        }) << false << "it expired on";
+        QTest::newRow("valid through today") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.GeldigTot = QDate::currentDate();
+            o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        }) << true << "version 4.0.1.4 is available";
+        QTest::newRow("lower than a version announced before")
+            << TVoorbereiding([](TUpdateOpstelling& o) {
+                   QSettings(o.Instellingenbestand, QSettings::IniFormat)
+                       .setValue(QStringLiteral("Update/HoogsteVersie"), QStringLiteral("4.0.1.5"));
+                   o.Publiceer(QStringLiteral("4.0.1.4"), {});
+               })
+            << false << "version 4.0.1.4 is lower than 4.0.1.5 announced before";
         QTest::newRow("no control file on the server")
             << TVoorbereiding([](TUpdateOpstelling&) {}) << false << "HTTP status 404";
         QTest::newRow("a web page instead") << TVoorbereiding([](TUpdateOpstelling& o) {
@@ -120,6 +146,13 @@ private slots:
         QCOMPARE(o.Server.Verzoeken, QStringList{QStringLiteral("/veltor/Rc/Rc.INF")});
         QCOMPARE(o.Server.Agenten, QStringList{QStringLiteral("VeltorUpdate/1.0")});
         QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
+        // A trustworthy file's version is remembered, never a lower one.
+        if (nieuwer) {
+            QCOMPARE(QSettings(o.Instellingenbestand, QSettings::IniFormat)
+                         .value(QStringLiteral("Update/HoogsteVersie"))
+                         .toString(),
+                     motor.LaatsteControle().Bestand->Versie.toString());
+        }
         // The check downloads and installs nothing.
         QCOMPARE(o.Stand(), voor);
     }
@@ -272,6 +305,11 @@ private slots:
         QVERIFY(Download(motor, {0, 1}));
         QCOMPARE(totaal.last().at(0), totaal.last().at(1));
         QVERIFY(motor.Installeer());
+        // The old program is kept until the new one confirms that it starts.
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor.rcvoud")),
+                 TUpdateOpstelling::kOudProgramma);
+        QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen()), TInstallatie::THerstel::Proef);
+        QVERIFY(BevestigUpdateStart(o.Instellingen()));
 
         const QString programma = o.Programmamap + QStringLiteral("/RcVeltor");
         QCOMPARE(LeesBestand(programma), Stub());
@@ -280,13 +318,21 @@ private slots:
                  QByteArray("nieuw"));
         QCOMPARE(LeesBestand(o.Werkmap + QStringLiteral("/lambda.bin")),
                  QByteArray("nieuwe tabel"));
-        // The downloads are kept, nothing else is left behind.
-        QStringList werk =
-            QDir(o.Werkmap).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-        werk.sort();
-        QCOMPARE(werk, QStringList({QStringLiteral("1-RcVeltor-4.0.1.4.tar.gz.upd"),
-                                    QStringLiteral("2-lambda.bin.upd"),
-                                    QStringLiteral("WUPDATE.LOG"), QStringLiteral("lambda.bin")}));
+        // The downloads are kept in a folder of the user's alone, nothing else is left behind.
+        const auto inhoudVan = [](const QString& map) {
+            QStringList namen =
+                QDir(map).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
+            namen.sort();
+            return namen;
+        };
+        QCOMPARE(inhoudVan(o.Werkmap),
+                 QStringList({QStringLiteral("WUPDATE.LOG"), QStringLiteral("lambda.bin")}));
+        QCOMPARE(inhoudVan(o.Downloadmap),
+                 QStringList({QStringLiteral("1-RcVeltor-4.0.1.4.tar.gz.upd"),
+                              QStringLiteral("2-lambda.bin.upd")}));
+        QCOMPARE(QFileInfo(o.Downloadmap).permissions(), QFile::ReadOwner | QFile::WriteOwner |
+                                                             QFile::ExeOwner | QFile::ReadUser |
+                                                             QFile::WriteUser | QFile::ExeUser);
         QStringList inhoud =
             QDir(o.Programmamap).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
         inhoud.sort();
@@ -312,6 +358,139 @@ private slots:
         QVERIFY2(motor.Installeer(), qPrintable(o.Log()));
         QCOMPARE(LeesBestand(o.Werkmap + QStringLiteral("/lambda.bin")), QByteArray("tabel a"));
         QCOMPARE(LeesBestand(o.Werkmap + QStringLiteral("/lambda2.bin")), QByteArray("tabel b"));
+    }
+
+    // Someone else's file, and links to it planted where the engine writes.
+    void plantedLinksAndOpenFoldersAreNeverUsed_data() {
+        QTest::addColumn<TVoorbereiding>("voorbereiding");
+        QTest::addColumn<bool>("gelukt");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("a link at the log's name") << TVoorbereiding([](TUpdateOpstelling& o) {
+            QFile::link(Slachtoffer(o), o.Werkmap + QStringLiteral("/WUPDATE.LOG"));
+        }) << true << QString();
+        QTest::newRow("a link at a download's name") << TVoorbereiding([](TUpdateOpstelling& o) {
+            QVERIFY(QDir().mkpath(o.Downloadmap));
+            QFile::setPermissions(o.Downloadmap,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::link(Slachtoffer(o), o.Downloadmap + QStringLiteral("/2-lambda.bin.upd"));
+        }) << true << QStringLiteral("Version 4.0.1.4 installed");
+        QTest::newRow("the download folder a link") << TVoorbereiding([](TUpdateOpstelling& o) {
+            QVERIFY(QDir().mkpath(QFileInfo(o.Downloadmap).absolutePath()));
+            QFile::link(QFileInfo(Slachtoffer(o)).absolutePath(), o.Downloadmap);
+        }) << false << QStringLiteral("is not a folder");
+        QTest::newRow("the download folder open to others")
+            << TVoorbereiding([](TUpdateOpstelling& o) {
+                   QVERIFY(QDir().mkpath(o.Downloadmap));
+                   QFile::setPermissions(o.Downloadmap, QFile::ReadOwner | QFile::WriteOwner |
+                                                            QFile::ExeOwner | QFile::WriteOther |
+                                                            QFile::ExeOther | QFile::ReadOther);
+               })
+            << false << QStringLiteral("open to other users");
+    }
+    void plantedLinksAndOpenFoldersAreNeverUsed() {
+        QFETCH(TVoorbereiding, voorbereiding);
+        QFETCH(bool, gelukt);
+        QFETCH(QString, log);
+        TUpdateOpstelling o;
+        SchrijfBestand(Slachtoffer(o), "van iemand anders");
+        o.Publiceer(QStringLiteral("4.0.1.4"), Uitgave(o));
+        voorbereiding(o);
+        TUpdateMotor motor(o.Instellingen());
+        QVERIFY(ZoekNieuweVersie(motor));
+        QCOMPARE(Download(motor, {0, 1}) && motor.Installeer(), gelukt);
+        QCOMPARE(LeesBestand(Slachtoffer(o)), QByteArray("van iemand anders"));
+        QCOMPARE(QDir(QFileInfo(Slachtoffer(o)).absolutePath())
+                     .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("slachtoffer")});
+        QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
+    }
+
+    // The engine killed after the second rename of its swap: the next start
+    // puts the old program back and leaves no staged file or folder behind.
+    void anInstallationKilledPartWayIsRolledBackAtTheNextStart() {
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), Uitgave(o));
+        const QStringList voor = o.Stand();
+        TUpdateMotor motor(o.Instellingen());
+        QVERIFY(ZoekNieuweVersie(motor));
+        QVERIFY(Download(motor, {0, 1}));
+        const pid_t kind = fork();
+        if (kind == 0) {
+            motor.NaHernoemen = [](int n) {
+                if (n == 2) {
+                    ::raise(SIGKILL);
+                }
+            };
+            motor.Installeer();
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(kind, &status, 0), kind);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        QVERIFY(o.Stand() != voor);
+        QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen()), TInstallatie::THerstel::Teruggezet);
+        QStringList na = o.Stand();
+        QCOMPARE(na, voor);
+        QCOMPARE(QDir(o.Downloadmap).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+        QVERIFY(!QFileInfo::exists(o.Instellingen().JournaalPad()));
+        QVERIFY2(
+            o.Log().contains(QLatin1String("Rolling back an installation that was interrupted")),
+            qPrintable(o.Log()));
+        // Nothing to do at the start after that.
+        QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen()), TInstallatie::THerstel::Niets);
+    }
+
+    // After the restart the new program must confirm that it started; a start
+    // after one that did not, past the limit, or a restart that fails, puts
+    // the old program back and says so.
+    void aNewProgramThatDoesNotConfirmItsStartIsRolledBack_data() {
+        QTest::addColumn<bool>("startbaar");
+        QTest::addColumn<bool>("bevestigt");
+        QTest::addColumn<int>("limiet");
+        QTest::addColumn<bool>("nieuw");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("confirmed")
+            << true << true << 0 << true << "The new version confirmed its start";
+        QTest::newRow("not confirmed in time")
+            << true << false << 0 << false << "did not confirm that it started";
+        QTest::newRow("not confirmed yet, within the limit")
+            << true << false << 60 << true << "it has 60 s to confirm";
+        QTest::newRow("the restart fails") << false << false << 0 << false << "Rollback: restored";
+    }
+    void aNewProgramThatDoesNotConfirmItsStartIsRolledBack() {
+        QFETCH(bool, startbaar);
+        QFETCH(bool, bevestigt);
+        QFETCH(int, limiet);
+        QFETCH(bool, nieuw);
+        QFETCH(QString, log);
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), Uitgave(o));
+        const QStringList voor = o.Stand();
+        TUpdateMotor motor(o.Instellingen());
+        motor.Afsluiten = [] {};
+        motor.StartProgramma = [startbaar](const QString&, const QStringList&, const QString&) {
+            return startbaar;
+        };
+        QVERIFY(ZoekNieuweVersie(motor));
+        QVERIFY(Download(motor, {0, 1}));
+        QVERIFY(motor.Installeer());
+        QCOMPARE(motor.Herstart(), startbaar);
+        if (startbaar) {
+            // The new program's first start, then perhaps its confirmation, then the next start.
+            QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen(), limiet),
+                     TInstallatie::THerstel::Proef);
+            QCOMPARE(BevestigUpdateStart(o.Instellingen()), bevestigt);
+            QCOMPARE(HerstelOnderbrokenUpdate(o.Instellingen(), limiet),
+                     bevestigt    ? TInstallatie::THerstel::Niets
+                     : limiet > 0 ? TInstallatie::THerstel::Proef
+                                  : TInstallatie::THerstel::StarttNiet);
+        }
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")),
+                 nieuw ? Stub() : TUpdateOpstelling::kOudProgramma);
+        if (!nieuw) {
+            QCOMPARE(o.Stand(), voor);
+        }
+        QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
     }
 
     void aDownloadThatDiffersFromTheSignedFileInstallsNothing_data() {
@@ -389,8 +568,8 @@ private slots:
                  TUpdateOpstelling::kOudProgramma);
         // The reason, then the rollback, then the outcome.
         const QString log = o.Log();
-        const qsizetype reden = log.indexOf(QLatin1String("cannot copy"));
-        const qsizetype terug = log.indexOf(QLatin1String("Rollback: restored"));
+        const qsizetype reden = log.indexOf(QLatin1String("cannot create"));
+        const qsizetype terug = log.indexOf(QLatin1String("Rollback: removed"));
         QVERIFY2(reden >= 0 && reden < terug, qPrintable(log));
         QVERIFY(terug < log.indexOf(QLatin1String("Update not installed")));
     }

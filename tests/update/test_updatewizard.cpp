@@ -152,6 +152,14 @@ private slots:
         QTest::newRow("silent") << TVoorbereiding([](TUpdateOpstelling& o) {
             o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"), {200, {}, true, false});
         }) << onbereikbaar;
+        // As the Debian package installs it: told, but never downloaded.
+        QTest::newRow("newer, for a program its package manager installed")
+            << TVoorbereiding([](TUpdateOpstelling& o) {
+                   o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
+                   o.Programmamap = QStringLiteral("/usr/bin");
+               })
+            << QStringLiteral("Er is een nieuwe versie 4.0.1.4 beschikbaar. Installeer deze via uw "
+                              "pakketbeheer.");
     }
     void theSecondPageSaysWhyThereIsNoUpdate() {
         QFETCH(TVoorbereiding, voorbereiding);
@@ -169,6 +177,13 @@ private slots:
         QVERIFY(!w.wizard->isVisible());
         QCOMPARE(w.wizard->result(), int(QDialog::Rejected));
         QVERIFY(wachter.Meldingen().isEmpty());
+        QVERIFY(!o.Server.Verzoeken.join(QLatin1Char(' ')).contains(QLatin1String("/bestanden/")));
+        // Its log goes to the user's state folder, not to the package's.
+        const QString log = QStringLiteral("/WUPDATE.LOG");
+        QCOMPARE(QFileInfo::exists(o.Statusmap + log),
+                 o.Programmamap.startsWith(QLatin1String("/usr/")));
+        QCOMPARE(QFileInfo::exists(o.Werkmap + log),
+                 !o.Programmamap.startsWith(QLatin1String("/usr/")));
     }
 
     void aBadDownloadShowsTheFailureAndInstallsNothing_data() {

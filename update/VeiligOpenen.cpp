@@ -1,0 +1,54 @@
+#include "VeiligOpenen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rcveltor::update {
+
+int OpenGewoonBestand(const QString& pad, int vlaggen, mode_t rechten) {
+    const int fd = ::open(QFile::encodeName(pad).constData(),
+                          vlaggen | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, rechten);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat s {};
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    // Non-blocking was only for the open.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool MaakPriveMap(const QString& pad, QString* fout) {
+    const QByteArray naam = QFile::encodeName(pad);
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    if (::mkdir(naam.constData(), 0700) == 0) {
+        return true;
+    }
+    if (errno != EEXIST) {
+        *fout = QStringLiteral("cannot create %1: %2")
+                    .arg(pad, QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    }
+    struct stat s {};
+    if (::lstat(naam.constData(), &s) != 0 || !S_ISDIR(s.st_mode)) {
+        *fout = QStringLiteral("%1 is not a folder").arg(pad);
+        return false;
+    }
+    if (s.st_uid != ::getuid() || (s.st_mode & 077) != 0) {
+        *fout = QStringLiteral("%1 is open to other users").arg(pad);
+        return false;
+    }
+    return true;
+}
+
+} // namespace rcveltor::update
