@@ -1,0 +1,10 @@
+cmake_minimum_required(VERSION 3.25)
+# Run as a test: the output of PROGRAMMA must be the file BESTAND, byte for byte.
+execute_process(COMMAND ${PROGRAMMA} OUTPUT_VARIABLE uitvoer RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${PROGRAMMA} failed: ${status}")
+endif()
+file(READ ${BESTAND} inhoud)
+if(NOT uitvoer STREQUAL inhoud)
+    message(FATAL_ERROR "${BESTAND} is not what ${PROGRAMMA} prints: run it again and commit")
+endif()
