@@ -57,13 +57,6 @@ QLabel* Regel(QLabel* label, const QString& naam, int y, bool link) {
     label->setAlignment(Qt::AlignCenter);
     QFont f = label->font();
     f.setUnderline(link);
-    // As large as the column allows, so that no text is cut at its edges.
-    for (int pixels = 13; pixels >= 8; --pixels) {
-        f.setPixelSize(pixels);
-        if (QFontMetrics(f).horizontalAdvance(label->text()) <= label->width() - 4) {
-            break;
-        }
-    }
     label->setFont(f);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::black);
@@ -72,6 +65,20 @@ QLabel* Regel(QLabel* label, const QString& naam, int y, bool link) {
         label->setCursor(Qt::PointingHandCursor);
     }
     return label;
+}
+
+// As large as the column allows, so that no text is cut at its edges. Done
+// at the first showing: each size tried loads a font, which the start-up
+// need not wait for.
+void PasGrootteAan(QLabel* label) {
+    QFont f = label->font();
+    for (int pixels = 13; pixels >= 8; --pixels) {
+        f.setPixelSize(pixels);
+        if (QFontMetrics(f).horizontalAdvance(label->text()) <= label->width() - 4) {
+            break;
+        }
+    }
+    label->setFont(f);
 }
 
 } // namespace
@@ -123,11 +130,13 @@ TFrmInfo::TFrmInfo(QWidget* hoofdvenster, update::TUpdateInstellingen instelling
 
     const auto klik = [this](QLabel* label) { Label2Click(label); };
     label2_ = Regel(new TKlikLabel(kMerkAdres, this, klik), QStringLiteral("Label2"), 88, true);
-    Regel(new QLabel(QStringLiteral("Versie 4.0.1.3, maart 2009"), this), QStringLiteral("Label4"),
-          144, false);
-    Regel(new QLabel(QStringLiteral("\u00A9 Veltor Isolatiesystemen B.V."), this),
-          QStringLiteral("Label1"), 200, false);
+    regels_[0] = label2_;
+    regels_[1] = Regel(new QLabel(QStringLiteral("Versie 4.0.1.3, maart 2009"), this),
+                       QStringLiteral("Label4"), 144, false);
+    regels_[2] = Regel(new QLabel(QStringLiteral("\u00A9 Veltor Isolatiesystemen B.V."), this),
+                       QStringLiteral("Label1"), 200, false);
     label3_ = Regel(new TKlikLabel(kMakerAdres, this, klik), QStringLiteral("Label3"), 456, true);
+    regels_[3] = label3_;
 
     button1_ = new QPushButton(QStringLiteral("Update"), this);
     button1_->setObjectName(QStringLiteral("Button1"));
@@ -143,6 +152,12 @@ TFrmInfo::TFrmInfo(QWidget* hoofdvenster, update::TUpdateInstellingen instelling
 TFrmInfo::~TFrmInfo() = default;
 
 void TFrmInfo::showEvent(QShowEvent* e) {
+    if (!grootteGepast_) {
+        grootteGepast_ = true;
+        for (QLabel* regel : regels_) {
+            PasGrootteAan(regel);
+        }
+    }
     FormShow();
     if (const QScreen* scherm = screen()) {
         move(scherm->availableGeometry().center() - rect().center());

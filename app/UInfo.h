@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QUrl>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -80,6 +81,9 @@ private:
     QTextEdit* richEdit1_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
+    // The four lines of the left column; their size is fitted at the first showing.
+    std::array<QLabel*, 4> regels_{};
+    bool grootteGepast_ = false;
     QPushButton* button1_ = nullptr;
 };
 

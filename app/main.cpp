@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 
 using namespace rcveltor::app;
 using namespace rcveltor::rapport;
@@ -41,34 +42,48 @@ int main(int argc, char** argv) {
     const QStringList argumenten = QApplication::arguments();
     const bool geenUpdate = argumenten.size() > 1 && argumenten.at(1) == QStringLiteral("/-u");
 
-    // The windows, created hidden in this order, live until the program ends.
+    // The main window, the wizard and the info window are created hidden at
+    // start; the reports and the preview, which nothing shows before the first
+    // print command, on that command. Each lives until the program ends.
     TMainForm mainForm;
     TFrmRcWizard wizard(&mainForm);
-    TQuickReport1 quickReport1(mainForm.Model().Rc);
-    TFrmPreview preview;
+    std::unique_ptr<TQuickReport1> quickReport1;
+    std::unique_ptr<TFrmPreview> preview;
     TFrmInfo info(&mainForm);
-    TQuickReport2 quickReport2(mainForm.Model().Afschot);
+    std::unique_ptr<TQuickReport2> quickReport2;
 
     mainForm.ZetWizard(&wizard);
     mainForm.ZetGeenUpdate(geenUpdate);
     mainForm.ToonInfo = [&info] { info.exec(); };
     mainForm.ZetUpdateControle(info.UpdateControle());
     // Print, preview and save act on the report of the screen that is visible.
-    preview.KiesRapport = [&]() -> TRapport* {
+    const auto kiesRapport = [&]() -> TRapport* {
         switch (mainForm.ZichtbaarScherm()) {
         case TZichtbaarScherm::Plat:
-            return &quickReport1;
+            if (!quickReport1) {
+                quickReport1 = std::make_unique<TQuickReport1>(mainForm.Model().Rc);
+            }
+            return quickReport1.get();
         case TZichtbaarScherm::Afschot:
-            return &quickReport2;
+            if (!quickReport2) {
+                quickReport2 = std::make_unique<TQuickReport2>(mainForm.Model().Afschot);
+            }
+            return quickReport2.get();
         case TZichtbaarScherm::Geen:
             break;
         }
         return nullptr;
     };
-    preview.PdfSchrijver = [](const TPaginaSet& set, const QString& bestand) {
-        SchrijfPdf(set, bestand);
+    mainForm.Afdrukken = [&](TZichtbaarScherm) {
+        if (!preview) {
+            preview = std::make_unique<TFrmPreview>();
+            preview->KiesRapport = kiesRapport;
+            preview->PdfSchrijver = [](const TPaginaSet& set, const QString& bestand) {
+                SchrijfPdf(set, bestand);
+            };
+        }
+        preview->Start();
     };
-    mainForm.Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };
 
     mainForm.show();
     // The main window shows: a new version confirms that it starts.

@@ -94,6 +94,33 @@ private slots:
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 
+    // Each line of the left column, by the time it is seen, in the largest
+    // size from 13 down to 8 pixels at which its text fits the column.
+    void theColumnsLinesFitAtTheirFirstShowing_data() {
+        QTest::addColumn<QString>("naam");
+        for (const char* naam : {"Label2", "Label4", "Label1", "Label3"}) {
+            QTest::newRow(naam) << QString::fromLatin1(naam);
+        }
+    }
+    void theColumnsLinesFitAtTheirFirstShowing() {
+        QFETCH(QString, naam);
+        TUpdateOpstelling o;
+        TProgramma p(o);
+        p.SchrijfInfo(LeesBestand(QStringLiteral(RCV_INFO_RTF)));
+        p.ToonInfo();
+        const auto* regel = p.info->findChild<QLabel*>(naam);
+        QVERIFY(regel != nullptr);
+        QFont f = regel->font();
+        const int pixels = f.pixelSize();
+        QVERIFY2(pixels >= 8 && pixels <= 13, qPrintable(QString::number(pixels)));
+        const auto past = [&](int grootte) {
+            f.setPixelSize(grootte);
+            return QFontMetrics(f).horizontalAdvance(regel->text()) <= regel->width() - 4;
+        };
+        QVERIFY(pixels == 8 || past(pixels));
+        QVERIFY(pixels == 13 || !past(pixels + 1));
+    }
+
     // Texts that once froze the window; the whole layout, not just the part in view.
     void aHostileTextIsShownOrRefusedQuickly_data() {
         QTest::addColumn<QByteArray>("inhoud");
