@@ -142,6 +142,13 @@ TFrmUpdateWizard::TFrmUpdateWizard(TUpdateMotor& motor, const TUpdateTeksten& te
     pagina(teksten_.UpdateComplete)->addWidget(Tekst(teksten_.RestartInfo, this), 1);
 
     connect(&motor_, &TUpdateMotor::Gecontroleerd, this, &TFrmUpdateWizard::ToonVersie);
+    connect(&motor_, &TUpdateMotor::InstallatieVoortgang, this,
+            [this](int klaar, int totaal) { totaleVoortgang_->setValue(Promille(klaar, totaal)); });
+    connect(&motor_, &TUpdateMotor::WisselBegint, this, [this] {
+        knop_->setEnabled(false);
+        totaleVoortgang_->setValue(kPromille);
+    });
+    connect(&motor_, &TUpdateMotor::Geinstalleerd, this, &TFrmUpdateWizard::Geinstalleerd);
     connect(&motor_, &TUpdateMotor::BestandVoortgang, this,
             [this](int, qint64 ontvangen, qint64 grootte) {
                 bestandVoortgang_->setValue(Promille(ontvangen, grootte));
@@ -329,7 +336,23 @@ void TFrmUpdateWizard::Gedownload(bool gelukt) {
         return;
     }
     bezig_ = false;
-    if (!gelukt || !motor_.Installeer()) {
+    if (!gelukt) {
+        Mislukt();
+        return;
+    }
+    // Off this thread, so that the window keeps answering.
+    installeren_ = true;
+    status_->setText(teksten_.Installing);
+    motor_.StartInstallatie();
+}
+
+void TFrmUpdateWizard::Geinstalleerd(bool gelukt) {
+    if (!installeren_) {
+        return;
+    }
+    installeren_ = false;
+    knop_->setEnabled(true);
+    if (!gelukt) {
         Mislukt();
         return;
     }
@@ -345,11 +368,16 @@ void TFrmUpdateWizard::Mislukt() {
 }
 
 void TFrmUpdateWizard::reject() {
-    // Closing during a download cancels it; nothing has been installed yet.
+    // Closing during a download or an installation cancels it, unless the
+    // files are being swapped: that is never left half done.
+    if (installeren_ && !motor_.Annuleer()) {
+        return;
+    }
     if (bezig_ && pagina_ == TWizardPagina::Download) {
         bezig_ = false;
         motor_.Annuleer();
     }
+    installeren_ = false;
     QDialog::reject();
 }
 

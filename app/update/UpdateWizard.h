@@ -39,6 +39,7 @@ struct TUpdateTeksten {
         QStringLiteral("Er kan geen verbinding met de update server tot stand gebracht worden of");
     QString NoUpdateOnServer = QStringLiteral("geen update gevonden op server ...");
     QString NoFilesFound = QStringLiteral("Geen bestanden gevonden voor update");
+    QString Installing = QStringLiteral("Installeren ...");
     QString HerstartMislukt =
         QStringLiteral("De nieuwe versie kon niet worden gestart. De vorige versie is teruggezet.");
     QString ViaPakketbeheer = QStringLiteral(
@@ -80,6 +81,7 @@ private:
     void Ga(TWizardPagina pagina);
     void StartDownload();
     void Gedownload(bool gelukt);
+    void Geinstalleerd(bool gelukt);
     void Mislukt();
     void BekijkTekst(const QString& naam, const QString& tekst);
     QPlainTextEdit* Tekstvak(const QString& naam, const QString& popup);
@@ -88,6 +90,7 @@ private:
     TUpdateTeksten teksten_;
     TWizardPagina pagina_ = TWizardPagina::Welkom;
     bool bezig_ = false;
+    bool installeren_ = false;
 
     QStackedWidget* paginas_ = nullptr;
     QPushButton* knop_ = nullptr;

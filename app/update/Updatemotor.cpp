@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -206,6 +207,33 @@ TUpdateMotor::~TUpdateMotor() {
     delete controleOphaler_;
     delete downloadOphaler_;
     SluitDownload(true);
+    if (installatie_ != nullptr) {
+        // Rolled back if it can still be; a swap that has begun is finished.
+        int bezig = Bezig;
+        toestand_.compare_exchange_strong(bezig, Geannuleerd);
+        installatie_->wait();
+        delete installatie_;
+    }
+}
+
+void TUpdateMotor::StartInstallatie() {
+    if (installatie_ != nullptr) {
+        return;
+    }
+    toestand_ = Bezig;
+    installatie_ = QThread::create([this] {
+        const bool gelukt = Installeer();
+        QMetaObject::invokeMethod(
+            this,
+            [this, gelukt] {
+                installatie_->wait();
+                delete installatie_;
+                installatie_ = nullptr;
+                emit Geinstalleerd(gelukt);
+            },
+            Qt::QueuedConnection);
+    });
+    installatie_->start();
 }
 
 void TUpdateMotor::SluitDownload(bool weg) {
@@ -435,10 +463,17 @@ void TUpdateMotor::DownloadMislukt(const QString& reden) {
     emit Gedownload(false);
 }
 
-void TUpdateMotor::Annuleer() {
+bool TUpdateMotor::Annuleer() {
     if (downloadOphaler_) {
         downloadOphaler_->Annuleer();
     }
+    int bezig = Bezig;
+    if (installatie_ != nullptr && !toestand_.compare_exchange_strong(bezig, Geannuleerd) &&
+        bezig == Wisselt) {
+        log_.Schrijf(QStringLiteral("Cancel refused: the files are being swapped"));
+        return false;
+    }
+    return true;
 }
 
 bool TUpdateMotor::Installeer() {
@@ -461,6 +496,10 @@ bool TUpdateMotor::Installeer() {
     // checked and used through one open file, so what was checked is what is used.
     QList<std::pair<QString, QString>> plaatsingen;
     for (int i = 0; i < downloads_.size(); ++i) {
+        emit InstallatieVoortgang(i, downloads_.size());
+        if (toestand_ == Geannuleerd) {
+            return mislukt(QStringLiteral("Installation cancelled"));
+        }
         const TDownload& d = downloads_.at(i);
         const int fd = OpenGewoonBestand(d.Pad, O_RDONLY);
         if (fd < 0) {
@@ -495,9 +534,14 @@ bool TUpdateMotor::Installeer() {
     TInstallatie installatie([this](const QString& regel) { log_.Schrijf(regel); },
                              instellingen_.JournaalPad());
     installatie.NaHernoemen = NaHernoemen;
-    for (const auto& [bron, doel] : std::as_const(plaatsingen)) {
+    for (qsizetype i = 0; i < plaatsingen.size(); ++i) {
+        const auto& [bron, doel] = plaatsingen.at(i);
+        emit InstallatieVoortgang(static_cast<int>(i), static_cast<int>(plaatsingen.size()));
         QString fout;
-        if (!installatie.Plaats(bron, doel, &fout)) {
+        if (toestand_ == Geannuleerd) {
+            fout = QStringLiteral("Installation cancelled");
+        }
+        if (!fout.isEmpty() || !installatie.Plaats(bron, doel, &fout)) {
             // The reason first, then what the rollback did.
             log_.Schrijf(fout);
             installatie.Herstel();
@@ -505,6 +549,14 @@ bool TUpdateMotor::Installeer() {
             return false;
         }
     }
+    if (int bezig = Bezig;
+        !toestand_.compare_exchange_strong(bezig, Wisselt) && bezig == Geannuleerd) {
+        log_.Schrijf(QStringLiteral("Installation cancelled"));
+        installatie.Herstel();
+        log_.Schrijf(QStringLiteral("Update not installed"));
+        return false;
+    }
+    emit WisselBegint();
     // Logs its own reason and rollback. The old files stay until the new
     // program confirms that it starts.
     if (!installatie.Bevestig(nullptr, true)) {

@@ -15,12 +15,14 @@
 #include <QStringList>
 #include <QUrl>
 #include <QVersionNumber>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class QNetworkAccessManager;
 class QFile;
+class QThread;
 
 namespace rcveltor::update {
 
@@ -89,9 +91,13 @@ public:
 
     // Downloads the chosen components of the last check; Gedownload follows.
     void StartDownload(const QList<int>& keuze);
-    void Annuleer();
+    // Cancels a download, or an installation whose swap has not begun (it is
+    // rolled back). False when the swap has begun: that is not stopped.
+    bool Annuleer();
     // After a successful download: extracts and installs all or nothing.
     bool Installeer();
+    // The same on a thread of its own; Geinstalleerd follows.
+    void StartInstallatie();
     // Starts the installed program and asks this one to end. When it cannot
     // be started the old program is put back and the answer is false.
     bool Herstart();
@@ -109,6 +115,9 @@ signals:
     void BestandVoortgang(int nummer, qint64 ontvangen, qint64 grootte);
     void TotaleVoortgang(qint64 ontvangen, qint64 totaal);
     void Gedownload(bool gelukt);
+    void InstallatieVoortgang(int klaar, int totaal);
+    void WisselBegint(); // from here on the installation cannot be cancelled
+    void Geinstalleerd(bool gelukt);
 
 private:
     struct TDownload {
@@ -141,6 +150,11 @@ private:
     QPointer<TOphaler> downloadOphaler_;
     std::unique_ptr<QFile> bestand_;
     bool gedownload_ = false;
+    QThread* installatie_ = nullptr;
+    // The installation's state, changed by one thread at a time: Annuleer
+    // cancels only what has not reached the swap.
+    enum TInstallatieToestand { Bezig, Geannuleerd, Wisselt };
+    std::atomic<int> toestand_ = Bezig;
 };
 
 // At every start, before anything else: completes or rolls back an

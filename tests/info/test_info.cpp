@@ -124,8 +124,8 @@ private slots:
     // Texts that once froze the window; the whole layout, not just the part in view.
     void aHostileTextIsShownOrRefusedQuickly_data() {
         QTest::addColumn<QByteArray>("inhoud");
-        // Long enough to take many seconds when a word could break anywhere.
-        const QByteArray woord(256 * 1024, 'x');
+        // Long enough to take half a minute when a word could break anywhere.
+        const QByteArray woord(512 * 1024, 'x');
         QTest::newRow("one long word") << woord;
         QTest::newRow("the same in RTF") << QByteArray("{\\rtf1 " + woord + "}");
         QTest::newRow("paragraphs with the most spacing") << QByteArray(
@@ -141,7 +141,9 @@ private slots:
         klok.start();
         p.ToonInfo();
         QVERIFY(p.info->RichEdit1()->document()->size().height() > 0);
-        QVERIFY2(klok.elapsed() < 3000, qPrintable(QString::number(klok.elapsed())));
+        // Far below what the faults took (minutes), far above a sanitizer
+        // build on a busy machine.
+        QVERIFY2(klok.elapsed() < 10000, qPrintable(QString::number(klok.elapsed())));
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 

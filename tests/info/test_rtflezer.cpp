@@ -170,14 +170,14 @@ private slots:
         };
         QTest::newRow("4000 paragraphs with the most spacing")
             << herhaal("\\pard\\sb31680\\sa31680 x\\par ", 4000) << true;
-        QTest::newRow("10000 runs in one paragraph") << herhaal("{\\b a}{\\i b}", 5000) << true;
+        QTest::newRow("40000 runs in one paragraph") << herhaal("{\\b a}{\\i b}", 20000) << true;
         QTest::newRow("4000 paragraphs in the largest font")
             << herhaal("\\fs3276 x\\par ", 4000) << true;
         QTest::newRow("4000 paragraphs with the widest indents")
             << herhaal("\\pard\\li31680\\ri31680\\fi-31680 xxxxxxxxxxxxxxxxxxxx\\par ", 4000)
             << true;
         QTest::newRow("a large ordinary text")
-            << herhaal("Een gewone zin van een regel.\\par ", 30000) << true;
+            << herhaal("Een gewone zin van een regel.\\par ", 10000) << true;
         QTest::newRow("the largest file of empty paragraphs")
             << herhaal("\\par", kMaxRtf / 4 - 4) << false;
         QTest::newRow("the largest file of line breaks in the largest font")
@@ -198,7 +198,9 @@ private slots:
         doc.setDefaultTextOption(optie);
         doc.setTextWidth(400);
         QVERIFY(doc.size().height() >= 0);
-        QVERIFY2(klok.elapsed() < 3000, qPrintable(QString::number(klok.elapsed())));
+        // Far below what the faults took (minutes, or for ever), far above a
+        // sanitizer build on a busy machine.
+        QVERIFY2(klok.elapsed() < 10000, qPrintable(QString::number(klok.elapsed())));
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
             const QTextBlockFormat f = b.blockFormat();
             QVERIFY(f.topMargin() <= 96 && f.bottomMargin() <= 96);

@@ -186,7 +186,8 @@ TEST(Controlebestand, LimitsComponentsAndSize) {
     }
     const auto begin = std::chrono::steady_clock::now();
     EXPECT_TRUE(LeesControlebestand(veel).Bestand);
-    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(2));
+    // Far above a sanitizer build on a busy machine.
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(10));
 }
 
 TEST(Controlebestand, WrittenFileReadsBackTheSame) {

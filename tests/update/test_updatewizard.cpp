@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QThread>
+#include <atomic>
 
 using namespace rcveltor::update;
 using namespace rcveltor::test;
@@ -95,11 +97,11 @@ private slots:
         QCOMPARE(w.Vind<QPlainTextEdit>("LicentieTekst")->toPlainText(),
                  QStringLiteral("Gebruik op eigen risico."));
         // Only an accepted licence goes on.
-        QVERIFY(!w.wizard->Knop()->isEnabled());
+        QTRY_VERIFY(!w.wizard->Knop()->isEnabled());
         w.Vind<QRadioButton>("Aanvaard")->click();
         QVERIFY(w.wizard->Knop()->isEnabled());
         w.Vind<QRadioButton>("NietAanvaard")->click();
-        QVERIFY(!w.wizard->Knop()->isEnabled());
+        QTRY_VERIFY(!w.wizard->Knop()->isEnabled());
         w.Vind<QRadioButton>("Aanvaard")->click();
 
         w.Klik();
@@ -109,7 +111,7 @@ private slots:
         QVERIFY(lijst->item(1)->text().startsWith(QLatin1String("lambda.bin")));
         lijst->item(0)->setCheckState(Qt::Unchecked);
         lijst->item(1)->setCheckState(Qt::Unchecked);
-        QVERIFY(!w.wizard->Knop()->isEnabled());
+        QTRY_VERIFY(!w.wizard->Knop()->isEnabled());
         lijst->item(0)->setCheckState(Qt::Checked);
         lijst->item(1)->setCheckState(Qt::Checked);
         QCOMPARE(w.Knop(), QStringLiteral("Volgende"));
@@ -250,12 +252,50 @@ private slots:
         QVERIFY(!w.wizard->isVisible());
         QCOMPARE(ZonderDownloads(o.Stand()), voor);
         // Not even a partial download stays.
-        QVERIFY(!QDir(o.Werkmap)
+        QVERIFY(!QDir(o.Downloadmap)
                      .entryList()
                      .join(QLatin1Char(' '))
                      .contains(QLatin1String("lambda.bin.upd")));
         QVERIFY(o.Log().contains(QLatin1String("cancelled")));
         QVERIFY(wachter.Meldingen().isEmpty());
+    }
+
+    // The installation runs beside the window: while the files are swapped
+    // (held here at the first rename) the window answers, shows the progress
+    // and refuses to be cancelled.
+    void theWindowAnswersDuringTheInstallationAndRefusesCancelWhileSwapping() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
+        TWizard w(o);
+        std::atomic<bool> inWissel = false;
+        std::atomic<bool> los = false;
+        w.motor.NaHernoemen = [&](int n) {
+            if (n != 1) {
+                return;
+            }
+            inWissel = true;
+            for (int i = 0; i < 300 && !los; ++i) {
+                QThread::msleep(10);
+            }
+        };
+        w.Klik();
+        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
+        w.Klik();
+        w.Klik();
+        w.Vind<QRadioButton>("Aanvaard")->click();
+        w.Klik();
+        w.Klik();
+        QTRY_VERIFY(inWissel);
+        QTRY_VERIFY(!w.wizard->Knop()->isEnabled());
+        QCOMPARE(w.Vind<QProgressBar>("TotaleVoortgang")->value(), 1000);
+        w.wizard->reject();
+        QVERIFY(w.wizard->isVisible());
+        los = true;
+        QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Klaar);
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")), Stub());
+        QVERIFY(o.Log().contains(QLatin1String("Cancel refused")));
+        QVERIFY(wachter.Meldingen.isEmpty());
     }
 
     void anUpdateWithoutFilesSaysSo() {
