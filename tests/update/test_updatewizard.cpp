@@ -264,7 +264,7 @@ private slots:
     // (held here at the first rename) the window answers, shows the progress
     // and refuses to be cancelled.
     void theWindowAnswersDuringTheInstallationAndRefusesCancelWhileSwapping() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
         TWizard w(o);
@@ -295,7 +295,7 @@ private slots:
         QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Klaar);
         QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")), Stub());
         QVERIFY(o.Log().contains(QLatin1String("Cancel refused")));
-        QVERIFY(wachter.Meldingen.isEmpty());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void anUpdateWithoutFilesSaysSo() {
