@@ -26,6 +26,8 @@ void WeigerRunOpties(const TOpties& opties) {
                         : opties.Batch         ? "--batch"
                         : opties.LambdaBestand ? "--lambda-bestand"
                         : opties.Hulp          ? "--help"
+                        : opties.Project       ? "--project"
+                        : opties.Opslaan       ? "--opslaan"
                                                : nullptr;
     if (optie != nullptr) {
         throw Gebruiksfout(std::string(optie) + " is not allowed in a batch line");

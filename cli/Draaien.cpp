@@ -2,7 +2,9 @@
 
 #include "Batch.h"
 #include "Bestand.h"
+#include "Bestandslezer.h"
 #include "Opties.h"
+#include "Project.h"
 #include "RcFout.h"
 #include "RekenModel.h"
 #include "Toepassen.h"
@@ -46,24 +48,51 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
         }
         TRekenModel model(",");
         std::vector<std::string> fouten = model.Opstarten(LambdaPad(opties));
+        std::optional<TBerekeningsbestand> project;
+        std::string afwijking;
+        if (opties.Project) {
+            try {
+                project = OpenProject(*opties.Project, model, fouten, afwijking);
+            } catch (const TOnbruikbaarBestand& fout) {
+                std::cerr << "rcveltor-cli: " << fout.what() << "\n";
+                return 1;
+            }
+        }
         PasToe(opties, model, fouten);
+        const TProjectgegevens* gegevens = project ? &project->Project : nullptr;
 
-        std::cout << (opties.Json ? AlsJson(model, opties.Afschot, fouten)
+        std::cout << (opties.Json ? AlsJson(model, opties.Afschot, fouten, gegevens)
                                   : AlsTabel(model, opties.Afschot));
+        if (!afwijking.empty()) {
+            std::cerr << "rcveltor-cli: " << afwijking << "\n";
+        }
         for (const auto& fout : fouten) {
             std::cerr << "rcveltor-cli: " << fout << "\n";
+        }
+        bool opgeslagen = true;
+        if (opties.Opslaan) {
+            const auto wens = opties.Waarden.find("wens-rc");
+            const std::string wensRc = wens != opties.Waarden.end() ? WensRcTekst(wens->second)
+                                       : project                    ? project->WensRc
+                                                                    : std::string();
+            try {
+                SlaOp(*opties.Opslaan, model, gegevens ? *gegevens : TProjectgegevens{}, wensRc);
+            } catch (const RcFout& fout) {
+                std::cerr << "rcveltor-cli: " << fout.what() << "\n";
+                opgeslagen = false;
+            }
         }
         bool pdfGeschreven = true;
         if (opties.Pdf && pdf.Schrijven) {
             std::cout.flush();
             try {
-                pdf.Schrijven(model, opties.Afschot, *opties.Pdf);
+                pdf.Schrijven(model, opties.Afschot, *opties.Pdf, gegevens);
             } catch (const RcFout& fout) {
                 std::cerr << "rcveltor-cli: " << fout.what() << "\n";
                 pdfGeschreven = false;
             }
         }
-        return fouten.empty() && pdfGeschreven ? 0 : 1;
+        return fouten.empty() && pdfGeschreven && opgeslagen ? 0 : 1;
     } catch (const Gebruiksfout& fout) {
         std::cerr << "rcveltor-cli: " << fout.what() << "\n\n" << Gebruik();
         return 2;

@@ -6,7 +6,8 @@
 
 namespace rcveltor {
 class TRekenModel;
-}
+struct TProjectgegevens;
+} // namespace rcveltor
 
 namespace rcveltor::cli {
 
@@ -16,7 +17,10 @@ namespace rcveltor::cli {
 // build has none); the report program writes it after calculating.
 struct TPdfRoute {
     std::function<int()> Doorgeven;
-    std::function<void(const TRekenModel&, bool afschot, const std::string& bestand)> Schrijven;
+    // project: the open calculation file's project data, or nullptr.
+    std::function<void(const TRekenModel&, bool afschot, const std::string& bestand,
+                       const TProjectgegevens* project)>
+        Schrijven;
 };
 
 // One run of the calculator on its arguments (program name excluded):

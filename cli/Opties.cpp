@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace rcveltor::cli {
 
@@ -95,7 +96,8 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             waarde = naam.substr(is + 1);
             naam.resize(is);
         }
-        if (naam != "pdf" && ZoekOptie(naam) == nullptr) {
+        const bool bestand = naam == "pdf" || naam == "project" || naam == "opslaan";
+        if (!bestand && ZoekOptie(naam) == nullptr) {
             throw Gebruiksfout("unknown option \"" + arg + "\"");
         }
         if (!waarde) {
@@ -106,6 +108,10 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
         }
         if (naam == "pdf") {
             opties.Pdf = *waarde;
+        } else if (naam == "project") {
+            opties.Project = *waarde;
+        } else if (naam == "opslaan") {
+            opties.Opslaan = *waarde;
         } else if (naam == "lambda-bestand") {
             opties.LambdaBestand = *waarde;
         } else {
@@ -130,10 +136,15 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             }
         }
     }
-    if (opties.Pdf && opties.Pdf->empty()) {
-        throw Gebruiksfout("--pdf: the file name is empty");
+    for (const auto& [optie, waarde] :
+         {std::pair{"--pdf", &opties.Pdf}, std::pair{"--project", &opties.Project},
+          std::pair{"--opslaan", &opties.Opslaan}}) {
+        if (*waarde && (*waarde)->empty()) {
+            throw Gebruiksfout(std::string(optie) + ": the file name is empty");
+        }
     }
-    if (opties.Batch && (opties.Afschot || opties.Json || opties.Pdf || !opties.Waarden.empty())) {
+    if (opties.Batch && (opties.Afschot || opties.Json || opties.Pdf || opties.Project ||
+                         opties.Opslaan || !opties.Waarden.empty())) {
         throw Gebruiksfout("--batch reads the options from standard input; only "
                            "--lambda-bestand may go with it");
     }
@@ -141,8 +152,8 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
 }
 
 const char* Gebruik() {
-    return "Usage: rcveltor-cli [--afschot] [OPTIONS...] [--json] [--pdf FILE] "
-           "[--lambda-bestand FILE]\n"
+    return "Usage: rcveltor-cli [--project FILE] [--afschot] [OPTIONS...] [--json] [--pdf FILE]\n"
+           "                   [--opslaan FILE] [--lambda-bestand FILE]\n"
            "       rcveltor-cli --batch [--lambda-bestand FILE]\n"
            "\n"
            "Flat-roof screen (default), applied in this order:\n"
@@ -160,9 +171,14 @@ const char* Gebruik() {
            "Tapered screen (--afschot): --isolatie, --min-dikte MM, --afschot-lengte M,\n"
            "  --oppervlak1 M2, --oppervlak2 M2, --oppervlak3 M2 (typed), then --damprem ...\n"
            "  --aantal as above.\n"
+           "--project FILE opens a calculation file (.rcv) before the options, which then\n"
+           "  change it; --json then shows its project data under \"project\".\n"
+           "--opslaan FILE saves the calculation, both screens and the project data, as a\n"
+           "  calculation file, after the options.\n"
            "--pdf FILE writes the screen's report to FILE as PDF, after the options.\n"
            "--batch reads one command line per line of standard input, as a JSON array of\n"
-           "  option strings (no --json, --pdf, --batch, --lambda-bestand or --help), and\n"
+           "  option strings (no --json, --pdf, --batch, --lambda-bestand, --help,\n"
+           "  --project or --opslaan), and\n"
            "  writes per line the object --json prints, with \"exit\" and, for a usage\n"
            "  error, \"gebruiksfout\" instead of the fields. The table is read once.\n"
            "Numbers accept \",\" or \".\" as decimal separator.\n"

@@ -22,6 +22,8 @@ struct TOpties {
     bool Batch = false;                         // --batch: command lines from standard input
     std::optional<std::string> Pdf;             // --pdf FILE
     std::optional<std::string> LambdaBestand;   // --lambda-bestand FILE
+    std::optional<std::string> Project;         // --project FILE: a calculation file opened first
+    std::optional<std::string> Opslaan;         // --opslaan FILE: the calculation saved as a file
     std::map<std::string, std::string> Waarden; // screen options by name, without "--"
 };
 

@@ -1,5 +1,6 @@
 #include "Uitvoer.h"
 
+#include "Projectgegevens.h"
 #include "RekenModel.h"
 
 #include <cstdio>
@@ -128,7 +129,8 @@ std::string GedeeldeRijen(const TLagenScherm& s) {
 
 } // namespace
 
-std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::string>& fouten) {
+std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::string>& fouten,
+                    const TProjectgegevens* project) {
     const TVeldLijst velden = afschot ? AfschotVelden(model.Afschot) : PlatVelden(model.Rc);
     std::string s = "{\"scherm\": ";
     s += afschot ? "\"afschot\"" : "\"plat\"";
@@ -153,7 +155,23 @@ std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::str
         }
         s += JsonTekst(fouten[i]);
     }
-    return s + "]}\n";
+    s += "]";
+    if (project != nullptr) {
+        const TVeldLijst p = {{"naam", project->Naam},
+                              {"nummer", project->Nummer},
+                              {"adres", project->Adres},
+                              {"postcodePlaats", project->PostcodePlaats},
+                              {"opdrachtgever", project->Opdrachtgever},
+                              {"opgesteldDoor", project->OpgesteldDoor},
+                              {"datum", project->Datum},
+                              {"opmerking", project->Opmerking}};
+        s += ", \"project\": {";
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            s += (i > 0 ? ", " : "") + JsonTekst(p[i].first) + ": " + JsonTekst(p[i].second);
+        }
+        s += "}";
+    }
+    return s + "}\n";
 }
 
 std::string AlsTabel(TRekenModel& model, bool afschot) {

@@ -5,13 +5,15 @@
 
 namespace rcveltor {
 class TRekenModel;
-}
+struct TProjectgegevens;
+} // namespace rcveltor
 
 namespace rcveltor::cli {
 
 // The screen as one JSON object: {"scherm", "velden", "DikteNietStandaard"
-// (flat roof only), "fouten"}.
-std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::string>& fouten);
+// (flat roof only), "fouten"}, and "project" when a calculation file is open.
+std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::string>& fouten,
+                    const TProjectgegevens* project = nullptr);
 
 // A JSON string literal of `s`, quotes included.
 std::string JsonTekst(const std::string& s);

@@ -4,7 +4,7 @@ cmake_minimum_required(VERSION 3.25)
 set(fouten "")
 
 # The engine, the table and the error type are plain C++.
-foreach(map basis calc lambdatabel)
+foreach(map basis calc lambdatabel project)
     file(GLOB_RECURSE bronnen "${BRON}/${map}/*.h" "${BRON}/${map}/*.cpp")
     foreach(b IN LISTS bronnen)
         file(STRINGS "${b}" regels REGEX "^[ \t]*#[ \t]*include[ \t]*<(Q|qt)")

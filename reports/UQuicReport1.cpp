@@ -2,6 +2,8 @@
 
 #include "Kopband.h"
 #include "Producten.h"
+#include "Projectblok.h"
+#include "Projectgegevens.h"
 #include "Rapportvorm.h"
 #include "RcBerekening.h"
 
@@ -26,7 +28,7 @@ const char* const kBevestigingTeksten[] = {"TitelAantal",
                                            "LabelAfnameR"};
 } // namespace
 
-TQuickReport1::TQuickReport1(const TRcBerekening& rc) : rc_(rc) {
+TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* project) : rc_(rc) {
     kop_ = MaakKopband();
     romp_.Hoogte = 912;
     TBand& b = romp_;
@@ -116,6 +118,11 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc) : rc_(rc) {
     l.Voeg("LabelRc", AutoTekst(128, 728, {}, 14, false, 23));
     Voeg(b, AutoTekst(400, 728, QStringLiteral("U-waarde"), 14, true, 23));
     l.Voeg("LabelU", AutoTekst(504, 728, {}, 14, false, 23));
+
+    // Below the results box, in the free lower part of the page.
+    if (project != nullptr) {
+        VoegProjectblok(b, 776, *project);
+    }
 }
 
 void TQuickReport1::BeforePrint() {

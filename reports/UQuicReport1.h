@@ -5,14 +5,16 @@
 #include "Rapportlabels.h"
 
 namespace rcveltor {
+struct TProjectgegevens;
 class TRcBerekening;
-}
+} // namespace rcveltor
 
 namespace rcveltor::rapport {
 
 class TQuickReport1 : public TLabelRapport {
 public:
-    explicit TQuickReport1(const TRcBerekening& rc);
+    // project: the project block's data; none, or every field empty, prints none.
+    explicit TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* project = nullptr);
 
 protected:
     void BeforePrint() override;

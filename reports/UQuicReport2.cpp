@@ -4,6 +4,8 @@
 #include "AfschotBerekening.h"
 #include "Kopband.h"
 #include "Producten.h"
+#include "Projectblok.h"
+#include "Projectgegevens.h"
 #include "Rapportvorm.h"
 #include "RcBerekening.h"
 
@@ -27,7 +29,8 @@ QImage Plaattypen() {
 }
 } // namespace
 
-TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot) : afschot_(afschot) {
+TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectgegevens* project)
+    : afschot_(afschot) {
     kop_ = MaakKopband();
     romp_.Hoogte = 912;
     TBand& b = romp_;
@@ -136,6 +139,11 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot) : afschot_(afsch
     l.Voeg("LabelRc", AutoTekst(128, 688, {}, 14, false, 23));
     Voeg(b, AutoTekst(400, 688, QStringLiteral("U-waarde"), 14, true, 23));
     l.Voeg("LabelU", AutoTekst(504, 688, {}, 14, false, 23));
+
+    // Below the results box, in the free lower part of the page.
+    if (project != nullptr) {
+        VoegProjectblok(b, 760, *project);
+    }
 }
 
 void TQuickReport2::BeforePrint() {

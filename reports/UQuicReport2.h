@@ -5,14 +5,17 @@
 #include "Rapportlabels.h"
 
 namespace rcveltor {
+struct TProjectgegevens;
 class TAfschotBerekening;
-}
+} // namespace rcveltor
 
 namespace rcveltor::rapport {
 
 class TQuickReport2 : public TLabelRapport {
 public:
-    explicit TQuickReport2(const TAfschotBerekening& afschot);
+    // project: the project block's data; none, or every field empty, prints none.
+    explicit TQuickReport2(const TAfschotBerekening& afschot,
+                           const TProjectgegevens* project = nullptr);
 
 protected:
     void BeforePrint() override;

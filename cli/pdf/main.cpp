@@ -19,7 +19,8 @@ namespace {
 // The report of the chosen screen, as the preview would save it. The report
 // draws its header pictures and measures its fonts through Qt, which needs a
 // GUI application; without a display the offscreen platform serves.
-void SchrijfRapport(const TRekenModel& model, bool afschot, const std::string& bestand) {
+void SchrijfRapport(const TRekenModel& model, bool afschot, const std::string& bestand,
+                    const TProjectgegevens* project) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -30,10 +31,10 @@ void SchrijfRapport(const TRekenModel& model, bool afschot, const std::string& b
 
     std::shared_ptr<const rapport::TPaginaSet> set;
     if (afschot) {
-        rapport::TQuickReport2 rapport(model.Afschot);
+        rapport::TQuickReport2 rapport(model.Afschot, project);
         set = rapport.Genereer(false);
     } else {
-        rapport::TQuickReport1 rapport(model.Rc);
+        rapport::TQuickReport1 rapport(model.Rc, project);
         set = rapport.Genereer(false);
     }
     rapport::SchrijfPdf(*set, QFile::decodeName(bestand.c_str()));

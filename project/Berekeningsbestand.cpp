@@ -1,0 +1,134 @@
+#include "Berekeningsbestand.h"
+
+#include "Invoervelden.h"
+#include "RekenModel.h"
+
+#include <nlohmann/json.hpp>
+
+namespace rcveltor {
+
+namespace {
+
+// Reads every input field's shown text.
+class TVastlegger : public TInvoerBezoeker {
+public:
+    TVastlegger(TInvoer& invoer, const std::string& scheiding) : invoer_(invoer), sch_(scheiding) {}
+    void Lijst(const char* sleutel, TLijstVeld& lijst, const std::function<void()>&) override {
+        invoer_.emplace_back(sleutel, lijst.Tekst());
+    }
+    void Getal(const char* sleutel, TNumVeld& veld, bool) override {
+        invoer_.emplace_back(sleutel, MetKomma(veld.Tekst, sch_));
+    }
+
+private:
+    TInvoer& invoer_;
+    const std::string& sch_;
+};
+
+nlohmann::ordered_json AlsObject(const TInvoer& invoer) {
+    nlohmann::ordered_json o = nlohmann::ordered_json::object();
+    for (const auto& [sleutel, tekst] : invoer) {
+        o[sleutel] = tekst;
+    }
+    return o;
+}
+
+nlohmann::ordered_json AlsObject(const TUitkomst& u) {
+    return {{"rc", u.Rc}, {"u", u.U}};
+}
+
+std::string Vervang(const std::string& tekst, const std::string& van, const std::string& naar) {
+    if (van == naar || van.empty()) {
+        return tekst;
+    }
+    std::string uit;
+    for (std::size_t i = 0; i < tekst.size();) {
+        if (tekst.compare(i, van.size(), van) == 0) {
+            uit += naar;
+            i += van.size();
+        } else {
+            uit += tekst[i++];
+        }
+    }
+    return uit;
+}
+
+} // namespace
+
+std::string MetKomma(const std::string& tekst, const std::string& scheiding) {
+    return Vervang(tekst, scheiding, ",");
+}
+
+std::string MetScheiding(const std::string& tekst, const std::string& scheiding) {
+    return Vervang(tekst, ",", scheiding);
+}
+
+std::string IsoTijd(std::time_t tijd) {
+    std::tm t{};
+#ifdef _WIN32
+    gmtime_s(&t, &tijd);
+#else
+    gmtime_r(&tijd, &t);
+#endif
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y-%m-%dT%H:%M:%SZ", &t);
+    return buf;
+}
+
+TBerekeningsbestand Vastleggen(TRekenModel& model, const TProjectgegevens& project,
+                               const std::string& wensRc, const std::string& programma,
+                               std::time_t tijd) {
+    const std::string& sch = model.Gedeeld.Scheiding;
+    TBerekeningsbestand b;
+    b.Programma = programma;
+    b.Opgeslagen = IsoTijd(tijd);
+    b.Project = project;
+    TVastlegger plat(b.Plat, sch);
+    BezoekPlat(model.Rc, plat);
+    b.WensRc = MetKomma(wensRc, sch);
+    TVastlegger afschot(b.Afschot, sch);
+    BezoekAfschot(model.Afschot, afschot);
+    b.UitkomstPlat =
+        TUitkomst{MetKomma(model.Rc.EditRc.Tekst, sch), MetKomma(model.Rc.EditU.Tekst, sch)};
+    b.UitkomstAfschot = TUitkomst{MetKomma(model.Afschot.EditRc2.Tekst, sch),
+                                  MetKomma(model.Afschot.EditU2.Tekst, sch)};
+    return b;
+}
+
+std::string AlsBestandstekst(const TBerekeningsbestand& b) {
+    const TProjectgegevens& p = b.Project;
+    nlohmann::ordered_json plat = AlsObject(b.Plat);
+    if (!b.WensRc.empty()) {
+        plat["wensRc"] = b.WensRc;
+    }
+    nlohmann::ordered_json resultaten = nlohmann::ordered_json::object();
+    if (b.UitkomstPlat) {
+        resultaten["plat"] = AlsObject(*b.UitkomstPlat);
+    }
+    if (b.UitkomstAfschot) {
+        resultaten["afschot"] = AlsObject(*b.UitkomstAfschot);
+    }
+    const nlohmann::ordered_json o = {
+        {"formaat", kBestandsformaat},
+        {"versie", kBestandsversie},
+        {"programma", b.Programma},
+        {"opgeslagen", b.Opgeslagen},
+        {"project",
+         {{"naam", p.Naam},
+          {"nummer", p.Nummer},
+          {"adres", p.Adres},
+          {"postcodePlaats", p.PostcodePlaats},
+          {"opdrachtgever", p.Opdrachtgever},
+          {"opgesteldDoor", p.OpgesteldDoor},
+          {"datum", p.Datum},
+          {"opmerking", p.Opmerking}}},
+        {"plat", plat},
+        {"afschot", AlsObject(b.Afschot)},
+        {"resultaten", resultaten},
+    };
+    // Texts that are not UTF-8 never reach a file; a replacement character
+    // shows where one was.
+    return o.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+} // namespace rcveltor

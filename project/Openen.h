@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Berekeningsbestand.h"
+
+#include <string>
+#include <vector>
+
+namespace rcveltor {
+
+// What replaying a calculation file gave.
+struct TOpening {
+    std::vector<std::string> Fouten; // calculation errors of the replayed actions, in order
+    std::string Afwijking;           // the message when Rc or U differs from the saved; else empty
+};
+
+// Replays the file's inputs on `model`, which must be just started, through
+// the screens' own actions in their fixed order, so every derived field comes
+// out as if typed by hand. Everything is first tried on a copy: a list text
+// the list does not hold or a number outside its field's range throws
+// TOnbruikbaarBestand (naming file `naam`) and leaves `model` untouched.
+TOpening OpenBerekening(const TBerekeningsbestand& berekening, TRekenModel& model,
+                        const std::string& naam);
+
+// Checks the wizard's wanted Rc as OpenBerekening checks the inputs.
+void ControleerWensRc(const TBerekeningsbestand& berekening, const std::string& naam);
+
+} // namespace rcveltor

@@ -1,0 +1,157 @@
+#include "Projectblok.h"
+
+#include "Bouwstenen.h"
+#include "Projectgegevens.h"
+#include "Tekstopmaak.h"
+
+#include <algorithm>
+
+namespace rcveltor::rapport {
+
+namespace {
+
+constexpr double kRegel = 18;        // row pitch [layout units]
+constexpr double kRegelHoogte = 17;  // a text's box height [layout units]
+constexpr double kRechts = 673;      // right edge of the block [layout units]
+constexpr double kTweedeKolom = 352; // left edge of the right-hand labels [layout units]
+constexpr double kTussenruimte = 8;  // between a label and its value [layout units]
+const TLettertype kLabel{true, 10};
+const TLettertype kWaarde{false, 10};
+const QString kPuntjes = QStringLiteral("\u2026");
+
+// The longest start of `tekst` that fits `breedte` with `achter` after it;
+// a surrogate pair stays whole.
+qsizetype Past(const QString& tekst, const QString& achter, double breedte,
+               const TLetterMaat& maat) {
+    qsizetype laag = 0;
+    qsizetype hoog = tekst.size();
+    while (laag < hoog) {
+        const qsizetype midden = (laag + hoog + 1) / 2;
+        const QString proef = tekst.left(midden) + achter;
+        if (maat.Breedte(proef, kWaarde) <= breedte) {
+            laag = midden;
+        } else {
+            hoog = midden - 1;
+        }
+    }
+    if (laag > 0 && laag < tekst.size() && tekst.at(laag - 1).isHighSurrogate()) {
+        --laag;
+    }
+    return laag;
+}
+
+// The text, or its start with an ellipsis when it is too wide.
+QString Ingekort(const QString& tekst, double breedte, const TLetterMaat& maat,
+                 bool afgebroken = false) {
+    if (!afgebroken && maat.Breedte(tekst, kWaarde) <= breedte) {
+        return tekst;
+    }
+    const QString begin = tekst.left(Past(tekst, kPuntjes, breedte, maat)).trimmed();
+    return begin + kPuntjes;
+}
+
+// The remark's lines: its own lines wrapped at words (a word too long for a
+// line broken inside), at most `aantal`, the last with an ellipsis when
+// text is left over.
+std::vector<QString> Regels(const QString& opmerking, double breedte, std::size_t aantal,
+                            const TLetterMaat& maat) {
+    std::vector<QString> regels;
+    QString tekst = opmerking;
+    tekst.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    for (const QString& alinea : tekst.split(QLatin1Char('\n'))) {
+        QString rest = alinea.trimmed();
+        do {
+            qsizetype lengte = Past(rest, QString(), breedte, maat);
+            if (lengte < rest.size()) {
+                const qsizetype spatie = rest.lastIndexOf(QLatin1Char(' '), lengte);
+                if (spatie > 0) {
+                    lengte = spatie;
+                }
+            }
+            lengte = std::max<qsizetype>(lengte, 1);
+            regels.push_back(rest.left(lengte).trimmed());
+            rest = rest.mid(lengte).trimmed();
+        } while (!rest.isEmpty());
+    }
+    if (regels.size() > aantal) {
+        regels.resize(aantal);
+        if (!regels.empty()) {
+            regels.back() = Ingekort(regels.back(), breedte, maat, true);
+        }
+    }
+    return regels;
+}
+
+// "2026-12-09" as the Dutch write it: "9-12-2026".
+QString Datum(const std::string& iso) {
+    if (!IsDatum(iso)) {
+        return QString::fromStdString(iso);
+    }
+    const QString s = QString::fromStdString(iso);
+    return QString::number(s.mid(8, 2).toInt()) + QLatin1Char('-') + s.mid(5, 2) +
+           QLatin1Char('-') + s.left(4);
+}
+
+struct TVeld {
+    QString Label; // the caption, with its colon
+    QString Waarde;
+};
+
+} // namespace
+
+void VoegProjectblok(TBand& band, double boven, const TProjectgegevens& project) {
+    VoegProjectblok(band, boven, project, RapportLetterMaat());
+}
+
+void VoegProjectblok(TBand& band, double boven, const TProjectgegevens& p,
+                     const TLetterMaat& maat) {
+    if (p.Leeg()) {
+        return;
+    }
+    const auto tekst = [](const std::string& s) { return QString::fromStdString(s); };
+    const TVeld links[] = {{QStringLiteral("Project:"), tekst(p.Naam)},
+                           {QStringLiteral("Projectnummer:"), tekst(p.Nummer)},
+                           {QStringLiteral("Adres:"), tekst(p.Adres)},
+                           {QStringLiteral("Postcode en plaats:"), tekst(p.PostcodePlaats)},
+                           {QStringLiteral("Opmerking:"), {}}};
+    const TVeld rechts[] = {{QStringLiteral("Datum:"), Datum(p.Datum)},
+                            {QStringLiteral("Opdrachtgever:"), tekst(p.Opdrachtgever)},
+                            {QStringLiteral("Opgesteld door:"), tekst(p.OpgesteldDoor)}};
+
+    const auto labelbreedte = [&](const auto& velden) {
+        double b = 0;
+        for (const TVeld& v : velden) {
+            b = std::max(b, maat.Breedte(v.Label, kLabel));
+        }
+        return b;
+    };
+    const double xLinks = 8;
+    const double xWaardeLinks = xLinks + labelbreedte(links) + kTussenruimte;
+    const double xWaardeRechts = kTweedeKolom + labelbreedte(rechts) + kTussenruimte;
+
+    const auto voeg = [&](double x, double xWaarde, double rand, double y, const TVeld& v) {
+        Voeg(band, AutoTekst(x, y, v.Label, 10, true));
+        const double breedte = rand - xWaarde;
+        Voeg(band, VakTekst(xWaarde, y, breedte, kRegelHoogte, Ingekort(v.Waarde, breedte, maat),
+                            TUitlijning::Links));
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
+        voeg(xLinks, xWaardeLinks, kTweedeKolom - kTussenruimte, boven + kRegel * i, links[i]);
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        voeg(kTweedeKolom, xWaardeRechts, kRechts, boven + kRegel * i, rechts[i]);
+    }
+
+    const double yOpmerking = boven + kRegel * 4;
+    Voeg(band, AutoTekst(xLinks, yOpmerking, links[4].Label, 10, true));
+    const double ruimte = band.Hoogte - yOpmerking - kRegelHoogte;
+    const auto aantal = ruimte < 0 ? 0 : static_cast<std::size_t>(ruimte / kRegel) + 1;
+    const double breedte = kRechts - xWaardeLinks;
+    const auto regels = Regels(tekst(p.Opmerking), breedte, aantal, maat);
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        Voeg(band, VakTekst(xWaardeLinks, yOpmerking + kRegel * i, breedte, kRegelHoogte, regels[i],
+                            TUitlijning::Links));
+    }
+}
+
+} // namespace rcveltor::rapport

@@ -1,0 +1,183 @@
+// The calculation file: what it refuses (naming the file and the fault,
+// leaving the screens as they were), what it tolerates, and its layout.
+
+#include "Bestandslezer.h"
+#include "Openen.h"
+#include "Opstart.h"
+#include "Velden.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace rcveltor::test {
+namespace {
+
+using nlohmann::ordered_json;
+
+// A started model with the insulation thickness stepped away from its start.
+struct TBewerkt : TOpgestart {
+    TBewerkt() { Zet(rc().DikteIsol, 140); }
+};
+
+// A valid file of a calculation other than TBewerkt's.
+ordered_json Geldig() {
+    TOpgestart ander;
+    Zet(ander.rc().DikteIsol, 200);
+    TProjectgegevens p;
+    p.Naam = "Kantoor De Vaart";
+    p.Datum = "2026-12-09";
+    return ordered_json::parse(AlsBestandstekst(Vastleggen(*ander.model, p, "3,50", "4.0.1.3", 0)));
+}
+
+struct TWeigering {
+    std::string Naam;
+    std::function<std::string()> Tekst; // the file's text
+    std::string Reden;                  // what the message must say after the file's name
+};
+
+std::string Gewijzigd(const std::function<void(ordered_json&)>& wijzig) {
+    ordered_json o = Geldig();
+    wijzig(o);
+    return o.dump();
+}
+
+class Weigert : public testing::TestWithParam<TWeigering> {};
+
+TEST_P(Weigert, NamesTheFaultAndLeavesTheScreens) {
+    TBewerkt bewerkt;
+    const auto voor = AlleVelden(*bewerkt.model);
+    try {
+        const auto b = LeesBerekening(GetParam().Tekst(), "proef.rcv");
+        OpenBerekening(b, *bewerkt.model, "proef.rcv");
+        FAIL() << "accepted";
+    } catch (const TOnbruikbaarBestand& fout) {
+        const std::string melding = fout.what();
+        EXPECT_EQ(melding.rfind("Het bestand \"proef.rcv\" kan niet worden geopend: ", 0), 0U)
+            << melding;
+        EXPECT_NE(melding.find(GetParam().Reden), std::string::npos) << melding;
+    }
+    EXPECT_EQ(AlleVelden(*bewerkt.model), voor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bestand, Weigert,
+    testing::Values(
+        TWeigering{"TeGroot", [] { return std::string(kMaxBestandsgrootte + 1, ' '); },
+                   "groter dan 1 MiB"},
+        TWeigering{"GeenJson", [] { return std::string("Rc 2,74"); }, "geen geldige JSON"},
+        TWeigering{"Afgebroken",
+                   [] {
+                       const std::string s = Geldig().dump();
+                       return s.substr(0, s.size() / 2);
+                   },
+                   "geen geldige JSON"},
+        TWeigering{"GeenObject", [] { return std::string("[1, 2]"); }, "geen RcVeltor-berekening"},
+        TWeigering{"AnderFormaat", [] { return Gewijzigd([](auto& o) { o["formaat"] = "iets"; }); },
+                   "geen RcVeltor-berekening"},
+        TWeigering{"NieuwereVersie", [] { return Gewijzigd([](auto& o) { o["versie"] = 2; }); },
+                   "nieuwere versie van RcVeltor (bestandsversie 2); deze versie leest "
+                   "bestandsversie 1"},
+        TWeigering{"VersieAlsTekst", [] { return Gewijzigd([](auto& o) { o["versie"] = "1"; }); },
+                   "\"versie\" is geen geheel getal"},
+        TWeigering{"SchermGeenObject",
+                   [] { return Gewijzigd([](auto& o) { o["plat"] = ordered_json::array(); }); },
+                   "\"plat\" is geen object"},
+        TWeigering{"GetalNietAlsTekst",
+                   [] { return Gewijzigd([](auto& o) { o["plat"]["dikte"] = 120; }); },
+                   "\"plat\".\"dikte\" is geen tekst"},
+        TWeigering{"GeenDatum",
+                   [] { return Gewijzigd([](auto& o) { o["project"]["datum"] = "2026-02-29"; }); },
+                   "\"project\".\"datum\" is geen datum"},
+        TWeigering{"RegelInNaam",
+                   [] { return Gewijzigd([](auto& o) { o["project"]["naam"] = "a\nb"; }); },
+                   "\"project\".\"naam\" bevat een regelovergang"},
+        TWeigering{"OnbekendePlaat",
+                   [] { return Gewijzigd([](auto& o) { o["plat"]["isolatie"] = "Karton"; }); },
+                   "\"plat\".\"isolatie\": \"Karton\" staat niet in de lijst"},
+        TWeigering{"BuitenBereik",
+                   [] { return Gewijzigd([](auto& o) { o["plat"]["dikte"] = "900"; }); },
+                   "\"plat\".\"dikte\": 900 ligt buiten het bereik"},
+        TWeigering{"GeenGetal",
+                   [] { return Gewijzigd([](auto& o) { o["plat"]["aantal"] = "veel"; }); },
+                   "\"plat\".\"aantal\": \"veel\" is geen getal"},
+        TWeigering{"WensRcBuitenBereik",
+                   [] { return Gewijzigd([](auto& o) { o["plat"]["wensRc"] = "12"; }); },
+                   "\"plat\".\"wensRc\": 12 ligt buiten het bereik 1 tot 10"},
+        // The flat roof's inputs are valid and differ from the screen's: a
+        // fault in the last screen still applies none of them.
+        TWeigering{"LaatsteVeldFout",
+                   [] { return Gewijzigd([](auto& o) { o["afschot"]["aantal"] = "16"; }); },
+                   "\"afschot\".\"aantal\": 16 ligt buiten het bereik 3 tot 15"},
+        TWeigering{"OnbekendeCombinatie",
+                   [] { return Gewijzigd([](auto& o) { o["afschot"]["combinatie"] = "99 - x"; }); },
+                   "\"afschot\".\"combinatie\": \"99 - x\" staat niet in de lijst"}),
+    [](const auto& info) { return info.param.Naam; });
+
+TEST(Berekeningsbestand, ToleratesMissingAndUnknownKeys) {
+    TOpgestart vers;
+    const auto start = AlleVelden(*vers.model);
+    const auto b = LeesBerekening(
+        R"({"formaat": "rcveltor-berekening", "versie": 1, "later": {"x": [1]},
+            "project": {"naam": "Loods", "kleur": 3}, "plat": {"nieuwVeld": "1"}})",
+        "kaal.rcv");
+    const TOpening opening = OpenBerekening(b, *vers.model, "kaal.rcv");
+    EXPECT_EQ(AlleVelden(*vers.model), start);
+    EXPECT_TRUE(opening.Afwijking.empty());
+    TProjectgegevens verwacht;
+    verwacht.Naam = "Loods";
+    EXPECT_EQ(b.Project, verwacht);
+}
+
+TEST(Berekeningsbestand, SaysWhenTheRecalculationDiffers) {
+    TOpgestart vers;
+    ordered_json o = Geldig();
+    const std::string rc = o["resultaten"]["plat"]["rc"];
+    o["resultaten"]["plat"]["rc"] = "9,99";
+    o["resultaten"]["afschot"]["u"] = "0,01";
+    const std::string u2 = Geldig()["resultaten"]["afschot"]["u"];
+    const TOpening opening =
+        OpenBerekening(LeesBerekening(o.dump(), "oud.rcv"), *vers.model, "oud.rcv");
+    EXPECT_EQ(opening.Afwijking, "De berekening is opnieuw uitgevoerd; de uitkomst wijkt af van de "
+                                 "opgeslagen berekening: Rc was 9,99, is nu " +
+                                     rc + "; U (afschot) was 0,01, is nu " + u2 + ".");
+    EXPECT_EQ(vers.rc().EditRc.Tekst, rc);
+}
+
+TEST(Berekeningsbestand, WritesItsKeysInTheirOrder) {
+    const ordered_json o = Geldig();
+    std::vector<std::string> sleutels;
+    for (const auto& [sleutel, waarde] : o.items()) {
+        sleutels.push_back(sleutel);
+    }
+    EXPECT_EQ(sleutels, (std::vector<std::string>{"formaat", "versie", "programma", "opgeslagen",
+                                                  "project", "plat", "afschot", "resultaten"}));
+    sleutels.clear();
+    for (const auto& [sleutel, waarde] : o["project"].items()) {
+        sleutels.push_back(sleutel);
+    }
+    EXPECT_EQ(sleutels,
+              (std::vector<std::string>{"naam", "nummer", "adres", "postcodePlaats",
+                                        "opdrachtgever", "opgesteldDoor", "datum", "opmerking"}));
+    EXPECT_EQ(o["opgeslagen"], "1970-01-01T00:00:00Z");
+    EXPECT_EQ(o["plat"]["dikte"], "200");
+    EXPECT_EQ(o["plat"]["wensRc"], "3,50");
+}
+
+TEST(Berekeningsbestand, KeepsTheDecimalCommaWhateverTheScreensUse) {
+    TRekenModel punt(".");
+    punt.Opstarten(RCV_LAMBDA_BIN);
+    Typ(punt.Afschot.AfschotLengte, "12.5");
+    Verlaat(punt.Afschot.AfschotLengte);
+    const auto b = Vastleggen(punt, {}, "2.50", "", 0);
+    const ordered_json o = ordered_json::parse(AlsBestandstekst(b));
+    EXPECT_EQ(o["afschot"]["afschotLengte"], "12,5");
+    EXPECT_EQ(o["plat"]["wensRc"], "2,50");
+
+    TOpgestart komma;
+    OpenBerekening(b, *komma.model, "punt.rcv");
+    EXPECT_EQ(komma.afschot().AfschotLengte.Tekst, "12,5");
+}
+
+} // namespace
+} // namespace rcveltor::test
