@@ -179,7 +179,8 @@ std::string FormatAlgemeen(long double waarde, const std::string& scheiding) {
     return s;
 }
 
-std::optional<double> LeesGetal(const std::string& tekst, const std::string& scheiding) {
+namespace {
+std::optional<double> Lees(const std::string& tekst, const std::string& scheiding) {
     const auto begin = tekst.find_first_not_of(" \t");
     if (begin == std::string::npos) {
         return std::nullopt;
@@ -237,6 +238,28 @@ std::optional<double> LeesGetal(const std::string& tekst, const std::string& sch
         return std::nullopt;
     }
     return waarde;
+}
+
+} // namespace
+
+std::optional<double> LeesGetal(const std::string& tekst, const std::string& scheiding) {
+    // Every calculation reads its fields' texts again; the last texts read
+    // are kept, per thread.
+    struct Gelezen {
+        std::string Tekst;
+        std::string Scheiding;
+        std::optional<double> Waarde;
+        bool Gevuld = false;
+    };
+    thread_local std::array<Gelezen, 256> geheugen;
+    Gelezen& g = geheugen[std::hash<std::string>{}(tekst) % geheugen.size()];
+    if (!g.Gevuld || g.Tekst != tekst || g.Scheiding != scheiding) {
+        g.Waarde = Lees(tekst, scheiding);
+        g.Tekst = tekst;
+        g.Scheiding = scheiding;
+        g.Gevuld = true;
+    }
+    return g.Waarde;
 }
 
 } // namespace rcveltor

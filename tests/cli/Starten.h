@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace rcveltor::test {
 
@@ -36,6 +37,12 @@ inline TUitvoer Voer(const std::string& opdracht) {
     const int status = pclose(p);
     r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
+}
+
+// A file name in the temporary folder of this process alone: builds and
+// test runs side by side must not share them.
+inline std::string Tijdelijk(const std::string& naam) {
+    return "/tmp/rcv_" + std::to_string(::getpid()) + "_" + naam;
 }
 
 // The calculator in the build's data folder (where lambda.bin is).

@@ -5,6 +5,7 @@
 #include "Opdrachtregels.h"
 #include "Starten.h"
 
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -48,8 +49,8 @@ class BatchTegenLosseRuns : public testing::TestWithParam<TVergelijking> {};
 TEST_P(BatchTegenLosseRuns, GivesTheSameAnswers) {
     const auto& g = GetParam();
     const auto opdrachten = MaakOpdrachtregels(g.Zaad, g.Aantal);
-    const std::string invoer = testing::TempDir() + "batch_" + g.Naam + ".txt";
-    const std::string foutbestand = testing::TempDir() + "batch_" + g.Naam + ".err";
+    const std::string invoer = Tijdelijk("batch_" + g.Naam + ".txt");
+    const std::string foutbestand = Tijdelijk("batch_" + g.Naam + ".err");
     {
         std::ofstream uit(invoer);
         for (const auto& o : opdrachten) {
@@ -78,6 +79,8 @@ TEST_P(BatchTegenLosseRuns, GivesTheSameAnswers) {
                           << "\nbatch:    " << antwoorden[i] << "\nseparate: " << verwacht;
         }
     }
+    std::remove(invoer.c_str());
+    std::remove(foutbestand.c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabel, BatchTegenLosseRuns,

@@ -5,6 +5,7 @@
 #include "Opdrachtregels.h"
 #include "Starten.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -31,11 +32,12 @@ std::string ZonderCr(std::string s) {
 
 TRun Draai(const std::string& programma, const std::string& argumenten,
            const std::string& invoer = "/dev/null") {
-    const std::string fouten = testing::TempDir() + "rcv_windows_fouten.txt";
+    const std::string fouten = Tijdelijk("windows_fouten.txt");
     TRun r;
     r.Uitvoer = Voer("cd " + Citeer(RCV_DATA_DIR) + " && " + Citeer(programma) + argumenten + " <" +
                      Citeer(invoer) + " 2>" + Citeer(fouten));
     r.Fouten = Lees(fouten);
+    std::remove(fouten.c_str());
     return r;
 }
 
@@ -66,7 +68,7 @@ TEST(Windows, AnswersEveryCommandLineAsLinux) {
 }
 
 TEST(Windows, AnswersABatchAsLinux) {
-    const std::string invoer = testing::TempDir() + "rcv_windows_batch.txt";
+    const std::string invoer = Tijdelijk("windows_batch.txt");
     {
         std::ofstream uit(invoer, std::ios::binary);
         for (const auto& regel : MaakOpdrachtregels(2027, 1000)) {
@@ -76,6 +78,7 @@ TEST(Windows, AnswersABatchAsLinux) {
     const TRun linux = Draai(RCV_CLI_LINUX, " --batch", invoer);
     ASSERT_EQ(std::count(linux.Uitvoer.Uit.begin(), linux.Uitvoer.Uit.end(), '\n'), 1000);
     VerwachtGelijk(linux, Draai(RCV_CLI, " --batch", invoer), "batch");
+    std::remove(invoer.c_str());
 }
 
 TEST(Windows, BuildsTheSameTable) {
