@@ -298,6 +298,29 @@ private slots:
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 
+    void aRestartThatFailsPutsTheOldProgramBackAndSaysSo() {
+        TModaalwachter wachter;
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
+        TWizard w(o);
+        w.motor.StartProgramma = [](const QString&, const QStringList&, const QString&) {
+            return false;
+        };
+        w.Klik();
+        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
+        w.Klik();
+        w.Klik();
+        w.Vind<QRadioButton>("Aanvaard")->click();
+        w.Klik();
+        w.Klik();
+        QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Klaar);
+        w.Klik();
+        QCOMPARE(wachter.Meldingen, QStringList{w.teksten.HerstartMislukt});
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")),
+                 TUpdateOpstelling::kOudProgramma);
+        QCOMPARE(w.afgesloten, 0);
+    }
+
     void anUpdateWithoutFilesSaysSo() {
         TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
