@@ -299,7 +299,7 @@ private slots:
     }
 
     void aRestartThatFailsPutsTheOldProgramBackAndSaysSo() {
-        TModaalwachter wachter;
+        TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
         TWizard w(o);
@@ -315,7 +315,7 @@ private slots:
         w.Klik();
         QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Klaar);
         w.Klik();
-        QCOMPARE(wachter.Meldingen, QStringList{w.teksten.HerstartMislukt});
+        QCOMPARE(wachter.Meldingen(), QStringList{w.teksten.HerstartMislukt});
         QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")),
                  TUpdateOpstelling::kOudProgramma);
         QCOMPARE(w.afgesloten, 0);
