@@ -41,8 +41,7 @@ TEST(CliProject, SaveThenOpenGivesEveryFieldBack) {
         auto a = nlohmann::json::parse(bron.Uit);
         auto b = nlohmann::json::parse(doel.Uit);
         ASSERT_EQ(b["velden"], a["velden"]) << AlsJsonRegel(regel);
-        ASSERT_EQ(b["DikteNietStandaard"], a["DikteNietStandaard"])
-            << AlsJsonRegel(regel);
+        ASSERT_EQ(b["DikteNietStandaard"], a["DikteNietStandaard"]) << AlsJsonRegel(regel);
         EXPECT_FALSE(a.contains("project"));
         ASSERT_TRUE(b.contains("project"));
 
