@@ -73,29 +73,8 @@ bool KopieerVeilig(const QString& bron, const QString& doel, QString* fout) {
         ::close(in);
         return false;
     }
-    QByteArray blok(64 * 1024, Qt::Uninitialized);
-    qint64 totaal = 0;
-    bool gelukt = true;
-    while (gelukt) {
-        const ssize_t n = ::read(in, blok.data(), static_cast<size_t>(blok.size()));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            gelukt = n == 0;
-            break;
-        }
-        for (ssize_t klaar = 0; gelukt && klaar < n;) {
-            const ssize_t w =
-                ::write(uit, blok.constData() + klaar, static_cast<size_t>(n - klaar));
-            if (w < 0 && errno == EINTR) {
-                continue;
-            }
-            gelukt = w > 0;
-            klaar += w;
-        }
-        totaal += n;
-    }
+    const qint64 totaal = KopieerInhoud(in, uit);
+    bool gelukt = totaal >= 0;
     const QString reden =
         errno == ENOSPC ? QStringLiteral("Er is onvoldoende schijfruimte") : Fout();
     gelukt =

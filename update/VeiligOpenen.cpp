@@ -51,4 +51,33 @@ bool MaakPriveMap(const QString& pad, QString* fout) {
     return true;
 }
 
+qint64 KopieerInhoud(int van, int naar) {
+    QByteArray blok(64 * 1024, Qt::Uninitialized);
+    qint64 totaal = 0;
+    for (;;) {
+        const ssize_t n = ::read(van, blok.data(), static_cast<size_t>(blok.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return -1;
+        }
+        if (n == 0) {
+            return totaal;
+        }
+        for (ssize_t klaar = 0; klaar < n;) {
+            const ssize_t w =
+                ::write(naar, blok.constData() + klaar, static_cast<size_t>(n - klaar));
+            if (w < 0 && errno == EINTR) {
+                continue;
+            }
+            if (w <= 0) {
+                return -1;
+            }
+            klaar += w;
+        }
+        totaal += n;
+    }
+}
+
 } // namespace rcveltor::update

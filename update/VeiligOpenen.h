@@ -5,6 +5,7 @@
 // not let that user choose what the engine writes or reads.
 
 #include <QString>
+#include <QtGlobal>
 #include <sys/types.h>
 
 namespace rcveltor::update {
@@ -17,5 +18,9 @@ int OpenGewoonBestand(const QString& pad, int vlaggen, mode_t rechten = 0600);
 // parents as usual). An existing one must be a real folder, owned by this
 // user and closed to others; it is never changed. False, with the reason.
 bool MaakPriveMap(const QString& pad, QString* fout);
+
+// Copies everything from `van`, where it stands, to `naar`; the bytes copied,
+// or -1 with errno as the failing read or write left it.
+qint64 KopieerInhoud(int van, int naar);
 
 } // namespace rcveltor::update

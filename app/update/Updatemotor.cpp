@@ -81,30 +81,7 @@ bool KopieerNaar(int fd, const QString& pad, mode_t rechten, QString* fout) {
         *fout = QStringLiteral("cannot create %1: %2").arg(pad, Systeemfout());
         return false;
     }
-    QByteArray blok(64 * 1024, Qt::Uninitialized);
-    bool gelukt = true;
-    for (;;) {
-        const ssize_t n = ::read(fd, blok.data(), static_cast<size_t>(blok.size()));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            gelukt = n == 0;
-            break;
-        }
-        for (ssize_t klaar = 0; gelukt && klaar < n;) {
-            const ssize_t w =
-                ::write(uit, blok.constData() + klaar, static_cast<size_t>(n - klaar));
-            if (w < 0 && errno == EINTR) {
-                continue;
-            }
-            gelukt = w > 0;
-            klaar += w;
-        }
-        if (!gelukt) {
-            break;
-        }
-    }
+    bool gelukt = KopieerInhoud(fd, uit) >= 0;
     if (!gelukt) {
         *fout = QStringLiteral("cannot copy to %1: %2").arg(pad, Systeemfout());
     }
