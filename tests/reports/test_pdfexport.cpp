@@ -322,19 +322,20 @@ TEST(PdfExport, UnwritablePlaceIsAnErrorNamingTheFile) {
 
 // Rectangles and pictures of both reports, drawn by the preview's painter
 // and by the export, give the same page (texts differ by font rasterising).
+// The flat or the tapered report of the start values.
+std::shared_ptr<const TPaginaSet> StartRapport(bool afschot) {
+    TRekenModel model(",");
+    model.Opstarten(RCV_LAMBDA_BIN);
+    if (afschot) {
+        return TQuickReport2(model.Afschot).Genereer(false);
+    }
+    return TQuickReport1(model.Rc).Genereer(false);
+}
+
 class ZelfdeBladzijde : public testing::TestWithParam<bool> {};
 
 TEST_P(ZelfdeBladzijde, PainterAndPdfAgreeOnShapesAndPictures) {
-    TRekenModel model(",");
-    model.Opstarten(RCV_LAMBDA_BIN);
-    std::shared_ptr<const TPaginaSet> set;
-    if (GetParam()) {
-        TQuickReport2 rapport(model.Afschot);
-        set = rapport.Genereer(false);
-    } else {
-        TQuickReport1 rapport(model.Rc);
-        set = rapport.Genereer(false);
-    }
+    const std::shared_ptr<const TPaginaSet> set = StartRapport(GetParam());
     TPaginaSet vormen;
     TPagina pagina;
     for (const TElement& e : set->Paginas.at(0).Elementen) {
@@ -450,16 +451,7 @@ private:
 // Every text run of both reports stands at the same place on the screen and
 // in the PDF, within 0.1 mm: one layout decides, both back ends draw.
 TEST_P(ZelfdeBladzijde, PainterAndPdfPutEveryTextRunInOnePlace) {
-    TRekenModel model(",");
-    model.Opstarten(RCV_LAMBDA_BIN);
-    std::shared_ptr<const TPaginaSet> set;
-    if (GetParam()) {
-        TQuickReport2 rapport(model.Afschot);
-        set = rapport.Genereer(false);
-    } else {
-        TQuickReport1 rapport(model.Rc);
-        set = rapport.Genereer(false);
-    }
+    const std::shared_ptr<const TPaginaSet> set = StartRapport(GetParam());
     QTemporaryDir map;
     const QString pdf = map.filePath(QStringLiteral("rapport.pdf"));
     SchrijfPdf(*set, pdf);
