@@ -2,6 +2,8 @@
 
 #include "RcFout.h"
 
+#include <memory>
+
 namespace rcveltor {
 
 namespace {
@@ -29,6 +31,15 @@ std::vector<std::string> TRekenModel::Opstarten(TLambdaTabel& geladen,
             throw RcFout(*laadfout);
         }
     });
+}
+
+std::vector<std::string> TRekenModel::NieuweBerekening() {
+    std::destroy_at(&Rc);
+    std::construct_at(&Rc, Gedeeld);
+    std::destroy_at(&Afschot);
+    std::construct_at(&Afschot, Gedeeld);
+    OpstartVoltooid = false;
+    return StartOp([this] { Gedeeld.Tabel->NaarEersteRij(); });
 }
 
 std::vector<std::string> TRekenModel::StartOp(const std::function<void()>& laadTabel) {

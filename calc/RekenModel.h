@@ -40,6 +40,12 @@ public:
     std::vector<std::string> Opstarten(TLambdaTabel& geladen,
                                        const std::optional<std::string>& laadfout);
 
+    // Back to the state of a fresh start-up on the table already loaded: a
+    // new calculation. Both screens are made anew where they are, so every
+    // view bound to their fields stays bound. A failed load is not reported
+    // again; other errors of the start-up are returned as Opstarten does.
+    std::vector<std::string> NieuweBerekening();
+
 private:
     std::vector<std::string> StartOp(const std::function<void()>& laadTabel);
 };

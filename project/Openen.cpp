@@ -138,17 +138,20 @@ void ControleerWensRc(const TBerekeningsbestand& b, const std::string& naam) {
     }
 }
 
-TOpening OpenBerekening(const TBerekeningsbestand& b, TRekenModel& model, const std::string& naam) {
+void ControleerBerekening(const TBerekeningsbestand& b, const TRekenModel& model,
+                          const std::string& naam) {
     ControleerWensRc(b, naam);
-    {
-        // The trial runs on its own copy of the table: a search moves the
-        // table's current row, which later searches start from.
-        TLambdaTabel tabel = *model.Gedeeld.Tabel;
-        tabel.NaarEersteRij();
-        TRekenModel proef(model.Gedeeld.Scheiding);
-        proef.Opstarten(tabel, std::nullopt);
-        Naspelen(b, proef, naam);
-    }
+    // The trial runs on its own copy of the table: a search moves the
+    // table's current row, which later searches start from.
+    TLambdaTabel tabel = *model.Gedeeld.Tabel;
+    tabel.NaarEersteRij();
+    TRekenModel proef(model.Gedeeld.Scheiding);
+    proef.Opstarten(tabel, std::nullopt);
+    Naspelen(b, proef, naam);
+}
+
+TOpening OpenBerekening(const TBerekeningsbestand& b, TRekenModel& model, const std::string& naam) {
+    ControleerBerekening(b, model, naam);
 
     TOpening opening;
     opening.Fouten = Naspelen(b, model, naam);

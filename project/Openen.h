@@ -21,6 +21,12 @@ struct TOpening {
 TOpening OpenBerekening(const TBerekeningsbestand& berekening, TRekenModel& model,
                         const std::string& naam);
 
+// The check OpenBerekening makes first, on a fresh model started on a copy
+// of `model`'s table: throws TOnbruikbaarBestand where opening would, and
+// changes nothing. A window checks with it before it clears its screens.
+void ControleerBerekening(const TBerekeningsbestand& berekening, const TRekenModel& model,
+                          const std::string& naam);
+
 // Checks the wizard's wanted Rc as OpenBerekening checks the inputs.
 void ControleerWensRc(const TBerekeningsbestand& berekening, const std::string& naam);
 

@@ -1,5 +1,6 @@
 // Save then open: random build-ups of both screens come back with the same
-// text in every field, the same project data, and the same file.
+// text in every field, the same project data, and the same file; a new
+// calculation between openings returns to the start state.
 
 #include "Bestandslezer.h"
 #include "Opdrachtregels.h"
@@ -21,6 +22,11 @@ TEST(Rondgang, GivesEveryFieldBack) {
     project.Datum = "2024-02-29";
     project.Opmerking = "Eerste regel\nTweede regel\tmet tab";
 
+    // One model serves every opening: a new calculation must bring it back
+    // to the state of a fresh start.
+    const TOpgestart vers;
+    const auto startVelden = AlleVelden(*vers.model);
+    TOpgestart doel;
     int vergeleken = 0;
     for (const auto& regel : MaakOpdrachtregels(20261209, 400)) {
         TOpgestart bron;
@@ -35,7 +41,8 @@ TEST(Rondgang, GivesEveryFieldBack) {
         const std::string tekst =
             AlsBestandstekst(Vastleggen(*bron.model, project, "4,20", "4.0.1.3", 1765285500));
         const auto gelezen = LeesBerekening(tekst, "rondgang.rcv");
-        TOpgestart doel;
+        doel.model->NieuweBerekening();
+        ASSERT_EQ(AlleVelden(*doel.model), startVelden);
         const TOpening opening = OpenBerekening(gelezen, *doel.model, "rondgang.rcv");
 
         const std::string regelTekst = AlsJsonRegel(regel);
