@@ -6,6 +6,7 @@
 #include "RcFout.h"
 #include "RcPaneel.h"
 #include "RcWizard.h"
+#include "UProjectgegevens.h"
 #include "URcWizard.h"
 #include "Velden.h"
 
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 
 namespace rcveltor::app {
@@ -58,7 +60,8 @@ QScrollArea* SchermGebied(QWidget* paneel, QWidget* ouder, const QString& naam) 
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(",") {
+TMainForm::TMainForm(QWidget* ouder)
+    : QWidget(ouder), model_(","), beheer_(model_, this) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("RcVeltor"));
     resize(792, 526);
@@ -108,6 +111,44 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(",") {
             &TPlaatje::Geklikt, this, &TMainForm::ImageTerugClick);
     connect(MenuItem(QStringLiteral("Afdrukken"), QStringLiteral("ImagePrint"), 167, this),
             &TPlaatje::Geklikt, this, &TMainForm::ImagePrintClick);
+    // The calculation as a file, in the free space below the screens' items.
+    struct TMenuOpdracht {
+        const char* tekst;
+        const char* naam;
+        void (TMainForm::*opdracht)();
+    };
+    const TMenuOpdracht bestandsmenu[] = {
+        {"Projectgegevens", "ImageProject", &TMainForm::ImageProjectClick},
+        {"Nieuwe berekening", "ImageNieuw", &TMainForm::ImageNieuwClick},
+        {"Openen", "ImageOpenen", &TMainForm::ImageOpenenClick},
+        {"Opslaan", "ImageOpslaan", &TMainForm::ImageOpslaanClick},
+        {"Opslaan als...", "ImageOpslaanAls", &TMainForm::ImageOpslaanAlsClick},
+    };
+    int y = 187;
+    for (const TMenuOpdracht& item : bestandsmenu) {
+        connect(MenuItem(QString::fromLatin1(item.tekst), QString::fromLatin1(item.naam), y, this),
+                &TPlaatje::Geklikt, this, item.opdracht);
+        // The file commands stand apart from the project data above them.
+        y += item.opdracht == &TMainForm::ImageProjectClick ? 30 : 20;
+    }
+    const std::pair<QKeySequence, void (TMainForm::*)()> sneltoetsen[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), &TMainForm::ImageNieuwClick},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), &TMainForm::ImageOpenenClick},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::ImageOpslaanClick},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TMainForm::ImageOpslaanAlsClick},
+    };
+    for (const auto& [toetsen, opdracht] : sneltoetsen) {
+        connect(new QShortcut(toetsen, this), &QShortcut::activated, this, opdracht);
+    }
+    beheer_.Ververs = [this] {
+        updateDisplay();
+        // An opened calculation is shown, not hidden behind the start screen.
+        if (zichtbaar_ == TZichtbaarScherm::Geen) {
+            Toon(TZichtbaarScherm::Plat);
+            PlaatsPaneel(scrollBox1_, panel1_, true);
+        }
+    };
+
     imageInfo_ = MenuItem(QStringLiteral("INFO"), QStringLiteral("ImageInfo"), 0, this);
     connect(imageInfo_, &TPlaatje::Geklikt, this, &TMainForm::ImageInfoClick);
 
@@ -157,6 +198,10 @@ void TMainForm::showEvent(QShowEvent* e) {
 
 void TMainForm::closeEvent(QCloseEvent* e) {
     VerlaatVeld();
+    if (!beheer_.MagVerdergaan()) {
+        e->ignore();
+        return;
+    }
     QWidget::closeEvent(e);
     // Closing the main window ends the program, also while a preview, the
     // info window or a wait loop of either is open.
@@ -187,6 +232,7 @@ void TMainForm::FormShow() {
     for (const auto& fout : fouten) {
         ToonFoutmelding(nullptr, QString::fromStdString(fout));
     }
+    beheer_.Vastgelegd();
     if (!model_.OpstartVoltooid) {
         return;
     }
@@ -302,6 +348,44 @@ void TMainForm::SpeedButton1Click() {
     }
     const double wensRc = wizard_->WensRc().Waarde();
     Actie([this, wensRc] { ZoekDikte(model_.Rc, wensRc); });
+}
+
+void TMainForm::ImageProjectClick() {
+    VerlaatVeld();
+    if (projectgegevens_ == nullptr) {
+        projectgegevens_ = new TFrmProjectgegevens(this);
+    }
+    projectgegevens_->Toon(beheer_.Project);
+    if (projectgegevens_->exec() == QDialog::Accepted) {
+        beheer_.Project = projectgegevens_->Gegevens();
+    }
+}
+
+void TMainForm::ImageNieuwClick() {
+    VerlaatVeld();
+    beheer_.NieuweBerekening();
+}
+
+void TMainForm::ImageOpenenClick() {
+    VerlaatVeld();
+    beheer_.Openen();
+}
+
+void TMainForm::ImageOpslaanClick() {
+    VerlaatVeld();
+    beheer_.Opslaan();
+}
+
+void TMainForm::ImageOpslaanAlsClick() {
+    VerlaatVeld();
+    beheer_.OpslaanAls();
+}
+
+void TMainForm::OpenBijStart(const QString& pad) {
+    if (!model_.OpstartVoltooid) {
+        return;
+    }
+    beheer_.OpenBestand(pad);
 }
 
 } // namespace rcveltor::app

@@ -3,6 +3,7 @@
 // The main window: bands, menu, the start screen and both calculation
 // screens, and the program's start-up.
 
+#include "Berekeningsbeheer.h"
 #include "Paneelplaatsing.h"
 #include "RekenModel.h"
 #include "UpdateControle.h"
@@ -19,6 +20,7 @@ class TPlaatje;
 class TRcPaneel;
 class TAfschotPaneel;
 class TFrmRcWizard;
+class TFrmProjectgegevens;
 
 enum class TZichtbaarScherm { Geen, Plat, Afschot };
 
@@ -29,7 +31,10 @@ public:
     ~TMainForm() override;
 
     // Set before showing.
-    void ZetWizard(TFrmRcWizard* wizard) { wizard_ = wizard; }
+    void ZetWizard(TFrmRcWizard* wizard) {
+        wizard_ = wizard;
+        beheer_.ZetWizard(wizard);
+    }
     void ZetUpdateControle(TUpdateControle controle) { update_ = std::move(controle); }
     void ZetGeenUpdate(bool geenUpdate) { geenUpdate_ = geenUpdate; }
     void ZetWerkmap(const QString& werkmap) { werkmap_ = werkmap; }
@@ -49,6 +54,15 @@ public:
     void ImageTerugClick();
     void ImagePrintClick();
     void ImageInfoClick();
+    void ImageProjectClick();
+    void ImageNieuwClick();
+    void ImageOpenenClick();
+    void ImageOpslaanClick();
+    void ImageOpslaanAlsClick();
+
+    // A calculation file named when the program was started, opened once the
+    // start-up has run.
+    void OpenBijStart(const QString& pad);
 
     // The Rc wizard from the flat-roof screen's button.
     void SpeedButton1Click();
@@ -57,6 +71,7 @@ public:
     void updateDisplay();
 
     TRekenModel& Model() { return model_; }
+    TBerekeningsbeheer& Beheer() { return beheer_; }
     TZichtbaarScherm ZichtbaarScherm() const { return zichtbaar_; }
     TRcPaneel* Panel1() const { return panel1_; }
     TAfschotPaneel* Panel2() const { return panel2_; }
@@ -80,6 +95,7 @@ private:
     void Toon(TZichtbaarScherm scherm);
 
     TRekenModel model_;
+    TBerekeningsbeheer beheer_;
     TUpdateControle update_;
     TFrmRcWizard* wizard_ = nullptr;
     bool geenUpdate_ = false;
@@ -96,6 +112,7 @@ private:
     TPlaatje* imageInfo_ = nullptr;
     TPlaatje* image5_ = nullptr;
     TPlaatje* image1_ = nullptr;
+    TFrmProjectgegevens* projectgegevens_ = nullptr;
     QWidget* label1_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;
     QScrollArea* scrollBox2_ = nullptr;

@@ -3,6 +3,7 @@
 #include "Plaatje.h"
 #include "RcWizard.h"
 #include "Velden.h"
+#include "Weergave.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -61,6 +62,14 @@ TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcV
     knop_->setGeometry(472, 112, 75, 25);
     knop_->setDefault(true);
     connect(knop_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFrmRcWizard::ZetWensRc(const std::string& tekst) {
+    wensRc_ = MaakWensRcVeld(",");
+    if (const auto waarde = LeesGetal(tekst, wensRc_.Scheiding)) {
+        Zet(wensRc_, *waarde);
+    }
+    veld_->Toon(wensRc_);
 }
 
 void TFrmRcWizard::showEvent(QShowEvent* e) {

@@ -5,6 +5,8 @@
 
 #include "NumVeld.h"
 
+#include <string>
+
 #include <QDialog>
 
 class QPushButton;
@@ -19,6 +21,9 @@ public:
     explicit TFrmRcWizard(QWidget* ouder = nullptr);
 
     const TNumVeld& WensRc() const { return wensRc_; }
+    // The wanted Rc from its shown text ("," as separator), as a step to it
+    // would show it; an empty text gives the start value.
+    void ZetWensRc(const std::string& tekst);
     TSpinVeld* WensRcVeld() const { return veld_; }
     QPushButton* Button1() const { return knop_; }
 

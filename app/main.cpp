@@ -38,9 +38,15 @@ int main(int argc, char** argv) {
     const auto updateInstellingen = rcveltor::update::TUpdateInstellingen::VoorDitProgramma();
     const auto herstel = rcveltor::update::HerstelOnderbrokenUpdate(updateInstellingen);
 
-    // "/-u" as the first argument, exactly: no update check at start-up.
-    const QStringList argumenten = QApplication::arguments();
-    const bool geenUpdate = argumenten.size() > 1 && argumenten.at(1) == QStringLiteral("/-u");
+    // "/-u" as the first argument, exactly: no update check at start-up. A
+    // calculation file after it (or first) is opened once the start-up ran.
+    QStringList argumenten = QApplication::arguments();
+    argumenten.removeFirst();
+    const bool geenUpdate = !argumenten.isEmpty() && argumenten.front() == QStringLiteral("/-u");
+    if (geenUpdate) {
+        argumenten.removeFirst();
+    }
+    const QString openBestand = argumenten.isEmpty() ? QString() : argumenten.front();
 
     // The main window, the wizard and the info window are created hidden at
     // start; the reports and the preview, which nothing shows before the first
@@ -61,12 +67,14 @@ int main(int argc, char** argv) {
         switch (mainForm.ZichtbaarScherm()) {
         case TZichtbaarScherm::Plat:
             if (!quickReport1) {
-                quickReport1 = std::make_unique<TQuickReport1>(mainForm.Model().Rc);
+                quickReport1 = std::make_unique<TQuickReport1>(mainForm.Model().Rc,
+                                                               &mainForm.Beheer().Project);
             }
             return quickReport1.get();
         case TZichtbaarScherm::Afschot:
             if (!quickReport2) {
-                quickReport2 = std::make_unique<TQuickReport2>(mainForm.Model().Afschot);
+                quickReport2 = std::make_unique<TQuickReport2>(mainForm.Model().Afschot,
+                                                               &mainForm.Beheer().Project);
             }
             return quickReport2.get();
         case TZichtbaarScherm::Geen:
@@ -93,6 +101,9 @@ int main(int argc, char** argv) {
             QMessageBox::warning(&mainForm, QStringLiteral("Update"),
                                  QStringLiteral("De nieuwe versie startte niet. De vorige versie "
                                                 "is teruggezet."));
+        }
+        if (!openBestand.isEmpty()) {
+            mainForm.OpenBijStart(openBestand);
         }
     });
     return QApplication::exec();

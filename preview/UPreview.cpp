@@ -1,6 +1,7 @@
 #include "UPreview.h"
 
 #include "Foutmelding.h"
+#include "Opslagmap.h"
 #include "Previewiconen.h"
 #include "Tekenen.h"
 
@@ -16,7 +17,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -123,14 +123,7 @@ QPrinter& TFrmPreview::PrinterVan(TRapport* rapport) {
 }
 
 QString TFrmPreview::OpslagMap() const {
-    // A folder that does not exist would end up as the file name.
-    for (const QString& map :
-         {laatsteMap_, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
-        if (!map.isEmpty() && QDir(map).exists()) {
-            return map;
-        }
-    }
-    return QDir::homePath();
+    return melding::OpslagMap(laatsteMap_);
 }
 
 void TFrmPreview::Start() {

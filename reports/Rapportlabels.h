@@ -3,6 +3,7 @@
 // Named labels of a report's body band.
 
 #include "Bouwstenen.h"
+#include "Projectblok.h"
 
 #include <map>
 
@@ -38,7 +39,29 @@ public:
 
 protected:
     TLabelRapport() : labels_(romp_) {}
+
+    // The project block from `boven` down, after every other element of the
+    // body band. It is laid out anew at each generation, so the project data
+    // as they are at printing show. project: none prints no block.
+    void ZetProjectblok(const TProjectgegevens* project, double boven) {
+        project_ = project;
+        projectBoven_ = boven;
+        zonderProject_ = romp_.Elementen.size();
+        VernieuwProjectblok();
+    }
+    void VernieuwProjectblok() {
+        romp_.Elementen.resize(zonderProject_);
+        if (project_ != nullptr) {
+            VoegProjectblok(romp_, projectBoven_, *project_);
+        }
+    }
+
     TLabels labels_;
+
+private:
+    const TProjectgegevens* project_ = nullptr;
+    double projectBoven_ = 0;        // top of the project block [layout units]
+    std::size_t zonderProject_ = 0; // the body band's elements before the block
 };
 
 } // namespace rcveltor::rapport

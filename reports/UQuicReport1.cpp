@@ -2,7 +2,6 @@
 
 #include "Kopband.h"
 #include "Producten.h"
-#include "Projectblok.h"
 #include "Projectgegevens.h"
 #include "Rapportvorm.h"
 #include "RcBerekening.h"
@@ -120,12 +119,11 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
     l.Voeg("LabelU", AutoTekst(504, 728, {}, 14, false, 23));
 
     // Below the results box, in the free lower part of the page.
-    if (project != nullptr) {
-        VoegProjectblok(b, 776, *project);
-    }
+    ZetProjectblok(project, 776);
 }
 
 void TQuickReport1::BeforePrint() {
+    VernieuwProjectblok();
     const TRcBerekening& r = rc_;
     const std::pair<const char*, QString> teksten[] = {
         {"LabelIsolatie", MetEenheid(r.CBisolatie.Tekst())},

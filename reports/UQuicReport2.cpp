@@ -4,7 +4,6 @@
 #include "AfschotBerekening.h"
 #include "Kopband.h"
 #include "Producten.h"
-#include "Projectblok.h"
 #include "Projectgegevens.h"
 #include "Rapportvorm.h"
 #include "RcBerekening.h"
@@ -141,12 +140,11 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
     l.Voeg("LabelU", AutoTekst(504, 688, {}, 14, false, 23));
 
     // Below the results box, in the free lower part of the page.
-    if (project != nullptr) {
-        VoegProjectblok(b, 760, *project);
-    }
+    ZetProjectblok(project, 760);
 }
 
 void TQuickReport2::BeforePrint() {
+    VernieuwProjectblok();
     const TAfschotBerekening& a = afschot_;
     const std::pair<const char*, QString> teksten[] = {
         {"LabelIsolatie", MetEenheid(a.cbIsolatie2.Tekst())},

@@ -1,0 +1,197 @@
+#include "Berekeningsbeheer.h"
+
+#include "Bestandslezer.h"
+#include "Foutmelding.h"
+#include "Openen.h"
+#include "Opslagmap.h"
+#include "RekenModel.h"
+#include "URcWizard.h"
+
+#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <ctime>
+
+namespace rcveltor::app {
+
+namespace {
+
+const QString kFilter = QStringLiteral("RcVeltor-berekening (*.rcv)");
+const QString kTitel = QStringLiteral("RcVeltor");
+
+// A file name from the project's name, without the characters a file name
+// cannot hold.
+QString Voorstel(const TProjectgegevens& project) {
+    QString naam = QString::fromStdString(project.Naam);
+    for (const QChar c : QStringLiteral("\\/:*?\"<>|")) {
+        naam.replace(c, QLatin1Char(' '));
+    }
+    naam = naam.simplified();
+    return naam.isEmpty() ? QString() : naam + QStringLiteral(".rcv");
+}
+
+} // namespace
+
+TBerekeningsbeheer::TBerekeningsbeheer(TRekenModel& model, QWidget* venster)
+    : model_(model), venster_(venster) {
+    VraagOpslagnaam = [this](const QString& voorstel) {
+        QFileDialog dialoog(venster_, QStringLiteral("Opslaan als"),
+                            melding::OpslagMap(laatsteMap_), kFilter);
+        dialoog.setAcceptMode(QFileDialog::AcceptSave);
+        dialoog.setDefaultSuffix(QStringLiteral("rcv"));
+        if (!voorstel.isEmpty()) {
+            dialoog.selectFile(voorstel);
+        }
+        return dialoog.exec() == QDialog::Accepted && !dialoog.selectedFiles().isEmpty()
+                   ? dialoog.selectedFiles().front()
+                   : QString();
+    };
+    VraagOpenNaam = [this] {
+        QFileDialog dialoog(venster_, QStringLiteral("Openen"), melding::OpslagMap(laatsteMap_),
+                            kFilter);
+        dialoog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialoog.setFileMode(QFileDialog::ExistingFile);
+        return dialoog.exec() == QDialog::Accepted && !dialoog.selectedFiles().isEmpty()
+                   ? dialoog.selectedFiles().front()
+                   : QString();
+    };
+}
+
+std::string TBerekeningsbeheer::WensRc() const {
+    return wizard_ != nullptr ? wizard_->WensRc().Tekst : std::string();
+}
+
+TBerekeningsbestand TBerekeningsbeheer::Stand() {
+    return Vastleggen(model_, Project, WensRc(), std::string(), 0);
+}
+
+void TBerekeningsbeheer::Vastgelegd() {
+    vastgelegd_ = Stand();
+}
+
+bool TBerekeningsbeheer::Gewijzigd() {
+    return !vastgelegd_ || Stand() != *vastgelegd_;
+}
+
+bool TBerekeningsbeheer::Opslaan() {
+    return bestand_.isEmpty() ? OpslaanAls() : SchrijfNaar(bestand_);
+}
+
+bool TBerekeningsbeheer::OpslaanAls() {
+    const QString voorstel =
+        bestand_.isEmpty() ? Voorstel(Project) : QFileInfo(bestand_).fileName();
+    const QString pad = VraagOpslagnaam(voorstel);
+    return !pad.isEmpty() && SchrijfNaar(pad);
+}
+
+bool TBerekeningsbeheer::SchrijfNaar(const QString& pad) {
+    const TBerekeningsbestand stand = Stand();
+    TBerekeningsbestand berekening =
+        Vastleggen(model_, Project, WensRc(), RCV_VERSIE, std::time(nullptr));
+    const std::string tekst = AlsBestandstekst(berekening);
+    // Written beside the file and then put in its place: a failed save
+    // leaves the earlier file whole.
+    QSaveFile bestand(pad);
+    const bool gelukt = bestand.open(QIODevice::WriteOnly) &&
+                        bestand.write(tekst.data(), static_cast<qint64>(tekst.size())) ==
+                            static_cast<qint64>(tekst.size()) &&
+                        bestand.commit();
+    if (!gelukt) {
+        melding::ToonFoutmelding(venster_,
+                                 QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen (%2).")
+                                     .arg(QDir::toNativeSeparators(pad), bestand.errorString()));
+        return false;
+    }
+    bestand_ = pad;
+    laatsteMap_ = QFileInfo(pad).absolutePath();
+    vastgelegd_ = stand;
+    return true;
+}
+
+bool TBerekeningsbeheer::MagVerdergaan() {
+    if (!Gewijzigd()) {
+        return true;
+    }
+    QMessageBox vraag(QMessageBox::Question, kTitel, QStringLiteral("Wijzigingen opslaan?"),
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, venster_);
+    vraag.setDefaultButton(QMessageBox::Yes);
+    switch (vraag.exec()) {
+    case QMessageBox::Yes:
+        return Opslaan();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TBerekeningsbeheer::NieuweBerekening() {
+    if (!MagVerdergaan()) {
+        return;
+    }
+    const auto fouten = model_.NieuweBerekening();
+    Project = {};
+    if (wizard_ != nullptr) {
+        wizard_->ZetWensRc(std::string());
+    }
+    bestand_.clear();
+    if (Ververs) {
+        Ververs();
+    }
+    for (const auto& fout : fouten) {
+        melding::ToonFoutmelding(venster_, QString::fromStdString(fout));
+    }
+    Vastgelegd();
+}
+
+void TBerekeningsbeheer::Openen() {
+    if (!MagVerdergaan()) {
+        return;
+    }
+    const QString pad = VraagOpenNaam();
+    if (!pad.isEmpty()) {
+        Open(pad);
+    }
+}
+
+void TBerekeningsbeheer::OpenBestand(const QString& pad) {
+    if (MagVerdergaan()) {
+        Open(pad);
+    }
+}
+
+void TBerekeningsbeheer::Open(const QString& pad) {
+    const std::string naam = QFileInfo(pad).fileName().toStdString();
+    TOpening opening;
+    try {
+        // The whole file is read and tried on a fresh model before the
+        // screens are touched.
+        const TBerekeningsbestand berekening = LeesBerekeningsbestand(pad.toStdString());
+        ControleerBerekening(berekening, model_, naam);
+        model_.NieuweBerekening();
+        opening = OpenBerekening(berekening, model_, naam);
+        Project = berekening.Project;
+        if (wizard_ != nullptr) {
+            wizard_->ZetWensRc(berekening.WensRc);
+        }
+    } catch (const std::exception& fout) {
+        melding::ToonFoutmelding(venster_, QString::fromStdString(fout.what()));
+        return;
+    }
+    bestand_ = pad;
+    laatsteMap_ = QFileInfo(pad).absolutePath();
+    Vastgelegd();
+    if (Ververs) {
+        Ververs();
+    }
+    for (const auto& fout : opening.Fouten) {
+        melding::ToonFoutmelding(venster_, QString::fromStdString(fout));
+    }
+    if (!opening.Afwijking.empty()) {
+        QMessageBox::information(venster_, kTitel, QString::fromStdString(opening.Afwijking));
+    }
+}
+
+} // namespace rcveltor::app
