@@ -7,8 +7,8 @@
 #include "RekenModel.h"
 #include "URcWizard.h"
 
-#include <QFileDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -99,9 +99,9 @@ bool TBerekeningsbeheer::SchrijfNaar(const QString& pad) {
                             static_cast<qint64>(tekst.size()) &&
                         bestand.commit();
     if (!gelukt) {
-        melding::ToonFoutmelding(venster_,
-                                 QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen (%2).")
-                                     .arg(QDir::toNativeSeparators(pad), bestand.errorString()));
+        melding::ToonFoutmelding(
+            venster_, QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen (%2).")
+                          .arg(QDir::toNativeSeparators(pad), bestand.errorString()));
         return false;
     }
     bestand_ = pad;

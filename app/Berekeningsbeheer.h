@@ -27,7 +27,7 @@ public:
 
     void ZetWizard(TFrmRcWizard* wizard) { wizard_ = wizard; }
 
-    TProjectgegevens Project;   // the project data of the calculation
+    TProjectgegevens Project; // the project data of the calculation
     QString Bestand() const { return bestand_; }
     // After a file was opened or a new calculation begun: the screens are
     // refreshed by this.
@@ -63,8 +63,8 @@ private:
     TRekenModel& model_;
     QWidget* venster_;
     TFrmRcWizard* wizard_ = nullptr;
-    QString bestand_;                                // the file saved to or opened; empty for none
-    QString laatsteMap_;                             // folder of the last file; empty before
+    QString bestand_;                               // the file saved to or opened; empty for none
+    QString laatsteMap_;                            // folder of the last file; empty before
     std::optional<TBerekeningsbestand> vastgelegd_; // the state last saved, opened or begun
 };
 

@@ -131,7 +131,8 @@ void TFrmProjectgegevens::accept() {
     }
     if (opmerking_->toPlainText().size() > kMaxOpmerking) {
         melding::ToonFoutmelding(
-            this, QStringLiteral("De opmerking is te lang: ten hoogste %1 tekens.").arg(kMaxOpmerking));
+            this,
+            QStringLiteral("De opmerking is te lang: ten hoogste %1 tekens.").arg(kMaxOpmerking));
         opmerking_->setFocus();
         return;
     }

@@ -7,9 +7,9 @@
 
 #include <QDate>
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <string>
-#include <functional>
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -60,7 +60,7 @@ protected:
 
 private:
     const TProjectgegevens* project_ = nullptr;
-    double projectBoven_ = 0;        // top of the project block [layout units]
+    double projectBoven_ = 0;       // top of the project block [layout units]
     std::size_t zonderProject_ = 0; // the body band's elements before the block
 };
 

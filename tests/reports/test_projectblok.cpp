@@ -3,6 +3,10 @@
 // inside the margins, no text over another, long texts cut with an ellipsis.
 
 #include "Pdfonderzoek.h"
+#include "Projectgegevens.h"
+#include "RekenModel.h"
+#include "UQuicReport1.h"
+#include "UQuicReport2.h"
 
 #include <QFile>
 #include <QProcess>
@@ -100,6 +104,41 @@ TEST_P(Projectblok, EveryTextOnThePageAndNoneOverAnother) {
             EXPECT_FALSE(over) << a.Tekst.toStdString() << " over " << b.Tekst.toStdString();
         }
     }
+}
+
+// A report made once and printed again shows the project data as they are
+// at each printing; emptied, the page is the page without a block again.
+TEST_P(Projectblok, FollowsTheProjectDataFromOnePrintingToTheNext) {
+    TRekenModel model(",");
+    model.Opstarten(RCV_LAMBDA_BIN);
+    TProjectgegevens project;
+    std::unique_ptr<rapport::TRapport> rapport;
+    if (GetParam()) {
+        rapport = std::make_unique<rapport::TQuickReport2>(model.Afschot, &project);
+    } else {
+        rapport = std::make_unique<rapport::TQuickReport1>(model.Rc, &project);
+    }
+    const auto teksten = [&] {
+        QStringList t;
+        const auto set = rapport->Genereer(false);
+        for (const rapport::TElement& e : set->Paginas.at(0).Elementen) {
+            if (const auto* tekst = std::get_if<rapport::TTekstElement>(&e)) {
+                t << tekst->Tekst;
+            }
+        }
+        return t;
+    };
+    const QStringList zonder = teksten();
+    EXPECT_FALSE(zonder.contains(QStringLiteral("Project:")));
+    project.Naam = "Kantoor De Vaart";
+    const QStringList met = teksten();
+    EXPECT_TRUE(met.contains(QStringLiteral("Project:")));
+    EXPECT_TRUE(met.contains(QStringLiteral("Kantoor De Vaart")));
+    project.Naam = "Sporthal Oost";
+    EXPECT_TRUE(teksten().contains(QStringLiteral("Sporthal Oost")));
+    EXPECT_FALSE(teksten().contains(QStringLiteral("Kantoor De Vaart")));
+    project = {};
+    EXPECT_EQ(teksten(), zonder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Beide, Projectblok, testing::Values(false, true),
