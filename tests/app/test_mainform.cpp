@@ -2,6 +2,7 @@
 // wizard and the error box. Runs offscreen, without the update check.
 
 #include "Guitest.h"
+#include "Programma.h"
 #include "RcPaneel.h"
 #include "UMainform.h"
 #include "UPreview.h"
@@ -34,40 +35,6 @@ using namespace rcveltor::app;
 using rcveltor::test::TModaalwachter;
 
 namespace {
-
-// The main window and the wizard as the program creates them.
-struct TProgramma {
-    explicit TProgramma(const QString& werkmap = QStringLiteral(RCV_DATA_DIR)) {
-        hoofd = std::make_unique<TMainForm>();
-        wizard = std::make_unique<TFrmRcWizard>(hoofd.get());
-        hoofd->ZetWizard(wizard.get());
-        hoofd->ZetGeenUpdate(true);
-        hoofd->ZetWerkmap(werkmap);
-        hoofd->Piep = [this] { ++piepjes; };
-    }
-    void Start() {
-        hoofd->show();
-        QVERIFY(QTest::qWaitForWindowExposed(hoofd.get()));
-    }
-    template <class T> T* Vind(const char* naam) const {
-        T* w = hoofd->findChild<T*>(QString::fromLatin1(naam));
-        if (w == nullptr) {
-            qFatal("widget %s not found", naam);
-        }
-        return w;
-    }
-    QString Tekst(const char* naam) const {
-        if (auto* spin = hoofd->findChild<TSpinVeld*>(QString::fromLatin1(naam))) {
-            return spin->text();
-        }
-        return Vind<QLineEdit>(naam)->text();
-    }
-    void Klik(const char* menu) { QTest::mouseClick(Vind<QWidget>(menu), Qt::LeftButton); }
-
-    std::unique_ptr<TMainForm> hoofd;
-    std::unique_ptr<TFrmRcWizard> wizard;
-    int piepjes = 0;
-};
 
 // Types into a spin field as one would: select all, type, leave with Tab.
 void Typ(TSpinVeld* veld, const QString& tekst) {

@@ -31,6 +31,9 @@ public:
         gelezen_ = true;
         return meldingen_;
     }
+    // Answers for the next question boxes, in order; a box without OK takes
+    // the first and is otherwise rejected (its escape answer).
+    QList<QMessageBox::StandardButton> Antwoorden;
     QStringList Onverwacht;           // class names of unexpected dialogs
     std::function<void()> BijMelding; // runs while a message box is open
 
@@ -47,7 +50,13 @@ private:
             if (BijMelding) {
                 BijMelding();
             }
-            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+                ok->click();
+            } else if (!Antwoorden.isEmpty() && box->button(Antwoorden.front()) != nullptr) {
+                box->button(Antwoorden.takeFirst())->click();
+            } else {
+                box->reject();
+            }
             return;
         }
         if (auto* dialoog = qobject_cast<QDialog*>(modaal)) {

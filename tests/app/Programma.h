@@ -1,0 +1,49 @@
+#pragma once
+
+// The main window and the wizard as the program creates them, for the
+// widget tests.
+
+#include "UMainform.h"
+#include "URcWizard.h"
+#include "Velden.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+namespace rcveltor::app {
+
+struct TProgramma {
+    explicit TProgramma(const QString& werkmap = QStringLiteral(RCV_DATA_DIR)) {
+        hoofd = std::make_unique<TMainForm>();
+        wizard = std::make_unique<TFrmRcWizard>(hoofd.get());
+        hoofd->ZetWizard(wizard.get());
+        hoofd->ZetGeenUpdate(true);
+        hoofd->ZetWerkmap(werkmap);
+        hoofd->Piep = [this] { ++piepjes; };
+    }
+    void Start() {
+        hoofd->show();
+        QVERIFY(QTest::qWaitForWindowExposed(hoofd.get()));
+    }
+    template <class T> T* Vind(const char* naam) const {
+        T* w = hoofd->findChild<T*>(QString::fromLatin1(naam));
+        if (w == nullptr) {
+            qFatal("widget %s not found", naam);
+        }
+        return w;
+    }
+    QString Tekst(const char* naam) const {
+        if (auto* spin = hoofd->findChild<TSpinVeld*>(QString::fromLatin1(naam))) {
+            return spin->text();
+        }
+        return Vind<QLineEdit>(naam)->text();
+    }
+    void Klik(const char* menu) { QTest::mouseClick(Vind<QWidget>(menu), Qt::LeftButton); }
+
+    std::unique_ptr<TMainForm> hoofd;
+    std::unique_ptr<TFrmRcWizard> wizard;
+    int piepjes = 0;
+};
+
+} // namespace rcveltor::app
