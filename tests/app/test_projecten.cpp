@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -65,6 +66,11 @@ private slots:
             QCOMPARE(d->windowTitle(), QStringLiteral("Projectgegevens"));
             QTest::keyClicks(d->findChild<QLineEdit*>(QStringLiteral("Project")),
                              QStringLiteral("Kantoor De Vaart"));
+            // Pasted control characters, which a file may not hold.
+            d->findChild<QLineEdit*>(QStringLiteral("Opdrachtgever"))
+                ->setText(QStringLiteral("Bouwbedrijf\tVan\u0001 Dijk"));
+            d->findChild<QPlainTextEdit*>(QStringLiteral("Opmerking"))
+                ->setPlainText(QStringLiteral("Noordzijde\r\n\tdakrand\n\n"));
             datum = d->findChild<QLineEdit*>(QStringLiteral("Datum"))->text();
             d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
@@ -99,6 +105,8 @@ private slots:
         QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("120"));
         QCOMPARE(p.Tekst("EditRc"), QStringLiteral("2,98"));
         QCOMPARE(p.hoofd->Beheer().Project.Naam, std::string("Kantoor De Vaart"));
+        QCOMPARE(p.hoofd->Beheer().Project.Opdrachtgever, std::string("Bouwbedrijf Van Dijk"));
+        QCOMPARE(p.hoofd->Beheer().Project.Opmerking, std::string("Noordzijde\n\tdakrand"));
         QVERIFY(!p.hoofd->Beheer().Gewijzigd());
         qputenv("HOME", echtThuis);
         QVERIFY(wachter.Meldingen().isEmpty());
