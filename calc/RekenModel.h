@@ -40,6 +40,13 @@ public:
     std::vector<std::string> Opstarten(TLambdaTabel& geladen,
                                        const std::optional<std::string>& laadfout);
 
+    // The list "Rekenmethode": sets the method of both screens and, after the
+    // start-up, recalculates both as their own recalculation does. Returns
+    // the errors that arose, per screen, in order (under NEN 1068 the same as
+    // the screens' handlers raise, e.g. a tapered roof without area). The
+    // method already chosen changes nothing.
+    std::vector<std::string> KiesMethode(TMethode methode);
+
 private:
     std::vector<std::string> StartOp(const std::function<void()>& laadTabel);
 };
