@@ -10,13 +10,13 @@ namespace {
 
 // Below this r1 / r0 the closed forms of the triangles lose digits to
 // cancellation; their series converge fast there.
-constexpr double kReeksGrens = 0.1;
+constexpr double kReeksGrens = 0.5;
 
-// sum over k >= 1 of (-1)^(k+1) x^(k-1) c(k): 40 terms reach 0.1^40.
+// sum over k >= 1 of (-1)^(k+1) x^(k-1) c(k): 64 terms reach 0.5^63.
 template <typename Coef> double Reeks(double x, Coef c) {
     double som = 0;
     double macht = 1;
-    for (int k = 1; k <= 40; ++k) {
+    for (int k = 1; k <= 64; ++k) {
         som += (k % 2 == 1 ? 1.0 : -1.0) * macht * c(k);
         macht *= x;
     }
