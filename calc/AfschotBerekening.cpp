@@ -1,5 +1,6 @@
 #include "AfschotBerekening.h"
 
+#include "Iso6946.h"
 #include "Producten.h"
 #include "RcFout.h"
 #include "Rekenen.h"
@@ -15,7 +16,8 @@ TAfschotBerekening::TAfschotBerekening(TGedeeld& g)
       oppvl1(MaakInvoer("oppvl1", 3, g, 0, 100000, 0.5, 1, true)),
       oppvl2(MaakInvoer("oppvl2", 3, g, 0, 100000, 0.5, 1, true)),
       oppvl3(MaakInvoer("oppvl3", 3, g, 0, 100000, 0.5, 1, true)),
-      EditRc2(MaakVeld("EditRc2", 2, g)), EditU2(MaakVeld("EditU2", 2, g)) {
+      EditRc2(MaakVeld("EditRc2", 2, g)), EditU2(MaakVeld("EditU2", 2, g)),
+      EditRcMin2(MaakVeld("EditRcMin2", 2, g)) {
     for (const auto& p : AfschotProducten()) {
         cbIsolatie2.Items.emplace_back(p.Naam);
     }
@@ -79,6 +81,12 @@ void TAfschotBerekening::BerekenAfschot() {
     const long double lambda = LambdaRW.Waarde();
 
     Schrijf(MaxDikte, Afronden(dmin + lengte * afschot, 0));
+    if (IsIso()) {
+        BerekenIso();
+        return;
+    }
+    WisIso(EditU2);
+    SchrijfTekst(EditRcMin2, "");
     const long double dmax = MaxDikte.Waarde();
     const long double stijging = (dmax - dmin) / 1000.0L;
     const double r1 = Afronden(Deel(stijging, 1.05L * lambda), 2);
@@ -107,6 +115,42 @@ void TAfschotBerekening::BerekenAfschot() {
     Schrijf(EditU2, u);
 }
 
+void TAfschotBerekening::BerekenIso() {
+    const double rsi = static_cast<double>(kRsi);
+    const double rse = static_cast<double>(kRse);
+    const double lambda = LambdaIsol2.Waarde();
+    const double dmin = MinDikte.Waarde() / 1000.0;
+    const double dmax = MaxDikte.Waarde() / 1000.0;
+    const double r0 =
+        rsi + RmDakbed.Waarde() + dmin / lambda + IsoDampremR() + IsoOnderconsR() + rse;
+    const double r1 = (dmax - dmin) / lambda;
+    const double aantal = EditAantal.Waarde();
+
+    TIsoUitkomst r;
+    // The thinnest point: the layer at dmin alone, fasteners through dmin.
+    const double uMin = 1.0 / r0 + iso6946::DeltaUf(CombinatieNr, aantal, dmin, dmin / lambda, r0);
+    r.RcMin = static_cast<double>(Controleer(1.0 / uMin)) - rsi - rse;
+
+    const double a1 = oppvl1.Waarde();
+    const double a2 = oppvl2.Waarde();
+    const double a3 = oppvl3.Waarde();
+    const double a = a1 + a2 + a3;
+    // Without area (the user is still typing) there is no mean to show.
+    if (a > 0) {
+        r.U = (a1 * iso6946::URechthoek(r0, r1) + a2 * iso6946::UDriehoekDikTop(r0, r1) +
+               a3 * iso6946::UDriehoekDunTop(r0, r1)) /
+              a;
+        r.RT = 1.0 / r.U;
+        r.D0 = dmin + (dmax - dmin) * (a1 / 2 + a2 / 3 + 2 * a3 / 3) / a;
+        r.DeltaUf = iso6946::DeltaUf(CombinatieNr, aantal, r.D0, r.D0 / lambda, r.RT);
+        r.Uc = r.U + r.DeltaUf;
+        r.Rc = static_cast<double>(Controleer(1.0 / r.Uc)) - rsi - rse;
+        r.Geldig = true;
+    }
+    Schrijf(EditRcMin2, iso6946::RcOmlaag(r.RcMin));
+    ToonIso(r, EditRc2, EditU2);
+}
+
 void TAfschotBerekening::StartPlaat() {
     cbIsolatie2.ItemIndex = 0;
 }
@@ -128,7 +172,8 @@ std::vector<TNumVeld*> TAfschotBerekening::NumVelden() {
     return {&LambdaIsol2, &MinDikte,       &AfschotLengte,   &MaxDikte,     &oppvl1,
             &oppvl2,      &oppvl3,         &RmDakbed,        &DikteDamprem, &LambdaDamprem,
             &RmDamprem,   &DikteOndercons, &LambdaOndercons, &RmOndercons,  &SubTotaalRc,
-            &EditAantal,  &LambdaRW,       &EditRc2,         &EditU2};
+            &EditAantal,  &LambdaRW,       &EditRc2,         &EditU2,       &EditRcMin2,
+            &DeltaUf,     &PercentageU};
 }
 
 std::vector<TLijstVeld*> TAfschotBerekening::LijstVelden() {

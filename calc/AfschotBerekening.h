@@ -19,8 +19,10 @@ public:
     TNumVeld oppvl1;        // area of board type 1 (rectangle) [m2], 3 decimals
     TNumVeld oppvl2;        // area of board type 2 (triangle, thickest at apex) [m2], 3 decimals
     TNumVeld oppvl3;        // area of board type 3 (triangle, thinnest at apex) [m2], 3 decimals
-    TNumVeld EditRc2;       // Rc of the tapered roof [m2K/W], 2 decimals
-    TNumVeld EditU2;        // U of the tapered roof [W/m2K], 2 decimals
+    TNumVeld EditRc2;       // Rc of the tapered roof [m2K/W], 2 decimals; ISO: rounded down
+    TNumVeld EditU2;        // U of the tapered roof [W/m2K], 2 decimals; ISO: Uc, 3 decimals
+    TNumVeld EditRcMin2;    // "Rc dunste plek": ISO Rc at the minimum thickness [m2K/W], 2
+                            // decimals rounded down; empty under NEN 1068
 
     // User actions.
     void cbIsolatie2CloseUp();
@@ -30,6 +32,8 @@ public:
 
     // Calculations.
     void BerekenSomR() override;
+    // MaxDikte, then Rc and U by the method of the moment. NEN-EN-ISO 6946
+    // shows "-" for a roof without area, where NEN 1068 raises an error.
     void BerekenAfschot();
     void Herberekening() override;
 
@@ -47,6 +51,7 @@ protected:
 
 private:
     void MinDikteChange();
+    void BerekenIso();
 };
 
 } // namespace rcveltor

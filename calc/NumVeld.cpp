@@ -56,6 +56,10 @@ void Schrijf(TNumVeld& veld, long double waarde) {
     ZetTekst(veld, veld.Formatteer(waarde));
 }
 
+void SchrijfTekst(TNumVeld& veld, const std::string& tekst) {
+    ZetTekst(veld, tekst);
+}
+
 void Zet(TNumVeld& veld, long double waarde) {
     Schrijf(veld, veld.Begrensd(waarde));
 }

@@ -51,6 +51,10 @@ void Verlaat(TNumVeld& veld);
 // Spin buttons and arrow keys (richting +1 / -1) or Page Up / Page Down.
 void StapOp(TNumVeld& veld, int richting, bool pagina = false);
 
+// A computed field that shows a text instead of a number ("n.v.t.", "-"); the
+// handler runs when the shown text changed.
+void SchrijfTekst(TNumVeld& veld, const std::string& tekst);
+
 // Sets the text without running the handler: the values a screen holds
 // before anything runs.
 void BeginTekst(TNumVeld& veld, long double waarde);

@@ -1,5 +1,6 @@
 #include "RcBerekening.h"
 
+#include "Iso6946.h"
 #include "Producten.h"
 #include "Rekenen.h"
 
@@ -40,6 +41,11 @@ void TRcBerekening::Herberekening() {
 }
 
 void TRcBerekening::BerekenRc() {
+    if (IsIso()) {
+        BerekenIso();
+        return;
+    }
+    WisIso(EditU);
     const double rcor = Afronden(Deel(DikteIsol.Waarde() / 1000.0L, LambdaRW.Waarde()), 3);
     Schrijf(EditRmIsolCor, rcor);
     const long double delta = static_cast<long double>(rcor) - RmIsol.Waarde();
@@ -52,6 +58,26 @@ void TRcBerekening::BerekenRc() {
     Schrijf(EditU, u);
     const long double lambdaIsol = LambdaIsol.Waarde();
     Schrijf(EditPercentage, Deel(LambdaRW.Waarde() - lambdaIsol, lambdaIsol / 100.0L));
+}
+
+void TRcBerekening::BerekenIso() {
+    TIsoUitkomst r;
+    r.D0 = DikteIsol.Waarde() / 1000.0;
+    const double risol = r.D0 / LambdaIsol.Waarde();
+    const double rsi = static_cast<double>(kRsi);
+    const double rse = static_cast<double>(kRse);
+    r.RT = rsi + RmDakbed.Waarde() + risol + IsoDampremR() + IsoOnderconsR() + rse;
+    r.U = 1.0 / r.RT;
+    r.DeltaUf = iso6946::DeltaUf(CombinatieNr, EditAantal.Waarde(), r.D0, risol, r.RT);
+    r.Uc = r.U + r.DeltaUf;
+    r.Rc = static_cast<double>(Controleer(1.0 / r.Uc)) - rsi - rse;
+    r.RcMin = r.Rc;
+    r.Geldig = true;
+    const std::string nvt(kNvt);
+    for (TNumVeld* v : {&EditRmIsolCor, &RmReductie, &EditPercentage}) {
+        SchrijfTekst(*v, nvt);
+    }
+    ToonIso(r, EditRc, EditU);
 }
 
 void TRcBerekening::ControleerStandaardDikte() {
@@ -70,6 +96,7 @@ void TRcBerekening::DikteIsolChange() {
     if (lambda > 0) {
         Schrijf(RmIsol, Deel(DikteIsol.Waarde() / 1000.0L, lambda));
         BerekenSomR();
+        NaLaagwijziging();
     }
 }
 
@@ -147,7 +174,7 @@ std::vector<TNumVeld*> TRcBerekening::NumVelden() {
     return {&DikteIsol,      &LambdaIsol, &RmIsol,         &RmDakbed,        &DikteDamprem,
             &LambdaDamprem,  &RmDamprem,  &DikteOndercons, &LambdaOndercons, &RmOndercons,
             &SubTotaalRc,    &EditAantal, &LambdaRW,       &EditRmIsolCor,   &RmReductie,
-            &EditPercentage, &EditRc,     &EditU};
+            &EditPercentage, &EditRc,     &EditU,          &DeltaUf,         &PercentageU};
 }
 
 std::vector<TLijstVeld*> TRcBerekening::LijstVelden() {

@@ -19,8 +19,8 @@ public:
     TNumVeld EditRmIsolCor;          // R of the insulation with LambdaRW [m2K/W], 3 decimals
     TNumVeld RmReductie;             // loss of the insulation's R [m2K/W], 3 decimals
     TNumVeld EditPercentage;         // increase of the lambda by the fasteners [%], 2 decimals
-    TNumVeld EditRc;                 // Rc [m2K/W], 2 decimals
-    TNumVeld EditU;                  // U [W/m2K], 2 decimals
+    TNumVeld EditRc;                 // Rc [m2K/W], 2 decimals; ISO: rounded down
+    TNumVeld EditU;                  // U [W/m2K], 2 decimals; ISO: Uc, 3 decimals
     double RcWaarde = 0;             // Rc to four decimals, from which U is computed [m2K/W]
     bool DikteNietStandaard = false; // the thickness is not on the board's standard list
 
@@ -29,6 +29,8 @@ public:
 
     // Calculations.
     void BerekenSomR() override;
+    // Rc and U by the method of the moment; the fields the method gives no
+    // meaning show "n.v.t." (LambdaRW, EditRmIsolCor, RmReductie, EditPercentage).
     void BerekenRc();
     void Herberekening() override;
 
@@ -53,6 +55,7 @@ protected:
 private:
     void DikteIsolChange();
     void ControleerStandaardDikte();
+    void BerekenIso();
 };
 
 } // namespace rcveltor

@@ -42,6 +42,26 @@ std::vector<std::string> TRekenModel::NieuweBerekening() {
     return StartOp([this] { Gedeeld.Tabel->NaarEersteRij(); });
 }
 
+std::vector<std::string> TRekenModel::KiesMethode(TMethode methode) {
+    std::vector<std::string> fouten;
+    if (methode == Gedeeld.Methode) {
+        return fouten;
+    }
+    Gedeeld.Methode = methode;
+    if (!OpstartVoltooid) {
+        return fouten;
+    }
+    for (TLagenScherm* scherm :
+         {static_cast<TLagenScherm*>(&Rc), static_cast<TLagenScherm*>(&Afschot)}) {
+        try {
+            scherm->Herberekening();
+        } catch (const RcFout& fout) {
+            fouten.emplace_back(fout.what());
+        }
+    }
+    return fouten;
+}
+
 std::vector<std::string> TRekenModel::StartOp(const std::function<void()>& laadTabel) {
     std::vector<std::string> fouten;
     try {

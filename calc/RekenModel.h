@@ -46,6 +46,13 @@ public:
     // again; other errors of the start-up are returned as Opstarten does.
     std::vector<std::string> NieuweBerekening();
 
+    // The list "Rekenmethode": sets the method of both screens and, after the
+    // start-up, recalculates both as their own recalculation does. Returns
+    // the errors that arose, per screen, in order (under NEN 1068 the same as
+    // the screens' handlers raise, e.g. a tapered roof without area). The
+    // method already chosen changes nothing.
+    std::vector<std::string> KiesMethode(TMethode methode);
+
 private:
     std::vector<std::string> StartOp(const std::function<void()>& laadTabel);
 };

@@ -1,11 +1,13 @@
 #include "Scherm.h"
 
+#include "Iso6946.h"
 #include "LambdaTabel.h"
 #include "Producten.h"
 #include "RcFout.h"
 #include "Rekenen.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace rcveltor {
 
@@ -66,7 +68,8 @@ TLagenScherm::TLagenScherm(TGedeeld& g, const std::string& a)
       SubTotaalRc(MaakVeld("SubTotaalRc" + a, 3, g)),
       CBcombinatie{a.empty() ? "CBcombinatie" : "cbCombinatie" + a, {}, -1},
       EditAantal(MaakInvoer("EditAantal" + a, 1, g, 3, 15, 0.1, 1, false)),
-      LambdaRW(MaakVeld("LambdaRW" + a, 4, g)), gedeeld(g) {
+      LambdaRW(MaakVeld("LambdaRW" + a, 4, g)), DeltaUf(MaakVeld("DeltaUf" + a, 4, g)),
+      PercentageU(MaakVeld("PercentageU" + a, 1, g)), gedeeld(g) {
     for (const auto& m : Dampremmen()) {
         CBdamprem.Items.emplace_back(m.Naam);
     }
@@ -103,6 +106,7 @@ void TLagenScherm::DampremGewijzigd() {
     }
     Schrijf(RmDamprem, LaagR(DikteDamprem.Waarde(), lambda, 1.0));
     BerekenSomR();
+    NaLaagwijziging();
 }
 
 void TLagenScherm::OnderconsGewijzigd() {
@@ -112,6 +116,7 @@ void TLagenScherm::OnderconsGewijzigd() {
     }
     Schrijf(RmOndercons, LaagR(DikteOndercons.Waarde(), lambda, LambdaFactor()));
     BerekenSomR();
+    NaLaagwijziging();
 }
 
 void TLagenScherm::CBdampremCloseUp() {
@@ -139,6 +144,7 @@ void TLagenScherm::CBdampremCloseUp() {
         Schrijf(RmDamprem, 0);
     }
     BerekenSomR();
+    NaLaagwijziging();
 }
 
 void TLagenScherm::CBonderconstructieCloseUp() {
@@ -179,6 +185,10 @@ double TLagenScherm::ZoekLambda(double code) {
 }
 
 void TLagenScherm::BerekenLambdaRW() {
+    if (IsIso()) {
+        SchrijfTekst(LambdaRW, std::string(kNvt));
+        return;
+    }
     if (CombinatieNr == 0) {
         Schrijf(LambdaRW, LambdaIsolWaarde());
         return;
@@ -261,6 +271,54 @@ void TLagenScherm::BerekenLambdaRW() {
                                           : Afronden(Extrapoleer(L, x0, x1, y0, y1), 4);
     }
     Schrijf(LambdaRW, Afronden(Deel(lambda, 1.05L), 4));
+}
+
+void TLagenScherm::NaLaagwijziging() {
+    if (IsIso()) {
+        BewakteHerberekening();
+    }
+}
+
+namespace {
+// d [mm] / (lambda x factor); a layer without lambda ("(geen)") adds nothing.
+double IsoLaagR(const TNumVeld& dikte, const TNumVeld& lambda, double factor) {
+    const double l = lambda.Waarde();
+    return l > 0 ? dikte.Waarde() / 1000.0 / (l * factor) : 0.0;
+}
+} // namespace
+
+double TLagenScherm::IsoDampremR() const {
+    return IsoLaagR(DikteDamprem, LambdaDamprem, 1.0);
+}
+
+double TLagenScherm::IsoOnderconsR() const {
+    return IsoLaagR(DikteOndercons, LambdaOndercons, LambdaFactor());
+}
+
+void TLagenScherm::ToonIso(const TIsoUitkomst& uitkomst, TNumVeld& rc, TNumVeld& u) {
+    Iso = uitkomst;
+    u.Decimalen = 3;
+    if (!uitkomst.Geldig) {
+        const std::string geen(kGeenWaarde);
+        for (TNumVeld* v : {&rc, &u, &DeltaUf, &PercentageU}) {
+            SchrijfTekst(*v, geen);
+        }
+        Eis = geen;
+        return;
+    }
+    Schrijf(rc, iso6946::RcOmlaag(uitkomst.Rc));
+    Schrijf(u, uitkomst.Uc);
+    Schrijf(DeltaUf, uitkomst.DeltaUf);
+    Schrijf(PercentageU, 100.0 * uitkomst.DeltaUf / uitkomst.U);
+    Eis = uitkomst.Rc >= kEisRc ? kVoldoet : kVoldoetNiet;
+}
+
+void TLagenScherm::WisIso(TNumVeld& u) {
+    Iso = {};
+    u.Decimalen = 2;
+    SchrijfTekst(DeltaUf, "");
+    SchrijfTekst(PercentageU, "");
+    Eis.clear();
 }
 
 void TLagenScherm::StartDakbedekking() {

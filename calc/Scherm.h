@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Methode.h"
 #include "NumVeld.h"
 
 #include <string>
@@ -32,6 +33,21 @@ struct TGedeeld {
     bool Initialiseren = false;    // start-up guard: the guarded handlers do nothing while set
     TLambdaTabel* Tabel = nullptr; // replacement-lambda table, owned by the main window
     std::string Scheiding = ",";   // decimal separator of every field: the system's
+    TMethode Methode =
+        TMethode::Nen1068; // method of both screens; switch with TRekenModel::KiesMethode
+};
+
+// The unrounded outcome of a screen's NEN-EN-ISO 6946 calculation, behind
+// the shown texts.
+struct TIsoUitkomst {
+    bool Geldig = false; // computed: the method is NEN-EN-ISO 6946 and the roof has an area
+    double RT = 0;       // total resistance without fasteners [m2K/W]; tapered: 1 / U
+    double U = 0;        // U without fasteners [W/m2K]
+    double D0 = 0;       // insulation thickness the fasteners go through [m]; tapered: the mean
+    double DeltaUf = 0;  // fastener correction [W/m2K]
+    double Uc = 0;       // U + DeltaUf [W/m2K]
+    double Rc = 0;       // 1 / Uc - Rsi - Rse [m2K/W]
+    double RcMin = 0;    // tapered: Rc at the minimum thickness [m2K/W], set also without area
 };
 
 // A computed field (no range) and an input field.
@@ -71,6 +87,13 @@ public:
     TNumVeld LambdaRW;             // replacement lambda of the insulation [W/mK], 4 decimals
     int CombinatieNr = 0;          // number of the chosen combination, 0 for none
 
+    // Results of NEN-EN-ISO 6946; empty under NEN 1068, "-" on a tapered
+    // roof without area. Rc and U themselves show in the screen's EditRc/EditU.
+    TNumVeld DeltaUf;     // fastener correction [W/m2K], 4 decimals ("DeltaUf", "DeltaUf2")
+    TNumVeld PercentageU; // DeltaUf as a percentage of U [%], 1 decimal ("PercentageU", ...2)
+    std::string Eis;      // requirement Rc >= kEisRc: kVoldoet or kVoldoetNiet
+    TIsoUitkomst Iso;     // the unrounded values behind them
+
     // User actions on the shared rows.
     void CBdampremCloseUp();
     void CBonderconstructieCloseUp();
@@ -107,6 +130,20 @@ protected:
 
     void VulCombinaties(const std::vector<int>& nummers);
     double LambdaFactor() const;
+
+    bool IsIso() const { return gedeeld.Methode == TMethode::Iso6946; }
+    // R of the vapour retarder and of the substructure from the fields'
+    // values, unrounded [m2K/W]; 0 without lambda ("(geen)").
+    double IsoDampremR() const;
+    double IsoOnderconsR() const;
+    // Shows the outcome of NEN-EN-ISO 6946 in Rc (rounded down), U (Uc, 3
+    // decimals) and the fields of this method; without area "-" in each.
+    void ToonIso(const TIsoUitkomst& uitkomst, TNumVeld& rc, TNumVeld& u);
+    // Under NEN 1068: the fields of the other method empty, U at 2 decimals.
+    void WisIso(TNumVeld& u);
+    // Under NEN-EN-ISO 6946 a layer change recalculates even where Som R
+    // shows the same rounded text.
+    void NaLaagwijziging();
 
     TGedeeld& gedeeld;
 

@@ -97,7 +97,7 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             naam.resize(is);
         }
         const bool bestand = naam == "pdf" || naam == "project" || naam == "opslaan";
-        if (!bestand && ZoekOptie(naam) == nullptr) {
+        if (!bestand && naam != "methode" && ZoekOptie(naam) == nullptr) {
             throw Gebruiksfout("unknown option \"" + arg + "\"");
         }
         if (!waarde) {
@@ -112,6 +112,11 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             opties.Project = *waarde;
         } else if (naam == "opslaan") {
             opties.Opslaan = *waarde;
+        } else if (naam == "methode") {
+            opties.Methode = MethodeUitSleutel(*waarde);
+            if (!opties.Methode) {
+                throw Gebruiksfout("--methode: \"" + *waarde + "\" is not nen1068 or iso6946");
+            }
         } else if (naam == "lambda-bestand") {
             opties.LambdaBestand = *waarde;
         } else {
@@ -152,8 +157,8 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
 }
 
 const char* Gebruik() {
-    return "Usage: rcveltor-cli [--project FILE] [--afschot] [OPTIONS...] [--json] [--pdf FILE]\n"
-           "                   [--opslaan FILE] [--lambda-bestand FILE]\n"
+    return "Usage: rcveltor-cli [--project FILE] [--afschot] [--methode M] [OPTIONS...] [--json]\n"
+           "                   [--pdf FILE] [--opslaan FILE] [--lambda-bestand FILE]\n"
            "       rcveltor-cli --batch [--lambda-bestand FILE]\n"
            "\n"
            "Flat-roof screen (default), applied in this order:\n"
@@ -171,6 +176,9 @@ const char* Gebruik() {
            "Tapered screen (--afschot): --isolatie, --min-dikte MM, --afschot-lengte M,\n"
            "  --oppervlak1 M2, --oppervlak2 M2, --oppervlak3 M2 (typed), then --damprem ...\n"
            "  --aantal as above.\n"
+           "--methode nen1068|iso6946 sets the calculation method of both screens before the\n"
+           "  other options: NEN 1068 (default) or NEN-EN-ISO 6946; with iso6946 --json adds\n"
+           "  \"methode\" and the fields DeltaUf, PercentageU, Eis (and EditRcMin2).\n"
            "--project FILE opens a calculation file (.rcv) before the options, which then\n"
            "  change it; --json then shows its project data under \"project\".\n"
            "--opslaan FILE saves the calculation, both screens and the project data, as a\n"

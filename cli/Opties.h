@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Methode.h"
+
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -24,6 +26,7 @@ struct TOpties {
     std::optional<std::string> LambdaBestand;   // --lambda-bestand FILE
     std::optional<std::string> Project;         // --project FILE: a calculation file opened first
     std::optional<std::string> Opslaan;         // --opslaan FILE: the calculation saved as a file
+    std::optional<TMethode> Methode;            // --methode nen1068|iso6946, before the options
     std::map<std::string, std::string> Waarden; // screen options by name, without "--"
 };
 

@@ -132,6 +132,10 @@ private:
 
 void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten) {
     TToepasser t(opties, fouten);
+    if (opties.Methode) {
+        const auto methodefouten = model.KiesMethode(*opties.Methode);
+        fouten.insert(fouten.end(), methodefouten.begin(), methodefouten.end());
+    }
     if (opties.Afschot) {
         t.Afschot(model.Afschot);
     } else {

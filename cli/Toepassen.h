@@ -11,10 +11,9 @@ class TRekenModel;
 
 namespace rcveltor::cli {
 
-// Applies the screen options in their fixed order, each as the user would do
-// it on the screen. Calculation errors are appended to `fouten`; a list text
-// the list does not hold or a combination that is not offered throws
-// Gebruiksfout.
+// Applies the method (--methode) and then the screen options in their fixed order, each as the user
+// would do it on the screen. Calculation errors are appended to `fouten`; a list text the list does
+// not hold or a combination that is not offered throws Gebruiksfout.
 void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten);
 
 } // namespace rcveltor::cli

@@ -127,13 +127,38 @@ std::string GedeeldeRijen(const TLagenScherm& s) {
                s.LambdaOndercons.Tekst, s.RmOndercons.Tekst);
 }
 
+// Under NEN-EN-ISO 6946: the method's own results below Rc and U.
+std::string IsoRegels(const TRekenModel& model, const TLagenScherm& s) {
+    if (model.Gedeeld.Methode != TMethode::Iso6946) {
+        return {};
+    }
+    return Regel("Delta Uf", s.DeltaUf.Tekst + " W/m2K (" + s.PercentageU.Tekst + " % van U)") +
+           std::string(kEisRegel) + ": " + s.Eis + "\n" + std::string(kIsoBerekendVolgens) + "\n";
+}
+
 } // namespace
 
 std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::string>& fouten,
                     const TProjectgegevens* project) {
-    const TVeldLijst velden = afschot ? AfschotVelden(model.Afschot) : PlatVelden(model.Rc);
+    TVeldLijst velden = afschot ? AfschotVelden(model.Afschot) : PlatVelden(model.Rc);
+    const bool iso = model.Gedeeld.Methode == TMethode::Iso6946;
+    if (iso) {
+        // NEN 1068 keeps today's output; the other method adds its results.
+        const TLagenScherm& scherm = afschot ? static_cast<const TLagenScherm&>(model.Afschot)
+                                             : static_cast<const TLagenScherm&>(model.Rc);
+        if (afschot) {
+            velden.emplace_back("EditRcMin2", model.Afschot.EditRcMin2.Tekst);
+        }
+        velden.emplace_back("DeltaUf", scherm.DeltaUf.Tekst);
+        velden.emplace_back("PercentageU", scherm.PercentageU.Tekst);
+        velden.emplace_back("Eis", scherm.Eis);
+    }
     std::string s = "{\"scherm\": ";
     s += afschot ? "\"afschot\"" : "\"plat\"";
+    if (iso) {
+        s += ", \"methode\": ";
+        s += JsonTekst(std::string(MethodeSleutel(model.Gedeeld.Methode)));
+    }
     s += ", \"velden\": {";
     for (std::size_t i = 0; i < velden.size(); ++i) {
         if (i > 0) {
@@ -199,7 +224,7 @@ std::string AlsTabel(TRekenModel& model, bool afschot) {
         s += '\n';
         s += Regel("Rc", r.EditRc.Tekst + " m2K/W");
         s += Regel("U", r.EditU.Tekst + " W/m2K");
-        return s;
+        return s + IsoRegels(model, r);
     }
     const TAfschotBerekening& a = model.Afschot;
     s += "Afschot\n\n" + Kop();
@@ -219,7 +244,10 @@ std::string AlsTabel(TRekenModel& model, bool afschot) {
     s += '\n';
     s += Regel("Rc", a.EditRc2.Tekst + " m2K/W");
     s += Regel("U", a.EditU2.Tekst + " W/m2K");
-    return s;
+    if (model.Gedeeld.Methode == TMethode::Iso6946) {
+        s += Regel("Rc dunste plek", a.EditRcMin2.Tekst + " m2K/W");
+    }
+    return s + IsoRegels(model, a);
 }
 
 } // namespace rcveltor::cli

@@ -83,6 +83,7 @@ TBerekeningsbestand Vastleggen(TRekenModel& model, const TProjectgegevens& proje
     b.Programma = programma;
     b.Opgeslagen = IsoTijd(tijd);
     b.Project = project;
+    b.Methode = model.Gedeeld.Methode;
     TVastlegger plat(b.Plat, sch);
     BezoekPlat(model.Rc, plat);
     b.WensRc = MetKomma(wensRc, sch);
@@ -122,6 +123,7 @@ std::string AlsBestandstekst(const TBerekeningsbestand& b) {
           {"opgesteldDoor", p.OpgesteldDoor},
           {"datum", p.Datum},
           {"opmerking", p.Opmerking}}},
+        {"methode", std::string(MethodeSleutel(b.Methode))},
         {"plat", plat},
         {"afschot", AlsObject(b.Afschot)},
         {"resultaten", resultaten},

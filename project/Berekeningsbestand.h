@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Methode.h"
 #include "Projectgegevens.h"
 
 #include <ctime>
@@ -25,12 +26,13 @@ struct TUitkomst {
 
 // One calculation as kept in a .rcv file.
 struct TBerekeningsbestand {
-    std::string Programma;    // version of the program that saved it
-    std::string Opgeslagen;   // time of saving, ISO 8601 in UTC
-    TProjectgegevens Project; // the project data
-    TInvoer Plat;             // the flat-roof screen's inputs
-    std::string WensRc;       // the wizard's wanted Rc as shown; empty: its start value
-    TInvoer Afschot;          // the tapered screen's inputs
+    std::string Programma;                // version of the program that saved it
+    std::string Opgeslagen;               // time of saving, ISO 8601 in UTC
+    TProjectgegevens Project;             // the project data
+    TMethode Methode = TMethode::Nen1068; // method of both screens; applied before the inputs
+    TInvoer Plat;                         // the flat-roof screen's inputs
+    std::string WensRc;                   // the wizard's wanted Rc as shown; empty: its start value
+    TInvoer Afschot;                      // the tapered screen's inputs
     std::optional<TUitkomst> UitkomstPlat;    // flat roof's Rc and U at saving
     std::optional<TUitkomst> UitkomstAfschot; // tapered roof's Rc and U at saving
     bool operator==(const TBerekeningsbestand&) const = default;

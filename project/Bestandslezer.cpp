@@ -147,6 +147,14 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
                        "\"");
         }
     }
+    if (const auto methode = lezer.Tekst(o, "methode", "\"methode\"")) {
+        const auto gekozen = MethodeUitSleutel(*methode);
+        if (!gekozen) {
+            lezer.Fout("\"methode\" is geen bekende rekenmethode: \"" + *methode +
+                       "\" (bekend zijn \"nen1068\" en \"iso6946\")");
+        }
+        b.Methode = *gekozen;
+    }
     if (const json* plat = lezer.Object(o, "plat", "\"plat\"")) {
         b.Plat = lezer.Invoer(*plat, "plat", {"isolatie", "dikte"});
         const TInvoer lagen = lezer.Invoer(*plat, "plat", kLagen);

@@ -147,6 +147,7 @@ void ControleerBerekening(const TBerekeningsbestand& b, const TRekenModel& model
     tabel.NaarEersteRij();
     TRekenModel proef(model.Gedeeld.Scheiding);
     proef.Opstarten(tabel, std::nullopt);
+    proef.KiesMethode(b.Methode);
     Naspelen(b, proef, naam);
 }
 
@@ -154,7 +155,9 @@ TOpening OpenBerekening(const TBerekeningsbestand& b, TRekenModel& model, const 
     ControleerBerekening(b, model, naam);
 
     TOpening opening;
-    opening.Fouten = Naspelen(b, model, naam);
+    opening.Fouten = model.KiesMethode(b.Methode);
+    const auto fouten = Naspelen(b, model, naam);
+    opening.Fouten.insert(opening.Fouten.end(), fouten.begin(), fouten.end());
     const std::string& sch = model.Gedeeld.Scheiding;
     std::string verschillen;
     Vergelijk(b.UitkomstPlat, MetKomma(model.Rc.EditRc.Tekst, sch),

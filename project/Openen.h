@@ -13,11 +13,11 @@ struct TOpening {
     std::string Afwijking;           // the message when Rc or U differs from the saved; else empty
 };
 
-// Replays the file's inputs on `model`, which must be just started, through
-// the screens' own actions in their fixed order, so every derived field comes
-// out as if typed by hand. Everything is first tried on a copy: a list text
-// the list does not hold or a number outside its field's range throws
-// TOnbruikbaarBestand (naming file `naam`) and leaves `model` untouched.
+// Sets the file's method on `model`, which must be just started, then replays
+// the file's inputs through the screens' own actions in their fixed order, so
+// every derived field comes out as if typed by hand. Everything is first tried on a copy: a list
+// text the list does not hold or a number outside its field's range throws TOnbruikbaarBestand
+// (naming file `naam`) and leaves `model` untouched.
 TOpening OpenBerekening(const TBerekeningsbestand& berekening, TRekenModel& model,
                         const std::string& naam);
 

@@ -1,19 +1,18 @@
 // Prints the model table of replacement lambdas (data/lambda.txt) on standard
 // output. The values follow the fastener correction of EN ISO 6946 annex F
 // with R1/RT taken as 1; data/README.md explains the model.
+#include "Bevestigers.h"
 #include "Producten.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
-#include <numbers>
 #include <string>
 
 namespace {
 
 constexpr std::array<double, 4> OntwerpLambda = {0.042, 0.037, 0.027, 0.020};
-constexpr std::array<double, 8> DiameterMm = {5.0, 6.3, 8.0, 5.5, 6.7, 5.0, 6.3, 4.5};
 constexpr std::array<double, 4> OnderconstructieFactor = {1.00, 0.90, 0.95, 0.85};
 
 // The substructure whose class (the code's tens digit) this is; which
@@ -31,11 +30,9 @@ bool Biedt(const rcveltor::TMateriaalKeuze& onderconstructie, int combinatie) {
 
 // alpha * lambda_f * A_f * n * factor, evaluated left to right.
 double Toeslag(int combinatie, int onderconstructie, int aantalklasse) {
-    const double d = DiameterMm[static_cast<std::size_t>(combinatie - 1)] / 1000.0;
-    const double af = std::numbers::pi * d * d / 4.0;
-    const double alpha = 0.8 * (combinatie >= 6 ? 0.25 : 1.0);
+    namespace b = rcveltor::bevestiging;
     const double n = 3.0 * aantalklasse;
-    return alpha * 50.0 * af * n *
+    return b::Alpha(combinatie) * b::kLambdaF * b::Doorsnede(combinatie) * n *
            OnderconstructieFactor[static_cast<std::size_t>(onderconstructie - 1)];
 }
 

@@ -143,4 +143,48 @@ TEST(Lagen, TaperedChoicesLeaveTheFlatRoofAlone) {
     EXPECT_EQ(a.CBcombinatie.Items.size(), 6u);
 }
 
+// NEN 1068 stays the default digit for digit: a model that went to
+// NEN-EN-ISO 6946, was edited there and came back shows every field as one
+// that never left NEN 1068.
+TEST(Methode, NenComesBackDigitForDigit) {
+    const auto invoer = [](TRekenModel& m) {
+        Kies(m.Rc.CBcombinatie, std::string(CombinatieTekst(2)));
+        m.Rc.CBcombinatieCloseUp();
+        Kies(m.Afschot.CBonderconstructie, "Betondak");
+        m.Afschot.CBonderconstructie2CloseUp();
+        Typ(m.Afschot.AfschotLengte, "7,5");
+        Verlaat(m.Afschot.AfschotLengte);
+    };
+    const auto meer = [](TRekenModel& m) {
+        Zet(m.Rc.DikteIsol, 150);
+        Zet(m.Rc.EditAantal, 7.5);
+        Typ(m.Rc.DikteDamprem, "0,3");
+        Verlaat(m.Rc.DikteDamprem);
+        Typ(m.Afschot.oppvl3, "4");
+        Verlaat(m.Afschot.oppvl3);
+    };
+    const auto velden = [](TRekenModel& m) {
+        std::vector<std::string> v;
+        for (TLagenScherm* scherm :
+             {static_cast<TLagenScherm*>(&m.Rc), static_cast<TLagenScherm*>(&m.Afschot)}) {
+            for (const TNumVeld* n : scherm->NumVelden()) {
+                v.push_back(n->Naam + "=" + n->Tekst);
+            }
+            v.push_back("Eis=" + scherm->Eis);
+        }
+        return v;
+    };
+    TOpgestart nen;
+    invoer(*nen.model);
+    meer(*nen.model);
+
+    TOpgestart heen;
+    invoer(*heen.model);
+    EXPECT_TRUE(heen.model->KiesMethode(TMethode::Iso6946).empty());
+    meer(*heen.model);
+    EXPECT_NE(velden(*heen.model), velden(*nen.model));
+    EXPECT_TRUE(heen.model->KiesMethode(TMethode::Nen1068).empty());
+    EXPECT_EQ(velden(*heen.model), velden(*nen.model));
+}
+
 } // namespace

@@ -1,9 +1,12 @@
 // The flat-roof screen: start values, the layers, board choice and thickness.
 
+#include "Iso6946.h"
 #include "Opstart.h"
 #include "Producten.h"
 #include "Rekenen.h"
+#include "Weergave.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace rcveltor;
@@ -185,6 +188,86 @@ TEST(Plat, LeavingASteelDeckOnlyBoardKeepsTheSteelDeck) {
     EXPECT_EQ(r.RmOndercons.Tekst, "0,000");
     EXPECT_EQ(r.CBcombinatie.Items.size(), 8u);
     EXPECT_EQ(r.CombinatieNr, 0);
+}
+
+// NEN-EN-ISO 6946 by hand, in 40 digits apart from the program:
+// RT = 0,10 + 0,06 + d/lambda + Rdr + Roc + 0,04, with Rdr and Roc from the
+// rows' d and lambda (Betondak 140 mm, 1,8 x 1,25; PE 0,2 mm, 0,17; steel
+// deck 0,75 mm, 58); dUf = 0,8 beta 50 (pi df^2/4) n / d0 (Risol/RT)^2;
+// Rc = 1/(1/RT + dUf) - 0,14. Rc shows rounded down and is judged unrounded
+// against 6,3: 243,3 mm gives 6,2997, which must not show 6,30.
+struct IsoPlatGeval {
+    const char* plaat;
+    double dikte;
+    const char* damprem;
+    const char* onderconstructie;
+    int combinatie;
+    double aantal;
+    double rc; // unrounded
+    const char* rcTekst;
+    const char* u; // Uc
+    const char* deltaUf;
+    const char* percentageU;
+    const char* eis;
+};
+
+class IsoPlatTest : public testing::TestWithParam<IsoPlatGeval> {};
+
+TEST_P(IsoPlatTest, FollowsTheFormulasInDouble) {
+    const auto& g = GetParam();
+    TOpgestart s;
+    TRcBerekening& r = s.rc();
+    EXPECT_TRUE(s.model->KiesMethode(TMethode::Iso6946).empty());
+    Kies(r.CBisolatie, g.plaat);
+    r.CBisolatieCloseUp();
+    Zet(r.DikteIsol, g.dikte);
+    Kies(r.CBdamprem, g.damprem);
+    r.CBdampremCloseUp();
+    Kies(r.CBonderconstructie, g.onderconstructie);
+    r.CBonderconstructieCloseUp();
+    Kies(r.CBcombinatie, std::string(CombinatieTekst(g.combinatie)));
+    r.CBcombinatieCloseUp();
+    Zet(r.EditAantal, g.aantal);
+
+    EXPECT_NEAR(r.Iso.Rc, g.rc, 1e-12);
+    EXPECT_EQ(r.EditRc.Tekst, g.rcTekst);
+    EXPECT_EQ(r.EditU.Tekst, g.u);
+    EXPECT_EQ(r.DeltaUf.Tekst, g.deltaUf);
+    EXPECT_EQ(r.PercentageU.Tekst, g.percentageU);
+    EXPECT_EQ(r.Eis, g.eis);
+    for (const TNumVeld* v : {&r.LambdaRW, &r.EditRmIsolCor, &r.RmReductie, &r.EditPercentage}) {
+        EXPECT_EQ(v->Tekst, "n.v.t.") << v->Naam;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabel, IsoPlatTest,
+    testing::Values(
+        IsoPlatGeval{"Ambral", 110, "PE (getaped)", "Geprofileerd staaldak", 0, 3,
+                     2.8817022221355386, "2,88", "0,331", "0,0000", "0,0", "voldoet niet"},
+        IsoPlatGeval{"Tovik", 200, "PE (getaped)", "Geprofileerd staaldak", 3, 6,
+                     4.0447459162856231, "4,04", "0,239", "0,0560", "30,6", "voldoet niet"},
+        IsoPlatGeval{"Pelmar", 150, "(geen)", "Betondak", 8, 9, 4.4782828345827791, "4,47", "0,217",
+                     "0,0085", "4,1", "voldoet niet"},
+        IsoPlatGeval{"Ambral", 243.2, "PE (getaped)", "Geprofileerd staaldak", 0, 3,
+                     6.297086837520154, "6,29", "0,155", "0,0000", "0,0", "voldoet niet"},
+        IsoPlatGeval{"Ambral", 243.3, "PE (getaped)", "Geprofileerd staaldak", 0, 3,
+                     6.2996509400842565, "6,29", "0,155", "0,0000", "0,0", "voldoet niet"},
+        IsoPlatGeval{"Ambral", 243.5, "PE (getaped)", "Geprofileerd staaldak", 0, 3,
+                     6.3047791452124616, "6,30", "0,155", "0,0000", "0,0", "voldoet"}));
+
+// Rounded down on the double grid: 6.3 itself (a shade below 6,3 in binary)
+// shows 6,30, as its judgement "voldoet" says; the double below it does not.
+TEST(Plat, IsoRcShowsRoundedDown) {
+    const struct {
+        double rc;
+        const char* tekst;
+    } gevallen[] = {{6.3, "6,30"},       {std::nextafter(6.3, 0.0), "6,29"},
+                    {6.2999999, "6,29"}, {6.30999999, "6,30"},
+                    {0.07, "0,07"},      {-0.015, "-0,02"}};
+    for (const auto& g : gevallen) {
+        EXPECT_EQ(FormatVast(iso6946::RcOmlaag(g.rc), 2, ","), g.tekst) << g.rc;
+    }
 }
 
 TEST(Plat, OtherBoardsKeepTheSelectedSubstructureAndItsValues) {

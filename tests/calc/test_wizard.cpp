@@ -79,4 +79,16 @@ TEST(Wizard, DesiredRcFieldKeepsTwoDecimalsAndItsRange) {
     EXPECT_EQ(wens.Tekst, "2,35");
 }
 
+// Rc 6,3 with Ambral: NEN 1068 first reaches it at 260 mm (255 gives 6,28);
+// NEN-EN-ISO 6946 at 251 mm (0,06 + 0,251/0,039 + 0,0012 = 6,50; 240 gives 6,22).
+TEST(Wizard, SearchesWithTheRcOfTheChosenMethod) {
+    for (const auto& [methode, dikte] :
+         {std::pair{TMethode::Nen1068, "260"}, std::pair{TMethode::Iso6946, "251"}}) {
+        TOpgestart s;
+        s.model->KiesMethode(methode);
+        ZoekDikte(s.rc(), 6.3);
+        EXPECT_EQ(s.rc().DikteIsol.Tekst, dikte);
+    }
+}
+
 } // namespace

@@ -110,13 +110,23 @@ INSTANTIATE_TEST_SUITE_P(
             {"--json", "--lambda-bestand", "/nonexistent/lambda.bin", "--combinatie", "1"},
             1,
             {R"x(No such file or directory", "Could not convert variant of type (Null) into type (Double)"])x"}},
+        // NEN-EN-ISO 6946: the issue's Tovik 20 mm/m (NEN 1068 9,17), by hand 8,7393.
+        CliGeval{{"--afschot", "--json", "--methode", "iso6946", "--isolatie", "Tovik 20 mm/m",
+                  "--min-dikte", "250", "--afschot-lengte", "10", "--oppervlak1", "10",
+                  "--oppervlak2", "5", "--oppervlak3", "0"},
+                 0,
+                 {R"({"scherm": "afschot", "methode": "iso6946", "velden": )",
+                  R"("LambdaRW2": "n.v.t.", "EditRc2": "8,73", "EditU2": "0,113", )"
+                  R"("EditRcMin2": "6,64", "DeltaUf": "0,0000", "PercentageU": "0,0", )"
+                  R"("Eis": "voldoet"})"}},
         // Usage errors.
         CliGeval{{"--onbekend"}, 2, {}}, CliGeval{{"--isolatie", "Ambral 10 mm/m"}, 2, {}},
         CliGeval{{"--combinatie", "8"}, 2, {}}, // steel deck does not offer 8
         CliGeval{{"--dikte", "abc"}, 2, {}}, CliGeval{{"--combinatie", "1.5"}, 2, {}},
         CliGeval{{"--afschot", "--dikte", "100"}, 2, {}},
         CliGeval{{"--afschot", "--wens-rc", "3"}, 2, {}}, CliGeval{{"--min-dikte", "100"}, 2, {}},
-        CliGeval{{"--pdf", ""}, 2, {}}, CliGeval{{"--dikte"}, 2, {}}));
+        CliGeval{{"--pdf", ""}, 2, {}}, CliGeval{{"--dikte"}, 2, {}},
+        CliGeval{{"--methode", "iso"}, 2, {}}));
 
 TEST(Cli, UsageErrorNamesTheEntriesTheListHolds) {
     const Resultaat r = Start({"--isolatie", "Quendal", "--onderconstructie", "Betondak"}, true);

@@ -109,6 +109,35 @@ TEST(CliProject, ProjectDataAppearsOnlyWithAnOpenFile) {
     EXPECT_EQ(zonder.find("\"project\""), std::string::npos);
 }
 
+// --opslaan keeps the method, --project applies it and a --methode given
+// with it wins, as every option changes an opened file; batch lines take it.
+TEST(CliProject, TheMethodTravelsWithTheFile) {
+    const std::string bestand = testing::TempDir() + "methode.rcv";
+    std::remove(bestand.c_str());
+    auto iso = nlohmann::json::parse(
+        Voer(Opdracht({"--methode", "iso6946", "--json", "--opslaan", bestand})).Uit);
+    std::ifstream f(bestand);
+    EXPECT_EQ(nlohmann::json::parse(f)["methode"], "iso6946");
+
+    const auto geopend =
+        nlohmann::json::parse(Voer(Opdracht({"--project", bestand, "--json"})).Uit);
+    EXPECT_EQ(geopend["methode"], "iso6946");
+    EXPECT_EQ(geopend["velden"], iso["velden"]);
+
+    auto terug = nlohmann::json::parse(
+        Voer(Opdracht({"--project", bestand, "--methode", "nen1068", "--json"})).Uit);
+    terug.erase("project");
+    EXPECT_EQ(terug.dump(), nlohmann::json::parse(Voer(Opdracht({"--json"})).Uit).dump());
+
+    const TUitvoer batch =
+        Voer("echo '[\"--methode\", \"iso6946\"]' | (" + Opdracht({"--batch"}) + ") 2>/dev/null");
+    auto regel = nlohmann::json::parse(batch.Uit);
+    regel.erase("exit");
+    regel.erase("fouten");
+    iso.erase("fouten");
+    EXPECT_EQ(regel, iso);
+}
+
 TEST(CliProject, NoFilesInABatchLine) {
     const TUitvoer r =
         Voer("echo '[\"--project\", \"x.rcv\"]' | (" + Opdracht({"--batch"}) + ") 2>/dev/null");

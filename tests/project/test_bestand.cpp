@@ -109,6 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
         TWeigering{"LaatsteVeldFout",
                    [] { return Gewijzigd([](auto& o) { o["afschot"]["aantal"] = "16"; }); },
                    "\"afschot\".\"aantal\": 16 ligt buiten het bereik 3 tot 15"},
+        TWeigering{"OnbekendeMethode",
+                   [] { return Gewijzigd([](auto& o) { o["methode"] = "nen2024"; }); },
+                   "\"methode\" is geen bekende rekenmethode: \"nen2024\""},
         TWeigering{"OnbekendeCombinatie",
                    [] { return Gewijzigd([](auto& o) { o["afschot"]["combinatie"] = "99 - x"; }); },
                    "\"afschot\".\"combinatie\": \"99 - x\" staat niet in de lijst"}),
@@ -150,8 +153,9 @@ TEST(Berekeningsbestand, WritesItsKeysInTheirOrder) {
     for (const auto& [sleutel, waarde] : o.items()) {
         sleutels.push_back(sleutel);
     }
-    EXPECT_EQ(sleutels, (std::vector<std::string>{"formaat", "versie", "programma", "opgeslagen",
-                                                  "project", "plat", "afschot", "resultaten"}));
+    EXPECT_EQ(sleutels,
+              (std::vector<std::string>{"formaat", "versie", "programma", "opgeslagen", "project",
+                                        "methode", "plat", "afschot", "resultaten"}));
     sleutels.clear();
     for (const auto& [sleutel, waarde] : o["project"].items()) {
         sleutels.push_back(sleutel);
@@ -162,6 +166,39 @@ TEST(Berekeningsbestand, WritesItsKeysInTheirOrder) {
     EXPECT_EQ(o["opgeslagen"], "1970-01-01T00:00:00Z");
     EXPECT_EQ(o["plat"]["dikte"], "200");
     EXPECT_EQ(o["plat"]["wensRc"], "3,50");
+}
+
+// The method comes back before the inputs, over whatever the opening screens
+// had chosen; a file without it (version 1 as first written) is NEN 1068.
+TEST(Berekeningsbestand, CarriesTheMethod) {
+    const struct {
+        TMethode bron;
+        bool sleutelWeg;
+        TMethode doelVooraf;
+    } gevallen[] = {{TMethode::Iso6946, false, TMethode::Nen1068},
+                    {TMethode::Nen1068, false, TMethode::Iso6946},
+                    {TMethode::Nen1068, true, TMethode::Iso6946}};
+    for (const auto& g : gevallen) {
+        TBewerkt bron;
+        bron.model->KiesMethode(g.bron);
+        Zet(bron.rc().EditAantal, 9);
+        Typ(bron.afschot().oppvl2, "2,5");
+        Verlaat(bron.afschot().oppvl2);
+        ordered_json o =
+            ordered_json::parse(AlsBestandstekst(Vastleggen(*bron.model, {}, "", "", 0)));
+        EXPECT_EQ(o["methode"], g.bron == TMethode::Iso6946 ? "iso6946" : "nen1068");
+        if (g.sleutelWeg) {
+            o.erase("methode");
+        }
+        const auto gelezen = LeesBerekening(o.dump(2), "methode.rcv");
+        TOpgestart doel;
+        doel.model->KiesMethode(g.doelVooraf);
+        const TOpening opening = OpenBerekening(gelezen, *doel.model, "methode.rcv");
+        EXPECT_EQ(doel.model->Gedeeld.Methode, g.bron);
+        EXPECT_EQ(AlleVelden(*doel.model), AlleVelden(*bron.model));
+        EXPECT_EQ(opening.Afwijking, "");
+        EXPECT_EQ(doel.afschot().Eis, bron.afschot().Eis);
+    }
 }
 
 TEST(Berekeningsbestand, KeepsTheDecimalCommaWhateverTheScreensUse) {
