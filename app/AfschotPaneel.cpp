@@ -10,7 +10,8 @@ namespace rcveltor::app {
 
 using namespace beeld;
 
-TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, TActie actie, QWidget* ouder)
+TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, const TGedeeld& gedeeld, TActie actie,
+                                     QWidget* ouder)
     : QWidget(ouder), bouwer_(this, std::move(actie)) {
     TPaneelBouwer& b = bouwer_;
     b.Opzet(QStringLiteral("Panel2"), a.RmDakbed);
@@ -54,6 +55,13 @@ TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, TActie actie, QWidget* oud
     b.Uitkomst(a.LambdaRW, 136, 330, 73);
 
     b.Uitslag(a.EditRc2, a.EditU2, 353, 376);
+
+    // The method and its own results, in the space the rows above leave free.
+    b.Methodelijst(gedeeld, QStringLiteral("Rekenmethode2"), 8, 247,
+                   [this](TMethode m) { emit MethodeGekozen(static_cast<int>(m)); });
+    b.IsoUitslag(a, QStringLiteral("Eis2"), 307, 330, 376);
+    b.AlleenIso(b.Kop(QStringLiteral("Rc dunste plek"), 8, 353, 129));
+    b.AlleenIso(b.Uitkomst(a.EditRcMin2, 136, 353, 73));
 }
 
 void TAfschotPaneel::updateDisplay() {

@@ -8,16 +8,23 @@
 
 namespace rcveltor {
 class TAfschotBerekening;
-}
+struct TGedeeld;
+} // namespace rcveltor
 
 namespace rcveltor::app {
 
 class TAfschotPaneel : public QWidget {
+    Q_OBJECT
 public:
-    TAfschotPaneel(TAfschotBerekening& afschot, TActie actie, QWidget* ouder);
+    // gedeeld: the method both screens share, shown in the list "Rekenmethode".
+    TAfschotPaneel(TAfschotBerekening& afschot, const TGedeeld& gedeeld, TActie actie, QWidget* ouder);
 
     // Refreshes every widget from the screen's display texts.
     void updateDisplay();
+
+signals:
+    // A method was chosen in the list "Rekenmethode" (a TMethode).
+    void MethodeGekozen(int methode);
 
 private:
     TPaneelBouwer bouwer_;

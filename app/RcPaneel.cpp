@@ -16,7 +16,8 @@ const QString kDikteHint = QStringLiteral(
 
 } // namespace
 
-TRcPaneel::TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder)
+TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie,
+                                QWidget* ouder)
     : QWidget(ouder), rc_(rc), bouwer_(this, std::move(actie)) {
     TPaneelBouwer& b = bouwer_;
     b.Opzet(QStringLiteral("Panel1"), rc.RmDakbed);
@@ -47,6 +48,11 @@ TRcPaneel::TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder)
     b.Uitkomst(rc.EditPercentage, 280, 352, 73);
 
     b.Uitslag(rc.EditRc, rc.EditU, 329, 352);
+
+    // The method and its own results, in the space the rows above leave free.
+    b.Methodelijst(gedeeld, QStringLiteral("Rekenmethode"), 8, 220,
+                   [this](TMethode m) { emit MethodeGekozen(static_cast<int>(m)); });
+    b.IsoUitslag(rc, QStringLiteral("Eis"), 283, 306, 378);
 
     wizardKnop_ = new QToolButton(this);
     wizardKnop_->setObjectName(QStringLiteral("SpeedButton1"));

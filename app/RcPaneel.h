@@ -10,14 +10,16 @@ class QToolButton;
 
 namespace rcveltor {
 class TRcBerekening;
-}
+struct TGedeeld;
+} // namespace rcveltor
 
 namespace rcveltor::app {
 
 class TRcPaneel : public QWidget {
     Q_OBJECT
 public:
-    TRcPaneel(TRcBerekening& rc, TActie actie, QWidget* ouder);
+    // gedeeld: the method both screens share, shown in the list "Rekenmethode".
+    TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie, QWidget* ouder);
 
     // Refreshes every widget from the screen's display texts.
     void updateDisplay();
@@ -26,6 +28,8 @@ public:
     QToolButton* WizardKnop() const { return wizardKnop_; }
 
 signals:
+    // A method was chosen in the list "Rekenmethode" (a TMethode).
+    void MethodeGekozen(int methode);
     void WizardGevraagd();
 
 private:

@@ -116,6 +116,35 @@ void TPaneelBouwer::Lagen(TLagenScherm& s, int yDamprem, int yOnder) {
     Uitkomst(s.RmOndercons, 504, yOnder, 97);
 }
 
+TKeuzeLijst* TPaneelBouwer::Methodelijst(const TGedeeld& gedeeld, const QString& naam, int x,
+                                         int y, std::function<void(TMethode)> gekozen) {
+    gedeeld_ = &gedeeld;
+    Kop(QStringLiteral("Rekenmethode"), x, y, 129);
+    auto* k = new TKeuzeLijst(paneel_);
+    k->setObjectName(naam);
+    k->setGeometry(x + 128, y, 185, 21);
+    QObject::connect(k, &TKeuzeLijst::Gekozen, k, [gekozen](int index) {
+        if (index >= 0 && index < static_cast<int>(kMethodeTeksten.size())) {
+            gekozen(static_cast<TMethode>(index));
+        }
+    });
+    methodelijsten_.push_back(k);
+    return k;
+}
+
+void TPaneelBouwer::IsoUitslag(TLagenScherm& s, const QString& eisNaam, int yDeltaUf,
+                               int yPercentage, int yEis) {
+    AlleenIso(Kop(QStringLiteral("\u0394Uf [W/m2K]"), 400, yDeltaUf, 73));
+    AlleenIso(Uitkomst(s.DeltaUf, 472, yDeltaUf, 97));
+    AlleenIso(Kop(QStringLiteral("\u0394Uf / U [%]"), 400, yPercentage, 73));
+    AlleenIso(Uitkomst(s.PercentageU, 472, yPercentage, 97));
+    AlleenIso(Kop(QString::fromUtf8(kEisRegel.data(), static_cast<qsizetype>(kEisRegel.size())),
+                  8, yEis, 281));
+    auto* eis = AlleenIso(Vast(QString(), 288, yEis, 105, false));
+    eis->setObjectName(eisNaam);
+    teksten_.emplace_back(&s.Eis, eis);
+}
+
 void TPaneelBouwer::Toon() const {
     for (const auto& [veld, widget] : velden_) {
         if (auto* s = qobject_cast<TSpinVeld*>(widget)) {
@@ -126,6 +155,22 @@ void TPaneelBouwer::Toon() const {
     }
     for (const auto& [lijst, widget] : lijsten_) {
         widget->Toon(*lijst);
+    }
+    if (gedeeld_ == nullptr) {
+        return;
+    }
+    TLijstVeld methode;
+    methode.Items.assign(kMethodeTeksten.begin(), kMethodeTeksten.end());
+    methode.ItemIndex = static_cast<int>(gedeeld_->Methode);
+    for (TKeuzeLijst* lijst : methodelijsten_) {
+        lijst->Toon(methode);
+    }
+    for (const auto& [tekst, widget] : teksten_) {
+        widget->setText(QString::fromStdString(*tekst));
+    }
+    const bool iso = gedeeld_->Methode == TMethode::Iso6946;
+    for (QWidget* w : iso_) {
+        w->setVisible(iso);
     }
 }
 

@@ -2,6 +2,7 @@
 
 // Building blocks shared by both calculation screens' views.
 
+#include "Methode.h"
 #include "Velden.h"
 
 #include <functional>
@@ -9,7 +10,8 @@
 
 namespace rcveltor {
 class TLagenScherm;
-}
+struct TGedeeld;
+} // namespace rcveltor
 
 namespace rcveltor::app {
 
@@ -42,6 +44,20 @@ public:
     // Rc and U: captions and values in 10-point bold.
     void Uitslag(TNumVeld& rc, TNumVeld& u, int yRc, int yU);
 
+    // The list "Rekenmethode", showing the method both screens share; a
+    // choice is handed to `gekozen`.
+    TKeuzeLijst* Methodelijst(const TGedeeld& gedeeld, const QString& naam, int x, int y,
+                              std::function<void(TMethode)> gekozen);
+    // The results only NEN-EN-ISO 6946 has: the fastener correction and its
+    // share of U at the right, the requirement line at the bottom left.
+    void IsoUitslag(TLagenScherm& s, const QString& eisNaam, int yDeltaUf, int yPercentage,
+                    int yEis);
+    // A widget shown only while the method is NEN-EN-ISO 6946.
+    template <class W> W* AlleenIso(W* w) {
+        iso_.push_back(w);
+        return w;
+    }
+
     // Shows the model's current texts in every bound widget.
     void Toon() const;
 
@@ -50,6 +66,10 @@ private:
     TActie actie_;
     std::vector<TGebondenVeld> velden_;
     std::vector<std::pair<TLijstVeld*, TKeuzeLijst*>> lijsten_;
+    const TGedeeld* gedeeld_ = nullptr;                                // for the method list
+    std::vector<TKeuzeLijst*> methodelijsten_;                         // "Rekenmethode"
+    std::vector<std::pair<const std::string*, TUitkomstVeld*>> teksten_; // bound texts
+    std::vector<QWidget*> iso_;                                        // NEN-EN-ISO 6946 only
 };
 
 } // namespace rcveltor::app

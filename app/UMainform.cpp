@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QStyle>
 
@@ -30,6 +31,8 @@ namespace {
 
 constexpr int kMargeBreedte = 164;
 constexpr int kBandenHoogte = 81;
+// The setting that keeps the method between runs.
+const QString kMethodeSleutel = QStringLiteral("rekenmethode");
 const QString kUpdateWelkom =
     QStringLiteral("Er is een nieuwe update. Klik op start voor details.");
 
@@ -70,6 +73,10 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(mode
     setPalette(pal);
     Piep = [] { QApplication::beep(); };
     werkmap_ = QDir::currentPath();
+    instellingenbestand_ =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("RcVeltor"),
+                  QStringLiteral("RcVeltor"))
+            .fileName();
 
     kop_ = new TPlaatje(TekenKop, this);
     graybar_ = new TPlaatje(TekenGrijsbalk, this);
@@ -163,8 +170,10 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(mode
     image1_->setObjectName(QStringLiteral("Image1"));
 
     const TActie actie = [this](const std::function<void()>& a) { Actie(a); };
-    panel1_ = new TRcPaneel(model_.Rc, actie, nullptr);
-    panel2_ = new TAfschotPaneel(model_.Afschot, actie, nullptr);
+    panel1_ = new TRcPaneel(model_.Rc, model_.Gedeeld, actie, nullptr);
+    panel2_ = new TAfschotPaneel(model_.Afschot, model_.Gedeeld, actie, nullptr);
+    connect(panel1_, &TRcPaneel::MethodeGekozen, this, &TMainForm::KiesMethode);
+    connect(panel2_, &TAfschotPaneel::MethodeGekozen, this, &TMainForm::KiesMethode);
     scrollBox1_ = SchermGebied(panel1_, this, QStringLiteral("ScrollBox1"));
     scrollBox2_ = SchermGebied(panel2_, this, QStringLiteral("ScrollBox2"));
     connect(panel1_, &TRcPaneel::WizardGevraagd, this, &TMainForm::SpeedButton1Click);
@@ -225,6 +234,8 @@ void TMainForm::FormShow() {
     }
     opgestart_ = true;
     Toon(TZichtbaarScherm::Geen);
+    // The method last chosen, before anything is calculated.
+    model_.KiesMethode(BewaardeMethode());
     const auto fouten =
         model_.Opstarten(QDir(werkmap_).filePath(QStringLiteral("lambda.bin")).toStdString());
     updateDisplay();
@@ -378,6 +389,30 @@ void TMainForm::ImageOpslaanClick() {
 void TMainForm::ImageOpslaanAlsClick() {
     VerlaatVeld();
     beheer_.OpslaanAls();
+}
+
+void TMainForm::ZetInstellingenbestand(const QString& bestand) {
+    instellingenbestand_ = bestand;
+}
+
+TMethode TMainForm::BewaardeMethode() const {
+    const QSettings instellingen(instellingenbestand_, QSettings::IniFormat);
+    const QByteArray sleutel = instellingen.value(kMethodeSleutel).toString().toUtf8();
+    return MethodeUitSleutel(std::string_view(sleutel.data(), static_cast<std::size_t>(sleutel.size())))
+        .value_or(TMethode::Nen1068);
+}
+
+void TMainForm::KiesMethode(int methode) {
+    const auto m = static_cast<TMethode>(methode);
+    const auto fouten = model_.KiesMethode(m);
+    updateDisplay();
+    for (const auto& fout : fouten) {
+        ToonFoutmelding(this, QString::fromStdString(fout));
+    }
+    QSettings instellingen(instellingenbestand_, QSettings::IniFormat);
+    const std::string_view sleutel = MethodeSleutel(m);
+    instellingen.setValue(kMethodeSleutel,
+                          QString::fromUtf8(sleutel.data(), static_cast<qsizetype>(sleutel.size())));
 }
 
 void TMainForm::OpenBijStart(const QString& pad) {

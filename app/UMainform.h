@@ -38,6 +38,9 @@ public:
     void ZetUpdateControle(TUpdateControle controle) { update_ = std::move(controle); }
     void ZetGeenUpdate(bool geenUpdate) { geenUpdate_ = geenUpdate; }
     void ZetWerkmap(const QString& werkmap) { werkmap_ = werkmap; }
+    // The settings file that keeps the method between runs; by default the
+    // user's own.
+    void ZetInstellingenbestand(const QString& bestand);
     // The system beep; tests count it instead.
     std::function<void()> Piep;
     // The report preview of the visible screen and the info window; filled in
@@ -59,6 +62,10 @@ public:
     void ImageOpenenClick();
     void ImageOpslaanClick();
     void ImageOpslaanAlsClick();
+
+    // The list "Rekenmethode" on either screen: both screens change, and the
+    // choice is kept for the next run.
+    void KiesMethode(int methode);
 
     // A calculation file named when the program was started, opened once the
     // start-up has run.
@@ -90,6 +97,7 @@ protected:
 private:
     // A command leaves the field the user is typing in: its text is applied first.
     void VerlaatVeld();
+    TMethode BewaardeMethode() const;
     void FormResize();
     void PlaatsPaneel(QScrollArea* gebied, QWidget* paneel, bool menuOpdracht);
     void Toon(TZichtbaarScherm scherm);
@@ -101,6 +109,7 @@ private:
     bool geenUpdate_ = false;
     bool opgestart_ = false;
     QString werkmap_;
+    QString instellingenbestand_;
     TZichtbaarScherm zichtbaar_ = TZichtbaarScherm::Geen;
 
     TPlaatje* kop_ = nullptr;

@@ -8,6 +8,7 @@
 #include "Velden.h"
 
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -20,6 +21,8 @@ struct TProgramma {
         hoofd->ZetWizard(wizard.get());
         hoofd->ZetGeenUpdate(true);
         hoofd->ZetWerkmap(werkmap);
+        // A settings file of its own: every window starts with the default method.
+        hoofd->ZetInstellingenbestand(instellingen.filePath(QStringLiteral("rcveltor.ini")));
         hoofd->Piep = [this] { ++piepjes; };
     }
     void Start() {
@@ -41,6 +44,7 @@ struct TProgramma {
     }
     void Klik(const char* menu) { QTest::mouseClick(Vind<QWidget>(menu), Qt::LeftButton); }
 
+    QTemporaryDir instellingen;
     std::unique_ptr<TMainForm> hoofd;
     std::unique_ptr<TFrmRcWizard> wizard;
     int piepjes = 0;

@@ -1,6 +1,7 @@
 #include "Guitest.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +12,9 @@ TGuiOmgeving::TGuiOmgeving() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qputenv("QT_FONT_DPI", "96");
+    // Settings and data in the test folders of the standard paths, never
+    // the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     qputenv("QT_SCALE_FACTOR", "1");
 }
 

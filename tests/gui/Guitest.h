@@ -42,7 +42,8 @@ int VoerGuiTestUit(QObject& test, int argc, char** argv);
     }
 
 namespace rcveltor::test {
-// Set before the application exists: offscreen platform, 96 dpi.
+// Set before the application exists: offscreen platform, 96 dpi, the
+// standard paths in test mode.
 struct TGuiOmgeving {
     TGuiOmgeving();
 };
