@@ -11,7 +11,7 @@ namespace rcveltor::app {
 using namespace beeld;
 
 TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, const TGedeeld& gedeeld, TActie actie,
-                                     QWidget* ouder)
+                               QWidget* ouder)
     : QWidget(ouder), bouwer_(this, std::move(actie)) {
     TPaneelBouwer& b = bouwer_;
     b.Opzet(QStringLiteral("Panel2"), a.RmDakbed);

@@ -17,7 +17,8 @@ class TAfschotPaneel : public QWidget {
     Q_OBJECT
 public:
     // gedeeld: the method both screens share, shown in the list "Rekenmethode".
-    TAfschotPaneel(TAfschotBerekening& afschot, const TGedeeld& gedeeld, TActie actie, QWidget* ouder);
+    TAfschotPaneel(TAfschotBerekening& afschot, const TGedeeld& gedeeld, TActie actie,
+                   QWidget* ouder);
 
     // Refreshes every widget from the screen's display texts.
     void updateDisplay();

@@ -16,8 +16,7 @@ const QString kDikteHint = QStringLiteral(
 
 } // namespace
 
-TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie,
-                                QWidget* ouder)
+TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie, QWidget* ouder)
     : QWidget(ouder), rc_(rc), bouwer_(this, std::move(actie)) {
     TPaneelBouwer& b = bouwer_;
     b.Opzet(QStringLiteral("Panel1"), rc.RmDakbed);

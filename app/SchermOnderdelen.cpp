@@ -116,8 +116,8 @@ void TPaneelBouwer::Lagen(TLagenScherm& s, int yDamprem, int yOnder) {
     Uitkomst(s.RmOndercons, 504, yOnder, 97);
 }
 
-TKeuzeLijst* TPaneelBouwer::Methodelijst(const TGedeeld& gedeeld, const QString& naam, int x,
-                                         int y, std::function<void(TMethode)> gekozen) {
+TKeuzeLijst* TPaneelBouwer::Methodelijst(const TGedeeld& gedeeld, const QString& naam, int x, int y,
+                                         std::function<void(TMethode)> gekozen) {
     gedeeld_ = &gedeeld;
     Kop(QStringLiteral("Rekenmethode"), x, y, 129);
     auto* k = new TKeuzeLijst(paneel_);
@@ -138,8 +138,8 @@ void TPaneelBouwer::IsoUitslag(TLagenScherm& s, const QString& eisNaam, int yDel
     AlleenIso(Uitkomst(s.DeltaUf, 472, yDeltaUf, 97));
     AlleenIso(Kop(QStringLiteral("\u0394Uf / U [%]"), 400, yPercentage, 73));
     AlleenIso(Uitkomst(s.PercentageU, 472, yPercentage, 97));
-    AlleenIso(Kop(QString::fromUtf8(kEisRegel.data(), static_cast<qsizetype>(kEisRegel.size())),
-                  8, yEis, 281));
+    AlleenIso(Kop(QString::fromUtf8(kEisRegel.data(), static_cast<qsizetype>(kEisRegel.size())), 8,
+                  yEis, 281));
     auto* eis = AlleenIso(Vast(QString(), 288, yEis, 105, false));
     eis->setObjectName(eisNaam);
     teksten_.emplace_back(&s.Eis, eis);

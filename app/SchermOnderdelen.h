@@ -66,10 +66,10 @@ private:
     TActie actie_;
     std::vector<TGebondenVeld> velden_;
     std::vector<std::pair<TLijstVeld*, TKeuzeLijst*>> lijsten_;
-    const TGedeeld* gedeeld_ = nullptr;                                // for the method list
-    std::vector<TKeuzeLijst*> methodelijsten_;                         // "Rekenmethode"
+    const TGedeeld* gedeeld_ = nullptr;                                  // for the method list
+    std::vector<TKeuzeLijst*> methodelijsten_;                           // "Rekenmethode"
     std::vector<std::pair<const std::string*, TUitkomstVeld*>> teksten_; // bound texts
-    std::vector<QWidget*> iso_;                                        // NEN-EN-ISO 6946 only
+    std::vector<QWidget*> iso_;                                          // NEN-EN-ISO 6946 only
 };
 
 } // namespace rcveltor::app

@@ -73,10 +73,9 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(mode
     setPalette(pal);
     Piep = [] { QApplication::beep(); };
     werkmap_ = QDir::currentPath();
-    instellingenbestand_ =
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("RcVeltor"),
-                  QStringLiteral("RcVeltor"))
-            .fileName();
+    instellingenbestand_ = QSettings(QSettings::IniFormat, QSettings::UserScope,
+                                     QStringLiteral("RcVeltor"), QStringLiteral("RcVeltor"))
+                               .fileName();
 
     kop_ = new TPlaatje(TekenKop, this);
     graybar_ = new TPlaatje(TekenGrijsbalk, this);
@@ -398,7 +397,8 @@ void TMainForm::ZetInstellingenbestand(const QString& bestand) {
 TMethode TMainForm::BewaardeMethode() const {
     const QSettings instellingen(instellingenbestand_, QSettings::IniFormat);
     const QByteArray sleutel = instellingen.value(kMethodeSleutel).toString().toUtf8();
-    return MethodeUitSleutel(std::string_view(sleutel.data(), static_cast<std::size_t>(sleutel.size())))
+    return MethodeUitSleutel(
+               std::string_view(sleutel.data(), static_cast<std::size_t>(sleutel.size())))
         .value_or(TMethode::Nen1068);
 }
 
@@ -411,8 +411,8 @@ void TMainForm::KiesMethode(int methode) {
     }
     QSettings instellingen(instellingenbestand_, QSettings::IniFormat);
     const std::string_view sleutel = MethodeSleutel(m);
-    instellingen.setValue(kMethodeSleutel,
-                          QString::fromUtf8(sleutel.data(), static_cast<qsizetype>(sleutel.size())));
+    instellingen.setValue(
+        kMethodeSleutel, QString::fromUtf8(sleutel.data(), static_cast<qsizetype>(sleutel.size())));
 }
 
 void TMainForm::OpenBijStart(const QString& pad) {
