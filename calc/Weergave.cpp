@@ -3,7 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string_view>
 
@@ -13,8 +15,10 @@ namespace {
 
 // Decimal digits d0 d1 ... with the value 0.d0d1... x 10^(exponent + 1).
 struct Cijfers {
-    std::string cijfers;
+    std::array<char, 24> cijfers{}; // at most 18 significant digits
+    int aantal = 0;
     int exponent = 0;
+    std::string_view Tekst() const { return {cijfers.data(), static_cast<std::size_t>(aantal)}; }
 };
 
 // The magnitude's decimal expansion to the given number of significant digits,
@@ -25,19 +29,19 @@ Cijfers Reken(long double grootte, int significant) {
     // double holds exactly takes the much faster double conversion.
     const double alsDouble = static_cast<double>(grootte);
     const auto r = static_cast<long double>(alsDouble) == grootte
-                       ? std::to_chars(buf, buf + sizeof buf, alsDouble,
+                       ? std::to_chars(buf, buf + sizeof buf - 1, alsDouble,
                                        std::chars_format::scientific, significant - 1)
-                       : std::to_chars(buf, buf + sizeof buf, grootte,
+                       : std::to_chars(buf, buf + sizeof buf - 1, grootte,
                                        std::chars_format::scientific, significant - 1);
-    const std::string tekst(buf, r.ptr);
+    *r.ptr = '\0';
     Cijfers c;
-    const auto e = tekst.find('e');
-    for (std::size_t i = 0; i < e; ++i) {
-        if (tekst[i] != '.') {
-            c.cijfers += tekst[i];
+    const char* p = buf;
+    for (; p < r.ptr && *p != 'e'; ++p) {
+        if (*p != '.' && c.aantal < static_cast<int>(c.cijfers.size())) {
+            c.cijfers[static_cast<std::size_t>(c.aantal++)] = *p;
         }
     }
-    c.exponent = std::atoi(tekst.c_str() + e + 1);
+    c.exponent = p < r.ptr ? std::atoi(p + 1) : 0;
     return c;
 }
 
@@ -53,10 +57,13 @@ struct Onthouden {
 // The reference holds until the next call on the same thread.
 const Cijfers& Expansie(long double grootte, int significant) {
     thread_local std::array<Onthouden, 1024> geheugen;
-    const std::size_t plek = (std::hash<double>{}(static_cast<double>(grootte)) * 31 +
-                              static_cast<std::size_t>(significant)) %
-                             geheugen.size();
-    Onthouden& o = geheugen[plek];
+    // A multiplicative hash of the double's bits: the top ten bits pick the
+    // place.
+    const double d = static_cast<double>(grootte);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &d, sizeof bits);
+    bits = (bits + static_cast<std::uint64_t>(significant)) * 0x9E3779B97F4A7C15ULL;
+    Onthouden& o = geheugen[static_cast<std::size_t>(bits >> 54)];
     if (o.Grootte != grootte || o.Significant != significant) {
         o.Grootte = grootte;
         o.Significant = significant;
@@ -66,14 +73,15 @@ const Cijfers& Expansie(long double grootte, int significant) {
 }
 
 std::string Wetenschappelijk(const Cijfers& c, bool negatief, const std::string& scheiding) {
-    std::string mantisse = c.cijfers;
+    std::string_view mantisse = c.Tekst();
     while (mantisse.size() > 1 && mantisse.back() == '0') {
-        mantisse.pop_back();
+        mantisse.remove_suffix(1);
     }
     std::string s = negatief ? "-" : "";
     s += mantisse[0];
     if (mantisse.size() > 1) {
-        s += scheiding + mantisse.substr(1);
+        s += scheiding;
+        s += mantisse.substr(1);
     }
     return s + "E" + std::to_string(c.exponent);
 }
@@ -96,19 +104,16 @@ std::string FormatVast(long double waarde, int decimalen, const std::string& sch
     if (waarde != 0 && c.exponent >= 18) {
         return Wetenschappelijk(Expansie(std::fabs(waarde), 15), negatief, scheiding);
     }
-    // Digits of the integer part and the fraction, padded so that the digit
-    // string covers every shown place.
-    const int heleCijfers = waarde == 0 ? 1 : c.exponent + 1;
-    std::string heel;
-    std::string fractie;
+    // The digits with the decimal point after the first `punt` of them,
+    // padded so that they cover every shown place. Shown for every field at
+    // every recalculation: the digits are built in a buffer kept per thread.
+    thread_local std::string alle;
+    int punt = 1;
     if (waarde == 0) {
-        heel = "0";
-        fractie.assign(static_cast<std::size_t>(decimalen), '0');
+        alle.assign(static_cast<std::size_t>(1 + decimalen), '0');
     } else {
-        // Place the digits around the decimal point: integer part of length
-        // max(heleCijfers, 1), the rest as fraction (with leading zeros).
-        std::string alle = c.cijfers;
-        int punt = heleCijfers; // index in 'alle' where the fraction starts
+        alle.assign(c.Tekst());
+        punt = c.exponent + 1;
         if (punt <= 0) {
             alle.insert(0, static_cast<std::size_t>(1 - punt), '0');
             punt = 1;
@@ -134,16 +139,22 @@ std::string FormatVast(long double waarde, int decimalen, const std::string& sch
         } else {
             alle.append(behouden - alle.size(), '0');
         }
-        heel = alle.substr(0, static_cast<std::size_t>(punt));
-        fractie = alle.substr(static_cast<std::size_t>(punt));
-        const auto eerste = heel.find_first_not_of('0');
-        heel = eerste == std::string::npos ? "0" : heel.substr(eerste);
     }
-    const bool nul = heel == "0" && fractie.find_first_not_of('0') == std::string::npos;
-    std::string s = (negatief && !nul) ? "-" : "";
-    s += heel;
+    // The integer part without leading zeros, "0" at least.
+    std::size_t eerste = 0;
+    while (eerste + 1 < static_cast<std::size_t>(punt) && alle[eerste] == '0') {
+        ++eerste;
+    }
+    const bool nul = alle.find_first_not_of('0') == std::string::npos;
+    std::string s;
+    s.reserve(alle.size() - eerste + scheiding.size() + 1);
+    if (negatief && !nul) {
+        s += '-';
+    }
+    s.append(alle, eerste, static_cast<std::size_t>(punt) - eerste);
     if (decimalen > 0) {
-        s += scheiding + fractie;
+        s += scheiding;
+        s.append(alle, static_cast<std::size_t>(punt));
     }
     return s;
 }
@@ -156,11 +167,11 @@ std::string FormatAlgemeen(long double waarde, const std::string& scheiding) {
         return "0";
     }
     const bool negatief = waarde < 0;
-    const Cijfers c = Expansie(std::fabs(waarde), 15);
+    const Cijfers& c = Expansie(std::fabs(waarde), 15);
     if (c.exponent < -5 || c.exponent >= 15) {
         return Wetenschappelijk(c, negatief, scheiding);
     }
-    std::string alle = c.cijfers;
+    std::string alle(c.Tekst());
     int punt = c.exponent + 1;
     if (punt <= 0) {
         alle.insert(0, static_cast<std::size_t>(1 - punt), '0');
@@ -252,7 +263,12 @@ std::optional<double> LeesGetal(const std::string& tekst, const std::string& sch
         bool Gevuld = false;
     };
     thread_local std::array<Gelezen, 256> geheugen;
-    Gelezen& g = geheugen[std::hash<std::string>{}(tekst) % geheugen.size()];
+    // FNV-1a: the texts are a few characters long.
+    std::uint64_t h = 0xcbf29ce484222325ULL;
+    for (const char c : tekst) {
+        h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    }
+    Gelezen& g = geheugen[static_cast<std::size_t>(h % geheugen.size())];
     if (!g.Gevuld || g.Tekst != tekst || g.Scheiding != scheiding) {
         g.Waarde = Lees(tekst, scheiding);
         g.Tekst = tekst;

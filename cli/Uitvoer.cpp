@@ -8,9 +8,17 @@
 
 namespace rcveltor::cli {
 
-std::string JsonTekst(const std::string& s) {
-    std::string uit = "\"";
-    for (unsigned char c : s) {
+void VoegJsonTekst(std::string& uit, std::string_view s) {
+    uit += '"';
+    std::size_t van = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x20 && c != '"' && c != '\\') {
+            continue;
+        }
+        // Runs without escapes are copied whole: most texts have none.
+        uit.append(s, van, i - van);
+        van = i + 1;
         switch (c) {
         case '"':
             uit += "\\\"";
@@ -24,17 +32,20 @@ std::string JsonTekst(const std::string& s) {
         case '\t':
             uit += "\\t";
             break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                uit += buf;
-            } else {
-                uit += static_cast<char>(c);
-            }
+        default: {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            uit += buf;
+        }
         }
     }
+    uit.append(s, van);
     uit += '"';
+}
+
+std::string JsonTekst(const std::string& s) {
+    std::string uit;
+    VoegJsonTekst(uit, s);
     return uit;
 }
 
@@ -164,9 +175,9 @@ std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::str
         if (i > 0) {
             s += ", ";
         }
-        s += JsonTekst(velden[i].first);
+        VoegJsonTekst(s, velden[i].first);
         s += ": ";
-        s += JsonTekst(velden[i].second);
+        VoegJsonTekst(s, velden[i].second);
     }
     s += "}";
     if (!afschot) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rcveltor {
@@ -17,6 +18,8 @@ std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::str
 
 // A JSON string literal of `s`, quotes included.
 std::string JsonTekst(const std::string& s);
+// The same, appended to `uit`.
+void VoegJsonTekst(std::string& uit, std::string_view s);
 
 // The screen as a readable table with its Dutch captions.
 std::string AlsTabel(TRekenModel& model, bool afschot);
