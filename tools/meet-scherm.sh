@@ -13,14 +13,18 @@ meet() { RCV_T0=$(date +%s%N) "$bench" "$1" 2>/dev/null; }
 mediaan() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 kaal=()
+tekst=()
 rcv=()
 "$bench" kaal >/dev/null 2>&1 # warm the file cache
 for ((i = 0; i < n; i++)); do
     kaal+=("$(meet kaal)")
+    tekst+=("$(meet tekst)")
     rcv+=("$(meet rcveltor)")
 done
 mk=$(printf '%s\n' "${kaal[@]}" | mediaan)
+mt=$(printf '%s\n' "${tekst[@]}" | mediaan)
 mr=$(printf '%s\n' "${rcv[@]}" | mediaan)
-echo "start-up to first paint, median of $n: bare Qt window ${mk} us, RcVeltor ${mr} us," \
-     "ratio $(awk -v a="$mr" -v b="$mk" 'BEGIN {printf "%.2f", a / b}')"
+echo "start-up to first paint, median of $n: bare Qt window ${mk} us, with one text ${mt} us," \
+     "RcVeltor ${mr} us, ratio $(awk -v a="$mr" -v b="$mk" 'BEGIN {printf "%.2f", a / b}')" \
+     "(to the window with text $(awk -v a="$mr" -v b="$mt" 'BEGIN {printf "%.2f", a / b}'))"
 "$bench" stap 500 2>/dev/null

@@ -1,5 +1,7 @@
 // Measures the window program's responsiveness:
 //   bench_scherm kaal      a bare Qt window: process start to its first paint
+//   bench_scherm tekst     the same window with one line of text, which costs
+//                          the font system's start-up that any text pays
 //   bench_scherm rcveltor  the main window with its start-up: the same
 //   bench_scherm stap N    the time from a spin step to the repainted screen
 // The first two print the microseconds from RCV_T0 (the launch time in
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -68,9 +71,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString modus = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("rcveltor");
     TEerstePaint eerste;
-    if (modus == QStringLiteral("kaal")) {
+    if (modus == QStringLiteral("kaal") || modus == QStringLiteral("tekst")) {
         QWidget kaal;
         kaal.resize(792, 526);
+        if (modus == QStringLiteral("tekst")) {
+            (new QLabel(QStringLiteral("Rc-berekening"), &kaal))->move(192, 30);
+        }
         kaal.installEventFilter(&eerste);
         kaal.show();
         return QApplication::exec();
