@@ -28,8 +28,23 @@ constexpr char16_t kWindows1252Hoog[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-// The character of a Windows-1252 byte; 0 where the code page has none.
+// The characters the reports need beyond Windows-1252 ("Rc \u2265 6,3",
+// "\u0394Uf"), on two bytes the code page leaves empty; the font's encoding
+// names their glyphs there.
+struct TAanvulling {
+    int Code;
+    char16_t Teken;
+    const char* Naam;
+};
+constexpr TAanvulling kAanvullingen[] = {{0x81, 0x2265, "greaterequal"}, {0x8D, 0x0394, "uni0394"}};
+
+// The character of a byte of the encoding; 0 where it has none.
 char16_t UitWindows1252(int code) {
+    for (const TAanvulling& a : kAanvullingen) {
+        if (a.Code == code) {
+            return a.Teken;
+        }
+    }
     return code >= 0x80 && code < 0xA0 ? kWindows1252Hoog[code - 0x80]
                                        : static_cast<char16_t>(code);
 }
@@ -40,6 +55,11 @@ bool InWindows1252(char16_t c) {
     }
     for (char16_t h : kWindows1252Hoog) {
         if (h != 0 && h == c) {
+            return true;
+        }
+    }
+    for (const TAanvulling& a : kAanvullingen) {
+        if (a.Teken == c) {
             return true;
         }
     }
@@ -119,9 +139,19 @@ private:
             throw RcFout("Cannot open font file \"" + pad.toStdString() +
                          "\". No such file or directory");
         }
-        PdfFont* font = doc_.CreateFont(
-            naam, vet, false, false, PdfEncodingFactory::GlobalWinAnsiEncodingInstance(),
-            PdfFontCache::eFontCreationFlags_None, true, Bestandsnaam(pad).c_str());
+        if (!codering_) {
+            PdfEncodingDifference verschil;
+            for (const TAanvulling& a : kAanvullingen) {
+                // PoDoFo keeps UTF-16 code units big-endian.
+                const auto be = static_cast<pdf_utf16be>(((a.Teken & 0xFF) << 8) | (a.Teken >> 8));
+                verschil.AddDifference(a.Code, be, PdfName(a.Naam));
+            }
+            codering_ = std::make_unique<PdfDifferenceEncoding>(
+                verschil, PdfDifferenceEncoding::eBaseEncoding_WinAnsi, &doc_, false);
+        }
+        PdfFont* font =
+            doc_.CreateFont(naam, vet, false, false, codering_.get(),
+                            PdfFontCache::eFontCreationFlags_None, true, Bestandsnaam(pad).c_str());
         if (font == nullptr) {
             throw RcFout("Cannot load font file \"" + pad.toStdString() + "\"");
         }
@@ -231,6 +261,9 @@ private:
         return *plek;
     }
 
+    // Both fonts' encoding: declared before the document, so that it outlives
+    // the fonts the document owns.
+    std::unique_ptr<PdfDifferenceEncoding> codering_;
     PdfMemDocument doc_;
     PdfPainter painter_;
     PdfFont* regulier_ = nullptr;
