@@ -94,6 +94,9 @@ public:
     std::string Eis;      // requirement Rc >= kEisRc: kVoldoet or kVoldoetNiet
     TIsoUitkomst Iso;     // the unrounded values behind them
 
+    // The method both screens calculate by (TRekenModel::KiesMethode sets it).
+    TMethode Methode() const { return gedeeld.Methode; }
+
     // User actions on the shared rows.
     void CBdampremCloseUp();
     void CBonderconstructieCloseUp();
