@@ -7,7 +7,6 @@
 #include "Rekenen.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace rcveltor {
 

@@ -33,8 +33,8 @@ struct TGedeeld {
     bool Initialiseren = false;    // start-up guard: the guarded handlers do nothing while set
     TLambdaTabel* Tabel = nullptr; // replacement-lambda table, owned by the main window
     std::string Scheiding = ",";   // decimal separator of every field: the system's
-    TMethode Methode =
-        TMethode::Nen1068; // method of both screens; switch with TRekenModel::KiesMethode
+    // The method of both screens; switched with TRekenModel::KiesMethode.
+    TMethode Methode = TMethode::Nen1068;
 };
 
 // The unrounded outcome of a screen's NEN-EN-ISO 6946 calculation, behind
@@ -91,8 +91,11 @@ public:
     // roof without area. Rc and U themselves show in the screen's EditRc/EditU.
     TNumVeld DeltaUf;     // fastener correction [W/m2K], 4 decimals ("DeltaUf", "DeltaUf2")
     TNumVeld PercentageU; // DeltaUf as a percentage of U [%], 1 decimal ("PercentageU", ...2)
-    std::string Eis;      // requirement Rc >= kEisRc: kVoldoet or kVoldoetNiet
+    std::string Eis;      // requirement Rc >= kEisRc: kVoldoet or kVoldoetNiet ("Eis")
     TIsoUitkomst Iso;     // the unrounded values behind them
+
+    // The method both screens calculate by (TRekenModel::KiesMethode sets it).
+    TMethode Methode() const { return gedeeld.Methode; }
 
     // User actions on the shared rows.
     void CBdampremCloseUp();

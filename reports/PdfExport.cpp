@@ -28,10 +28,47 @@ constexpr char16_t kWindows1252Hoog[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+// The characters the reports need beyond Windows-1252 ("Rc \u2265 6,3",
+// "\u0394Uf"), on two bytes the code page leaves empty; the font's encoding
+// names their glyphs there.
+struct TAanvulling {
+    int Code;
+    char16_t Teken;
+    const char* Naam;
+};
+constexpr TAanvulling kAanvullingen[] = {{0x81, 0x2265, "greaterequal"}, {0x8D, 0x0394, "uni0394"}};
+
 // The character of a Windows-1252 byte; 0 where the code page has none.
 char16_t UitWindows1252(int code) {
     return code >= 0x80 && code < 0xA0 ? kWindows1252Hoog[code - 0x80]
                                        : static_cast<char16_t>(code);
+}
+
+// The same with the additions.
+char16_t UitAangevuld(int code) {
+    for (const TAanvulling& a : kAanvullingen) {
+        if (a.Code == code) {
+            return a.Teken;
+        }
+    }
+    return UitWindows1252(code);
+}
+
+// Whether a text of the pages needs the additions: only then do the fonts
+// get the Differences, so that every other PDF stays plain WinAnsi.
+bool HeeftAanvulling(const TPaginaSet& set) {
+    for (const TPagina& pagina : set.Paginas) {
+        for (const TElement& e : pagina.Elementen) {
+            if (const auto* t = std::get_if<TTekstElement>(&e)) {
+                for (const TAanvulling& a : kAanvullingen) {
+                    if (t->Tekst.contains(QChar(a.Teken))) {
+                        return true;
+                    }
+                }
+            }
+        }
+    }
+    return false;
 }
 
 bool InWindows1252(char16_t c) {
@@ -43,8 +80,45 @@ bool InWindows1252(char16_t c) {
             return true;
         }
     }
+    for (const TAanvulling& a : kAanvullingen) {
+        if (a.Teken == c) {
+            return true;
+        }
+    }
     return false;
 }
+
+// The byte of a character of the encoding; "?" where it has none.
+char NaarByte(char16_t c) {
+    for (int code = 0; code < 0x100; ++code) {
+        if (UitAangevuld(code) == c && c != 0) {
+            return static_cast<char>(code);
+        }
+    }
+    return '?';
+}
+
+// Windows-1252 with the additions as the fonts' Differences. The text is
+// converted here, not by PoDoFo's difference encoding, which writes a debug
+// line on standard output for every character it converts.
+class TCodering : public PdfDifferenceEncoding {
+public:
+    using PdfDifferenceEncoding::PdfDifferenceEncoding;
+
+    PdfRefCountedBuffer ConvertToEncoding(const PdfString& tekst, const PdfFont*) const override {
+        const PdfString unicode = tekst.ToUnicode();
+        const pdf_utf16be* eenheden = unicode.GetUnicode();
+        const auto lengte = static_cast<std::size_t>(unicode.GetCharacterLength());
+        PdfRefCountedBuffer buffer(lengte);
+        for (std::size_t i = 0; i < lengte; ++i) {
+            // UTF-16 code units big-endian, as PoDoFo keeps them.
+            const auto be = static_cast<unsigned>(eenheden[i]);
+            const auto c = static_cast<char16_t>(((be & 0xFF) << 8) | (be >> 8));
+            buffer.GetBuffer()[i] = NaarByte(c);
+        }
+        return buffer;
+    }
+};
 
 PdfString PdfTekst(const QString& tekst) {
     const QByteArray utf8 = AlsWindows1252(tekst).toUtf8();
@@ -79,8 +153,9 @@ QByteArray RgbBytes(const QImage& beeld) {
 
 class TPdfSchrijver {
 public:
-    TPdfSchrijver(const TPaginaFormaat& formaat, const TPdfLetters& gekozen)
-        : breedtePt_(formaat.BreedteMm * kPtPerMm), hoogtePt_(formaat.HoogteMm * kPtPerMm) {
+    TPdfSchrijver(const TPaginaFormaat& formaat, const TPdfLetters& gekozen, bool aanvulling)
+        : aanvulling_(aanvulling), breedtePt_(formaat.BreedteMm * kPtPerMm),
+          hoogtePt_(formaat.HoogteMm * kPtPerMm) {
         doc_.GetInfo()->SetCreator(PdfString("RcVeltor"));
         const TPdfLetters letters =
             gekozen.Regulier.isEmpty() && gekozen.Vet.isEmpty() ? ZoekRapportLetters() : gekozen;
@@ -119,9 +194,22 @@ private:
             throw RcFout("Cannot open font file \"" + pad.toStdString() +
                          "\". No such file or directory");
         }
-        PdfFont* font = doc_.CreateFont(
-            naam, vet, false, false, PdfEncodingFactory::GlobalWinAnsiEncodingInstance(),
-            PdfFontCache::eFontCreationFlags_None, true, Bestandsnaam(pad).c_str());
+        if (aanvulling_ && !codering_) {
+            PdfEncodingDifference verschil;
+            for (const TAanvulling& a : kAanvullingen) {
+                // PoDoFo keeps UTF-16 code units big-endian.
+                const auto be = static_cast<pdf_utf16be>(((a.Teken & 0xFF) << 8) | (a.Teken >> 8));
+                verschil.AddDifference(a.Code, be, PdfName(a.Naam));
+            }
+            codering_ = std::make_unique<TCodering>(
+                verschil, PdfDifferenceEncoding::eBaseEncoding_WinAnsi, &doc_, false);
+        }
+        const PdfEncoding* codering = aanvulling_
+                                          ? static_cast<const PdfEncoding*>(codering_.get())
+                                          : PdfEncodingFactory::GlobalWinAnsiEncodingInstance();
+        PdfFont* font =
+            doc_.CreateFont(naam, vet, false, false, codering,
+                            PdfFontCache::eFontCreationFlags_None, true, Bestandsnaam(pad).c_str());
         if (font == nullptr) {
             throw RcFout("Cannot load font file \"" + pad.toStdString() + "\"");
         }
@@ -147,7 +235,8 @@ private:
         font.SetFontSize(1000); // widths in thousandths of an em
         PdfArray exact;
         for (pdf_int64 code = eerste; code <= laatste; ++code) {
-            const char16_t teken = UitWindows1252(static_cast<int>(code));
+            const char16_t teken = aanvulling_ ? UitAangevuld(static_cast<int>(code))
+                                               : UitWindows1252(static_cast<int>(code));
             exact.push_back(
                 PdfVariant(teken == 0 ? 0.0 : font.GetFontMetrics()->UnicodeCharWidth(teken)));
         }
@@ -231,6 +320,10 @@ private:
         return *plek;
     }
 
+    // Both fonts' encoding: declared before the document, so that it outlives
+    // the fonts the document owns.
+    bool aanvulling_; // the fonts carry the additions
+    std::unique_ptr<TCodering> codering_;
     PdfMemDocument doc_;
     PdfPainter painter_;
     PdfFont* regulier_ = nullptr;
@@ -258,7 +351,7 @@ QByteArray MaakPdf(const TPaginaSet& set, const TPdfVoortgang& voortgang,
     PdfError::EnableLogging(false);
     PdfError::EnableDebug(false);
     try {
-        TPdfSchrijver schrijver(set.Formaat, letters);
+        TPdfSchrijver schrijver(set.Formaat, letters, HeeftAanvulling(set));
         const int totaal = static_cast<int>(set.Paginas.size());
         int geschreven = 0;
         for (const TPagina& pagina : set.Paginas) {

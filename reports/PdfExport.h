@@ -33,8 +33,8 @@ QByteArray MaakPdf(const TPaginaSet& set, const TPdfVoortgang& voortgang = {},
 void SchrijfPdf(const TPaginaSet& set, const QString& bestand, const TPdfVoortgang& voortgang = {},
                 const TPdfLetters& letters = {});
 
-// A text as Windows-1252 represents it: characters outside the code page
-// become "?", so every character is one byte of the PDF's WinAnsi encoding.
+// A text as the PDF's encoding represents it: Windows-1252 with "\u2265" and
+// "\u0394" added; other characters become "?", so every character is one byte.
 QString AlsWindows1252(const QString& tekst);
 
 } // namespace rcveltor::rapport

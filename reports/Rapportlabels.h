@@ -16,6 +16,8 @@ public:
     void Voeg(const char* naam, TTekstElement t) {
         index_[QString::fromLatin1(naam)] = rapport::Voeg(band_, std::move(t));
     }
+    // Names a text the band already holds.
+    void Noem(const char* naam, std::size_t index) { index_[QString::fromLatin1(naam)] = index; }
     TTekstElement& Tekst(const QString& naam) {
         return std::get<TTekstElement>(band_.Elementen.at(index_.at(naam)).Element);
     }

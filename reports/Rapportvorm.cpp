@@ -18,12 +18,25 @@ constexpr TKolom kKolommen[] = {
 };
 } // namespace
 
-void Titel(TBand& band, const QString& titel) {
+std::size_t Titel(TBand& band, const QString& titel) {
     Voeg(band, VakTekst(0, 8, 681, 30, titel, TUitlijning::Midden, 18, true));
     TTekstElement norm =
-        VakTekst(0, 40, 681, 17, QStringLiteral("volgens NEN 1068"), TUitlijning::Midden);
+        VakTekst(0, 40, 681, 17, Normregel(TMethode::Nen1068), TUitlijning::Midden);
     norm.Achtergrond = QColor(Qt::white);
-    Voeg(band, norm);
+    return Voeg(band, norm);
+}
+
+QString Normregel(TMethode methode) {
+    return QStringLiteral("volgens ") + QString::fromUtf8(MethodeTekst(methode));
+}
+
+QString DeltaUfTekst(const std::string& deltaUf, const std::string& percentageU) {
+    QString s = MetEenheid(deltaUf, kWM2K);
+    if (percentageU != kGeenWaarde) {
+        s += QStringLiteral(" (") + QString::fromStdString(percentageU) +
+             QStringLiteral(" % van U)");
+    }
+    return s;
 }
 
 void Tabelkop(TBand& band) {

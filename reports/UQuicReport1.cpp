@@ -25,6 +25,14 @@ const char* const kBevestigingTeksten[] = {"TitelAantal",
                                            "LabelvervangendeR",
                                            "LabelTitelAfnameR",
                                            "LabelAfnameR"};
+// Of those, the ones NEN-EN-ISO 6946 shows "n.v.t." for: left out there.
+const char* const kNvtTeksten[] = {"LabelTitelVervangendeLambda", "LabelVervangendeLambda",
+                                   "LabelTitelPercentage",        "LabelPercentage",
+                                   "LabelTitelVervangendeR",      "LabelvervangendeR",
+                                   "LabelTitelAfnameR",           "LabelAfnameR"};
+// The texts of NEN-EN-ISO 6946 alone.
+const char* const kIsoTeksten[] = {"LabelMethode", "LabelTitelDeltaUf", "LabelDeltaUf",
+                                   "LabelTitelEis", "LabelEis"};
 } // namespace
 
 TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* project) : rc_(rc) {
@@ -45,7 +53,7 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
     Voeg(b, Cel(2, 364, 675, 117, false));
     Voeg(b, Cel(2, 534, 675, 227, false));
 
-    Titel(b, QStringLiteral("Rc-berekening"));
+    l.Noem("LabelNorm", Titel(b, QStringLiteral("Rc-berekening")));
     TabelkopTeksten(b);
 
     const char* lagen[] = {"Dakbedekking", "Isolatie", "Damprem", "Onderconstructie"};
@@ -113,6 +121,14 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
     l.Voeg("LabelvervangendeR", AutoTekst(264, 616, {}));
     l.Voeg("LabelTitelAfnameR", AutoTekst(8, 640, QStringLiteral("Afname R-waarde:"), 10, true));
     l.Voeg("LabelAfnameR", AutoTekst(264, 640, {}));
+    // NEN-EN-ISO 6946: the method under the heading, its results in the
+    // place of the replacement-lambda lines it has no use for.
+    l.Voeg("LabelMethode",
+           VakTekst(8, 556, 665, 17, QString::fromUtf8(kIsoBerekendVolgens), TUitlijning::Midden));
+    l.Voeg("LabelTitelDeltaUf", AutoTekst(8, 592, kTitelDeltaUf, 10, true));
+    l.Voeg("LabelDeltaUf", AutoTekst(264, 592, {}));
+    l.Voeg("LabelTitelEis", AutoTekst(8, 616, QString::fromUtf8(kEisRegel), 10, true));
+    l.Voeg("LabelEis", AutoTekst(264, 616, {}));
     Voeg(b, AutoTekst(8, 728, QStringLiteral("Rc-waarde"), 14, true, 23));
     l.Voeg("LabelRc", AutoTekst(128, 728, {}, 14, false, 23));
     Voeg(b, AutoTekst(400, 728, QStringLiteral("U-waarde"), 14, true, 23));
@@ -151,13 +167,24 @@ void TQuickReport1::BeforePrint() {
     for (const auto& [naam, tekst] : teksten) {
         labels_.Tekst(QString::fromLatin1(naam)).Tekst = tekst;
     }
+    labels_.Tekst(QStringLiteral("LabelNorm")).Tekst = Normregel(r.Methode());
+    labels_.Tekst(QStringLiteral("LabelDeltaUf")).Tekst =
+        DeltaUfTekst(r.DeltaUf.Tekst, r.PercentageU.Tekst);
+    labels_.Tekst(QStringLiteral("LabelEis")).Tekst = QString::fromStdString(r.Eis);
 }
 
 void TQuickReport1::QRSubDetail2BeforePrint() {
     const bool bevestigd =
         labels_.Tekst(QStringLiteral("LabelCombinatie")).Tekst != kGeenBevestiging;
+    const bool iso = rc_.Methode() == TMethode::Iso6946;
     for (const char* naam : kBevestigingTeksten) {
         labels_.Aan(QString::fromLatin1(naam)) = bevestigd;
+    }
+    for (const char* naam : kNvtTeksten) {
+        labels_.Aan(QString::fromLatin1(naam)) = bevestigd && !iso;
+    }
+    for (const char* naam : kIsoTeksten) {
+        labels_.Aan(QString::fromLatin1(naam)) = iso;
     }
     labels_.Aan(QStringLiteral("LabelStandaard")) = rc_.DikteNietStandaard;
     const std::string& scheiding = rc_.RmDakbed.Scheiding;

@@ -17,6 +17,10 @@ const char* const kVoetnoot =
     "* volgens NPR 2068 mag voor dakbedekking de vaste waarde 0,06 worden gehanteerd";
 const char* const kBevestigingTeksten[] = {"TitelAantal", "LabelAantal",
                                            "LabelTitelVervangendeLambda", "LabelVervangendeLambda"};
+// The texts of NEN-EN-ISO 6946 alone.
+const char* const kIsoTeksten[] = {"LabelMethode",  "LabelTitelDeltaUf", "LabelDeltaUf",
+                                   "LabelTitelEis", "LabelEis",          "LabelTitelRcMin",
+                                   "LabelRcMin"};
 
 // The screen's board-type drawing, 162 x 44 pixels.
 QImage Plaattypen() {
@@ -54,7 +58,7 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
     Voeg(b, Cel(2, 428, 675, 157, false));
     Voeg(b, Cel(2, 626, 675, 119, false));
 
-    Titel(b, QStringLiteral("Rc-berekening dak met afschotisolatie"));
+    l.Noem("LabelNorm", Titel(b, QStringLiteral("Rc-berekening dak met afschotisolatie")));
     TabelkopTeksten(b);
 
     // Roof covering.
@@ -129,6 +133,10 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
                                     "mechanische bevestiging:"),
                      10, true));
     l.Voeg("LabelVervangendeLambda", AutoTekst(520, 552, {}));
+    // NEN-EN-ISO 6946: its fastener correction in the place of the
+    // replacement lambda it has no use for.
+    l.Voeg("LabelTitelDeltaUf", AutoTekst(8, 552, kTitelDeltaUf, 10, true));
+    l.Voeg("LabelDeltaUf", AutoTekst(280, 552, {}));
 
     TTekstElement resultaten =
         VakTekst(8, 640, 665, 17, QStringLiteral("Resultaten:"), TUitlijning::Midden, 10, true);
@@ -138,6 +146,14 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
     l.Voeg("LabelRc", AutoTekst(128, 688, {}, 14, false, 23));
     Voeg(b, AutoTekst(400, 688, QStringLiteral("U-waarde"), 14, true, 23));
     l.Voeg("LabelU", AutoTekst(504, 688, {}, 14, false, 23));
+    // NEN-EN-ISO 6946: the method under the heading, the requirement and the
+    // thinnest point under Rc and U, inside the results box.
+    l.Voeg("LabelMethode",
+           VakTekst(8, 660, 665, 17, QString::fromUtf8(kIsoBerekendVolgens), TUitlijning::Midden));
+    l.Voeg("LabelTitelEis", AutoTekst(8, 720, QString::fromUtf8(kEisRegel), 10, true));
+    l.Voeg("LabelEis", AutoTekst(264, 720, {}));
+    l.Voeg("LabelTitelRcMin", AutoTekst(400, 720, kTitelRcMin, 10, true));
+    l.Voeg("LabelRcMin", AutoTekst(504, 720, {}));
 
     // Below the results box, in the free lower part of the page.
     ZetProjectblok(project, 760);
@@ -172,13 +188,26 @@ void TQuickReport2::BeforePrint() {
     for (const auto& [naam, tekst] : teksten) {
         labels_.Tekst(QString::fromLatin1(naam)).Tekst = tekst;
     }
+    labels_.Tekst(QStringLiteral("LabelNorm")).Tekst = Normregel(a.Methode());
+    labels_.Tekst(QStringLiteral("LabelDeltaUf")).Tekst =
+        DeltaUfTekst(a.DeltaUf.Tekst, a.PercentageU.Tekst);
+    labels_.Tekst(QStringLiteral("LabelEis")).Tekst = QString::fromStdString(a.Eis);
+    labels_.Tekst(QStringLiteral("LabelRcMin")).Tekst = MetEenheid(a.EditRcMin2.Tekst, kM2KW);
 }
 
 void TQuickReport2::QRSubDetail2BeforePrint() {
     const bool bevestigd =
         labels_.Tekst(QStringLiteral("LabelCombinatie")).Tekst != kGeenBevestiging;
+    const bool iso = afschot_.Methode() == TMethode::Iso6946;
+    // Under NEN-EN-ISO 6946 the replacement lambda is "n.v.t.": left out.
     for (const char* naam : kBevestigingTeksten) {
         labels_.Aan(QString::fromLatin1(naam)) = bevestigd;
+    }
+    for (const char* naam : {"LabelTitelVervangendeLambda", "LabelVervangendeLambda"}) {
+        labels_.Aan(QString::fromLatin1(naam)) = bevestigd && !iso;
+    }
+    for (const char* naam : kIsoTeksten) {
+        labels_.Aan(QString::fromLatin1(naam)) = iso;
     }
     const std::string& scheiding = afschot_.RmDakbed.Scheiding;
     labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3, scheiding);

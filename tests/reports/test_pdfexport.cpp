@@ -252,7 +252,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TTekenGeval{"\u20ac 12,50 \u2013 \u201cdikte\u201d \u00e9\u00eb",
                                 "\u20ac 12,50 \u2013 \u201cdikte\u201d \u00e9\u00eb"},
                     TTekenGeval{"\u0160koda \u0178 \u2122", "\u0160koda \u0178 \u2122"},
-                    TTekenGeval{"\u03bb = 0,039 \u2713", "? = 0,039 ?"}),
+                    TTekenGeval{"\u03bb = 0,039 \u2713", "? = 0,039 ?"},
+                    TTekenGeval{"Rc \u2265 6,3; \u0394Uf", "Rc \u2265 6,3; \u0394Uf"}),
     [](const testing::TestParamInfo<TTekenGeval>& i) { return "Text" + std::to_string(i.index); });
 
 TEST(PdfExport, ProgressPerPageAndOnePdfPagePerPage) {

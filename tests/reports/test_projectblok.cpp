@@ -1,6 +1,7 @@
 // The project block on both reports, every field at its longest, through the
 // calculator's --project and --pdf: every caption and value on the page,
-// inside the margins, no text over another, long texts cut with an ellipsis.
+// inside the margins, no text over another, long texts cut with an ellipsis;
+// under NEN-EN-ISO 6946 the method's results beside it.
 
 #include "Pdfonderzoek.h"
 #include "Projectgegevens.h"
@@ -49,42 +50,30 @@ QByteArray LangsteProject() {
     return tekst.toUtf8();
 }
 
-class Projectblok : public testing::TestWithParam<bool> {};
-
-TEST_P(Projectblok, EveryTextOnThePageAndNoneOverAnother) {
-    QTemporaryDir map;
+// The calculator's PDF of the longest project, with these options; empty
+// when it failed.
+QString ProjectPdf(const QTemporaryDir& map, QStringList opties) {
     const QString bestand = map.filePath(QStringLiteral("lang.rcv"));
     const QString pdf = map.filePath(QStringLiteral("lang.pdf"));
-    {
-        QFile f(bestand);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(LangsteProject());
+    QFile f(bestand);
+    if (!f.open(QIODevice::WriteOnly)) {
+        return {};
     }
-    QStringList argumenten{QStringLiteral("--project"), bestand, QStringLiteral("--pdf"), pdf};
-    if (GetParam()) {
-        argumenten << QStringLiteral("--afschot");
-    }
+    f.write(LangsteProject());
+    f.close();
+    opties << QStringLiteral("--project") << bestand << QStringLiteral("--pdf") << pdf;
     QProcess p;
     p.setWorkingDirectory(QStringLiteral(RCV_DATA_DIR));
-    p.start(QStringLiteral(RCV_CLI), argumenten);
-    ASSERT_TRUE(p.waitForFinished(60000));
-    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-
-    const auto woorden = Woorden(pdf);
-    for (const char* label :
-         {"Project:", "Projectnummer:", "Adres:", "Postcode en plaats:", "Opmerking:", "Datum:",
-          "Opdrachtgever:", "Opgesteld door:", "9-12-2026", "Wijkvernieuwing Waterkwartier\u2026",
-          "Dakrand aan de"}) {
-        EXPECT_TRUE(ZoekZin(woorden, QString::fromUtf8(label), 0, 0)) << label;
+    p.start(QStringLiteral(RCV_CLI), opties);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        ADD_FAILURE() << p.readAllStandardError().toStdString();
+        return {};
     }
-    int puntjes = 0;
-    for (const TWoord& w : woorden) {
-        puntjes += w.Tekst.endsWith(QStringLiteral("\u2026"));
-    }
-    // Six single-line values and the remark's last line; the remark's long
-    // word is broken over two lines without one.
-    EXPECT_EQ(puntjes, 7);
+    return pdf;
+}
 
+// Every word inside the margins and none over another.
+void ControleerPagina(const std::vector<TWoord>& woorden) {
     const double rechts = 595.276 - kMargePt;
     const double onder = 841.89 - kMargePt;
     for (const TWoord& w : woorden) {
@@ -104,6 +93,70 @@ TEST_P(Projectblok, EveryTextOnThePageAndNoneOverAnother) {
             EXPECT_FALSE(over) << a.Tekst.toStdString() << " over " << b.Tekst.toStdString();
         }
     }
+}
+
+class Projectblok : public testing::TestWithParam<bool> {};
+
+TEST_P(Projectblok, EveryTextOnThePageAndNoneOverAnother) {
+    QTemporaryDir map;
+    QStringList argumenten;
+    if (GetParam()) {
+        argumenten << QStringLiteral("--afschot");
+    }
+    const QString pdf = ProjectPdf(map, argumenten);
+    ASSERT_FALSE(pdf.isEmpty());
+
+    const auto woorden = Woorden(pdf);
+    for (const char* label :
+         {"Project:", "Projectnummer:", "Adres:", "Postcode en plaats:", "Opmerking:", "Datum:",
+          "Opdrachtgever:", "Opgesteld door:", "9-12-2026", "Wijkvernieuwing Waterkwartier\u2026",
+          "Dakrand aan de"}) {
+        EXPECT_TRUE(ZoekZin(woorden, QString::fromUtf8(label), 0, 0)) << label;
+    }
+    int puntjes = 0;
+    for (const TWoord& w : woorden) {
+        puntjes += w.Tekst.endsWith(QStringLiteral("\u2026"));
+    }
+    // Six single-line values and the remark's last line; the remark's long
+    // word is broken over two lines without one.
+    EXPECT_EQ(puntjes, 7);
+    ControleerPagina(woorden);
+}
+
+// NEN-EN-ISO 6946 with fasteners and the longest project block: the method's
+// texts in the free space of the results, the "n.v.t." fields left out (only
+// the roof covering's two remain), nothing over the project block.
+TEST_P(Projectblok, IsoResultsBesideTheBlock) {
+    QTemporaryDir map;
+    QStringList argumenten{QStringLiteral("--methode"),    QStringLiteral("iso6946"),
+                           QStringLiteral("--combinatie"), QStringLiteral("2"),
+                           QStringLiteral("--aantal"),     QStringLiteral("6")};
+    if (GetParam()) {
+        argumenten << QStringLiteral("--afschot");
+    }
+    const QString pdf = ProjectPdf(map, argumenten);
+    ASSERT_FALSE(pdf.isEmpty());
+
+    const auto woorden = Woorden(pdf);
+    std::vector<const char*> teksten = {
+        "volgens NEN-EN-ISO 6946",
+        "Berekend volgens NEN-EN-ISO 6946:2017, zonder correctiefactor voor bouwkwaliteit",
+        "Correctie bevestigers (\u0394Uf):",
+        "Eis nieuwbouw (Bbl): Rc \u2265 6,3 m\u00b2K/W",
+        "voldoet niet",
+        "Project:",
+        "Opmerking:"};
+    if (GetParam()) {
+        teksten.push_back("Rc dunste plek:");
+    }
+    for (const char* tekst : teksten) {
+        EXPECT_TRUE(ZoekZin(woorden, QString::fromUtf8(tekst), 0, 0)) << tekst;
+    }
+    const QString alles = Tekst(pdf);
+    EXPECT_EQ(alles.count(QStringLiteral("n.v.t.")), 2);
+    EXPECT_FALSE(alles.contains(QStringLiteral("Vervangende")));
+    EXPECT_FALSE(alles.contains(QStringLiteral("volgens NEN 1068")));
+    ControleerPagina(woorden);
 }
 
 // A report made once and printed again shows the project data as they are
