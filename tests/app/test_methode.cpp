@@ -80,6 +80,27 @@ private slots:
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 
+    void aRoofWithoutAreaShowsDashesAndNoBox() {
+        // By NEN 1068 the same typing raises "Invalid floating point
+        // operation."; here the user is still typing.
+        TModaalwachter& wachter = Wachter();
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageAfschot");
+        KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode2"), Qt::Key_Down);
+        for (const char* naam : {"oppvl1", "oppvl2", "oppvl3"}) {
+            auto* veld = p.Vind<TSpinVeld>(naam);
+            veld->setFocus();
+            veld->Regel()->selectAll();
+            QTest::keyClicks(veld->Regel(), QStringLiteral("0"));
+            QTest::keyClick(veld->Regel(), Qt::Key_Tab);
+        }
+        QCOMPARE(p.Tekst("EditRc2"), QStringLiteral("-"));
+        QCOMPARE(p.Tekst("EditU2"), QStringLiteral("-"));
+        QCOMPARE(p.Tekst("Eis2"), QStringLiteral("-"));
+        QVERIFY(wachter.Meldingen().isEmpty());
+    }
+
     void theWizardSearchesWithTheChosenMethod() {
         // Rc 3,50 wanted: 130 mm gives 3,39, the standard 135 mm 3,52 (by
         // NEN 1068 it takes 150 mm).
