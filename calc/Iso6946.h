@@ -9,7 +9,7 @@ namespace rcveltor::iso6946 {
 // aantal per m2, d0 [m], r1 and rt [m2K/W].
 double DeltaUf(int combinatie, double aantal, double d0, double r1, double rt);
 
-// U of a tapered part (annex E) [W/m2K] with r0 the resistance at the thin end
+// U of a tapered area (annex E) [W/m2K] with r0 the resistance at the thin end
 // and r1 the tapered layer's extra resistance at the thick end [m2K/W]:
 // type 1 a rectangle, type 2 a triangle thickest at the apex, type 3 a
 // triangle thinnest at the apex. All give 1 / r0 for r1 = 0, also accurate

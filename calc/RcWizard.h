@@ -12,7 +12,8 @@ TNumVeld MaakWensRcVeld(const std::string& scheiding);
 
 // Sets the flat roof's thickness to the thinnest standard thickness of the
 // chosen board at which the shown Rc reaches wensRc, trying them in order
-// with the full recalculation; the thickest when none reaches it.
+// with the full recalculation; the thickest when none reaches it. The Rc is
+// that of the method of the moment (under NEN-EN-ISO 6946 rounded down).
 void ZoekDikte(TRcBerekening& rc, double wensRc);
 
 } // namespace rcveltor

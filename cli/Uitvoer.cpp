@@ -138,13 +138,22 @@ std::string GedeeldeRijen(const TLagenScherm& s) {
                s.LambdaOndercons.Tekst, s.RmOndercons.Tekst);
 }
 
+// A value with its unit; a result without a value ("-") takes none.
+std::string Met(const std::string& waarde, const char* eenheid) {
+    return waarde == kGeenWaarde ? waarde : waarde + eenheid;
+}
+
 // Under NEN-EN-ISO 6946: the method's own results below Rc and U.
 std::string IsoRegels(const TRekenModel& model, const TLagenScherm& s) {
     if (model.Gedeeld.Methode != TMethode::Iso6946) {
         return {};
     }
-    return Regel("Delta Uf", s.DeltaUf.Tekst + " W/m2K (" + s.PercentageU.Tekst + " % van U)") +
-           std::string(kEisRegel) + ": " + s.Eis + "\n" + std::string(kIsoBerekendVolgens) + "\n";
+    const std::string deltaUf =
+        s.DeltaUf.Tekst == kGeenWaarde
+            ? s.DeltaUf.Tekst
+            : s.DeltaUf.Tekst + " W/m2K (" + s.PercentageU.Tekst + " % van U)";
+    return Regel("Delta Uf", deltaUf) + std::string(kEisRegel) + ": " + s.Eis + "\n" +
+           std::string(kIsoBerekendVolgens) + "\n";
 }
 
 } // namespace
@@ -233,8 +242,8 @@ std::string AlsTabel(TRekenModel& model, bool afschot) {
         s += Regel("Vermindering R isol", r.RmReductie.Tekst);
         s += Regel("% Reductie", r.EditPercentage.Tekst);
         s += '\n';
-        s += Regel("Rc", r.EditRc.Tekst + " m2K/W");
-        s += Regel("U", r.EditU.Tekst + " W/m2K");
+        s += Regel("Rc", Met(r.EditRc.Tekst, " m2K/W"));
+        s += Regel("U", Met(r.EditU.Tekst, " W/m2K"));
         return s + IsoRegels(model, r);
     }
     const TAfschotBerekening& a = model.Afschot;
@@ -253,10 +262,10 @@ std::string AlsTabel(TRekenModel& model, bool afschot) {
     s += Regel("Aantal/m2", a.EditAantal.Tekst);
     s += Regel("Vervangende lambda isol.", a.LambdaRW.Tekst);
     s += '\n';
-    s += Regel("Rc", a.EditRc2.Tekst + " m2K/W");
-    s += Regel("U", a.EditU2.Tekst + " W/m2K");
+    s += Regel("Rc", Met(a.EditRc2.Tekst, " m2K/W"));
+    s += Regel("U", Met(a.EditU2.Tekst, " W/m2K"));
     if (model.Gedeeld.Methode == TMethode::Iso6946) {
-        s += Regel("Rc dunste plek", a.EditRcMin2.Tekst + " m2K/W");
+        s += Regel("Rc dunste plek", Met(a.EditRcMin2.Tekst, " m2K/W"));
     }
     return s + IsoRegels(model, a);
 }
