@@ -41,7 +41,7 @@ inline std::vector<TVijandigeTekst> VijandigeTeksten() {
     };
 }
 
-// As the info window lays its text out: the whole of it, not just the part in view.
+// As the info window lays its text out: the whole of it, not just what is in view.
 inline qreal LegUitAlsInfo(QTextDocument& doc) {
     QTextOption optie = doc.defaultTextOption();
     optie.setWrapMode(QTextOption::WordWrap);
