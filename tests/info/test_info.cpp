@@ -8,7 +8,6 @@
 #include "UMainform.h"
 #include "Updateopstelling.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -121,30 +120,37 @@ private slots:
         QVERIFY(pixels == 13 || !past(pixels + 1));
     }
 
-    // Texts that once froze the window; the whole layout, not just the part in view.
-    void aHostileTextIsShownOrRefusedQuickly_data() {
+    // Texts that once froze the window for minutes are shown in full, laid out
+    // whole; what cannot be shown is said, and the window opens all the same.
+    // bench_info watches the time; CTest's TIMEOUT stops a hang.
+    void aFileIsShownOrReportedAndTheWindowOpens_data() {
         QTest::addColumn<QByteArray>("inhoud");
+        QTest::addColumn<QStringList>("meldingen");
         // Long enough to take half a minute when a word could break anywhere.
         const QByteArray woord(512 * 1024, 'x');
-        QTest::newRow("one long word") << woord;
-        QTest::newRow("the same in RTF") << QByteArray("{\\rtf1 " + woord + "}");
-        QTest::newRow("paragraphs with the most spacing") << QByteArray(
-            "{\\rtf1 " + QByteArray("\\sb31680\\sa31680 x\\par ").repeated(4000) + "}");
+        QTest::newRow("one long word") << woord << QStringList();
+        QTest::newRow("the same in RTF") << QByteArray("{\\rtf1 " + woord + "}") << QStringList();
+        QTest::newRow("paragraphs with the most spacing")
+            << QByteArray("{\\rtf1 " + QByteArray("\\sb31680\\sa31680 x\\par ").repeated(4000) +
+                          "}")
+            << QStringList();
+        const QStringList fout{QStringLiteral("Failed to Load Stream.")};
+        QTest::newRow("not text") << QByteArray("MZ\x90\0\3\0\0\0", 8) << fout;
+        QTest::newRow("larger than an information text can be")
+            << QByteArray(kMaxRtf + 1, 'x') << fout;
     }
-    void aHostileTextIsShownOrRefusedQuickly() {
+    void aFileIsShownOrReportedAndTheWindowOpens() {
         QFETCH(QByteArray, inhoud);
+        QFETCH(QStringList, meldingen);
         TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         TProgramma p(o);
         p.SchrijfInfo(inhoud);
-        QElapsedTimer klok;
-        klok.start();
         p.ToonInfo();
+        QCOMPARE(wachter.Meldingen(), meldingen);
+        QVERIFY(p.info->isVisible());
+        QCOMPARE(p.Tekst().isEmpty(), !meldingen.isEmpty());
         QVERIFY(p.info->RichEdit1()->document()->size().height() > 0);
-        // Far below what the faults took (minutes), far above a sanitizer
-        // build on a busy machine.
-        QVERIFY2(klok.elapsed() < 10000, qPrintable(QString::number(klok.elapsed())));
-        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void aPlainTextFileIsShownAsPlainText() {
@@ -198,22 +204,6 @@ private slots:
         p.ToonInfo();
         QCOMPARE(wachter.Meldingen().size(), 2);
         QCOMPARE(p.Tekst(), QStringLiteral("eerder"));
-    }
-
-    void aFileThatCannotBeShownIsReportedAndTheWindowOpens_data() {
-        QTest::addColumn<QByteArray>("inhoud");
-        QTest::newRow("not text") << QByteArray("MZ\x90\0\3\0\0\0", 8);
-        QTest::newRow("larger than an information text can be") << QByteArray(kMaxRtf + 1, 'x');
-    }
-    void aFileThatCannotBeShownIsReportedAndTheWindowOpens() {
-        QFETCH(QByteArray, inhoud);
-        TModaalwachter& wachter = Wachter();
-        TUpdateOpstelling o;
-        TProgramma p(o);
-        p.SchrijfInfo(inhoud);
-        p.ToonInfo();
-        QCOMPARE(wachter.Meldingen(), QStringList{QStringLiteral("Failed to Load Stream.")});
-        QVERIFY(p.info->isVisible());
     }
 
     void theMakersLogoClosesTheWindowAndHintsAtTheMakersAddress() {
@@ -343,7 +333,8 @@ private slots:
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 
-    void aSilentServerHoldsTheMainWindowBackLessThanFiveSeconds() {
+    // Held back by the start-up's own limit, not the wizard's or a download's.
+    void aSilentServerHoldsTheMainWindowBackOnlyForTheStartUpLimit() {
         TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"), {200, {}, true, false});
@@ -353,12 +344,13 @@ private slots:
         p.info = std::make_unique<TFrmInfo>(p.hoofd.get(), instellingen);
         p.info->InternetVerbonden = [] { return true; };
         p.hoofd->ZetUpdateControle(p.info->UpdateControle());
-        QElapsedTimer klok;
-        klok.start();
         p.hoofd->show();
         QVERIFY(QTest::qWaitForWindowExposed(p.hoofd.get()));
-        QVERIFY2(klok.elapsed() < 5000, qPrintable(QString::number(klok.elapsed())));
         QCOMPARE(o.Server.Verzoeken.size(), 1);
+        const QString limiet = QString::number(instellingen.ZoekLimietMs) + QStringLiteral(" ms");
+        QVERIFY2(o.Log().contains(QStringLiteral("no data for ") + limiet) ||
+                     o.Log().contains(QStringLiteral("not done within ") + limiet),
+                 qPrintable(o.Log()));
         QVERIFY(wachter.Onverwacht.isEmpty());
     }
 };

@@ -2,13 +2,12 @@
 // plain-text fallback, and input that is not RTF left alone.
 
 #include "RtfLezer.h"
+#include "VijandigeTeksten.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextOption>
 #include <cmath>
 
 using namespace rcveltor::app;
@@ -159,48 +158,23 @@ private slots:
         QCOMPARE(doc.toPlainText(), QStringLiteral("vorige tekst"));
     }
 
-    // Files that once took seconds or forever: extreme spacing, fonts and
-    // indents are capped, building is linear in the formatting runs, and a
-    // text too tall for the layout is refused. Either way, never slow.
-    void hostileTextsAreCappedOrRefusedButNeverSlow_data() {
+    // Files that once took seconds or for ever. bench_info watches the time;
+    // CTest's TIMEOUT stops one that hangs.
+    void hostileTextsAreCappedOrRefused_data() {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<bool>("leesbaar");
-        const auto herhaal = [](const QByteArray& stuk, qsizetype n) {
-            return QByteArray("{\\rtf1 " + stuk.repeated(n) + "}");
-        };
-        QTest::newRow("4000 paragraphs with the most spacing")
-            << herhaal("\\pard\\sb31680\\sa31680 x\\par ", 4000) << true;
-        QTest::newRow("40000 runs in one paragraph") << herhaal("{\\b a}{\\i b}", 20000) << true;
-        QTest::newRow("4000 paragraphs in the largest font")
-            << herhaal("\\fs3276 x\\par ", 4000) << true;
-        QTest::newRow("4000 paragraphs with the widest indents")
-            << herhaal("\\pard\\li31680\\ri31680\\fi-31680 xxxxxxxxxxxxxxxxxxxx\\par ", 4000)
-            << true;
-        QTest::newRow("a large ordinary text")
-            << herhaal("Een gewone zin van een regel.\\par ", 10000) << true;
-        QTest::newRow("the largest file of empty paragraphs")
-            << herhaal("\\par", kMaxRtf / 4 - 4) << false;
-        QTest::newRow("the largest file of line breaks in the largest font")
-            << herhaal("\\fs144\\line", kMaxRtf / 16) << false;
-        QTest::newRow("the largest file of wide characters in the widest indents")
-            << herhaal("\\li1440\\ri1440\\fs144 WWWWWWWWWWWWWWWWWWWW", kMaxRtf / 40) << false;
+        for (const auto& t : rcveltor::test::VijandigeTeksten()) {
+            QTest::newRow(t.Naam) << t.Rtf << t.Leesbaar;
+        }
     }
-    void hostileTextsAreCappedOrRefusedButNeverSlow() {
+    void hostileTextsAreCappedOrRefused() {
         QFETCH(QByteArray, rtf);
         QFETCH(bool, leesbaar);
-        QElapsedTimer klok;
-        klok.start();
         QTextDocument doc;
         QCOMPARE(LeesRtf(rtf, doc), leesbaar);
-        // As the info window lays it out.
-        QTextOption optie = doc.defaultTextOption();
-        optie.setWrapMode(QTextOption::WordWrap);
-        doc.setDefaultTextOption(optie);
-        doc.setTextWidth(400);
-        QVERIFY(doc.size().height() >= 0);
-        // Far below what the faults took (minutes, or for ever), far above a
-        // sanitizer build on a busy machine.
-        QVERIFY2(klok.elapsed() < 10000, qPrintable(QString::number(klok.elapsed())));
+        // A refused text leaves the document as it was: empty.
+        QCOMPARE(doc.isEmpty(), !leesbaar);
+        QVERIFY(rcveltor::test::LegUitAlsInfo(doc) > 0);
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
             const QTextBlockFormat f = b.blockFormat();
             QVERIFY(f.topMargin() <= 96 && f.bottomMargin() <= 96);

@@ -1,14 +1,13 @@
 // Timing of saving a report: a generation of the report and its PDF written
 // to a file, fonts embedded whole. Budget: under 150 ms.
 
+#include "../Qtbench.h"
 #include "PdfExport.h"
 #include "RekenModel.h"
 #include "UQuicReport1.h"
 #include "UQuicReport2.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 using namespace rcveltor;
 
@@ -42,15 +41,5 @@ BENCHMARK(BM_AfschotRapportPdf)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    const QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return test::QtBenchMain(argc, argv);
 }

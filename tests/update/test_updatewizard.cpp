@@ -48,6 +48,20 @@ struct TWizard {
     }
     QString Knop() const { return wizard->Knop()->text(); }
     void Klik() const { QTest::mouseClick(wizard->Knop(), Qt::LeftButton); }
+    // As a user who keeps every component and accepts the licence, up to the
+    // start of the download; false when no newer version is offered.
+    [[nodiscard]] bool NaarDownload() const {
+        Klik();
+        if (!QTest::qWaitFor([this] { return Knop() == QLatin1String("Update"); })) {
+            return false;
+        }
+        Klik();
+        Klik();
+        Vind<QRadioButton>("Aanvaard")->click();
+        Klik();
+        Klik();
+        return true;
+    }
 
     TUpdateMotor motor;
     TUpdateTeksten teksten;
@@ -213,13 +227,7 @@ private slots:
         voorbereiding(o);
         const QStringList voor = o.Stand();
         TWizard w(o);
-        w.Klik();
-        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
-        w.Klik();
-        w.Klik();
-        w.Vind<QRadioButton>("Aanvaard")->click();
-        w.Klik();
-        w.Klik();
+        QVERIFY2(w.NaarDownload(), qPrintable(w.Knop()));
         QTRY_COMPARE(wachter.Meldingen(),
                      QStringList{QStringLiteral("Failed to download updates")});
         QCOMPARE(w.wizard->Pagina(), TWizardPagina::Download);
@@ -239,13 +247,7 @@ private slots:
         o.Server.Zet(QStringLiteral("/bestanden/lambda.bin"), {200, {}, true, false});
         const QStringList voor = o.Stand();
         TWizard w(o);
-        w.Klik();
-        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
-        w.Klik();
-        w.Klik();
-        w.Vind<QRadioButton>("Aanvaard")->click();
-        w.Klik();
-        w.Klik();
+        QVERIFY2(w.NaarDownload(), qPrintable(w.Knop()));
         QTRY_VERIFY(o.Server.Verzoeken.contains(QStringLiteral("/bestanden/lambda.bin")));
         QCOMPARE(w.Knop(), QStringLiteral("Annuleren"));
         w.Klik();
@@ -279,13 +281,7 @@ private slots:
                 QThread::msleep(10);
             }
         };
-        w.Klik();
-        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
-        w.Klik();
-        w.Klik();
-        w.Vind<QRadioButton>("Aanvaard")->click();
-        w.Klik();
-        w.Klik();
+        QVERIFY2(w.NaarDownload(), qPrintable(w.Knop()));
         QTRY_VERIFY(inWissel);
         QTRY_VERIFY(!w.wizard->Knop()->isEnabled());
         QCOMPARE(w.Vind<QProgressBar>("TotaleVoortgang")->value(), 1000);
@@ -306,13 +302,7 @@ private slots:
         w.motor.StartProgramma = [](const QString&, const QStringList&, const QString&) {
             return false;
         };
-        w.Klik();
-        QTRY_COMPARE(w.Knop(), QStringLiteral("Update"));
-        w.Klik();
-        w.Klik();
-        w.Vind<QRadioButton>("Aanvaard")->click();
-        w.Klik();
-        w.Klik();
+        QVERIFY2(w.NaarDownload(), qPrintable(w.Knop()));
         QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Klaar);
         w.Klik();
         QCOMPARE(wachter.Meldingen(), QStringList{w.teksten.HerstartMislukt});
