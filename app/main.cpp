@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
     mainForm.ZetGeenUpdate(geenUpdate);
     mainForm.ToonInfo = [&info] { info.exec(); };
     mainForm.ZetUpdateControle(info.UpdateControle());
+    // An update's restart ends the program: unsaved work is asked about first.
+    info.UpdateMotor().MagAfsluiten = [&mainForm] { return mainForm.Beheer().MagVerdergaan(); };
     // Print, preview and save act on the report of the screen that is visible.
     const auto kiesRapport = [&]() -> TRapport* {
         switch (mainForm.ZichtbaarScherm()) {

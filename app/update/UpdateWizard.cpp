@@ -244,6 +244,10 @@ void TFrmUpdateWizard::KnopClick() {
         reject();
         return;
     case TWizardPagina::Klaar:
+        // Unsaved work is asked about first; cancelled, the wizard stays.
+        if (!motor_.MagAfsluiten()) {
+            return;
+        }
         if (!motor_.Herstart()) {
             QMessageBox::warning(this, kUpdateWizardTitel, teksten_.HerstartMislukt);
         }

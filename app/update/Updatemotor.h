@@ -107,6 +107,10 @@ public:
                        const QString& werkmap)>
         StartProgramma;
     std::function<void()> Afsluiten;
+    // Asked before the installed program is started and this one ends: the
+    // windows ask about unsaved work. False keeps this program running; the
+    // installed version then starts the next time.
+    std::function<bool()> MagAfsluiten = [] { return true; };
     // Called after every rename of an installation's swap, with its number.
     std::function<void(int)> NaHernoemen;
 

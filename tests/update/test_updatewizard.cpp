@@ -311,6 +311,31 @@ private slots:
         QCOMPARE(w.afgesloten, 0);
     }
 
+    void aRestartTheUserHoldsBackLeavesTheProgramRunning() {
+        // Unsaved work was not to be left: no restart, the wizard stays, and
+        // a second press restarts.
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(Stub()));
+        TWizard w(o);
+        int gestart = 0;
+        w.motor.StartProgramma = [&](const QString&, const QStringList&, const QString&) {
+            ++gestart;
+            return true;
+        };
+        bool mag = false;
+        w.motor.MagAfsluiten = [&] { return mag; };
+        QVERIFY2(w.NaarDownload(), qPrintable(w.Knop()));
+        QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Klaar);
+        w.Klik();
+        QCOMPARE(gestart, 0);
+        QCOMPARE(w.afgesloten, 0);
+        QVERIFY(w.wizard->isVisible());
+        mag = true;
+        w.Klik();
+        QCOMPARE(gestart, 1);
+        QCOMPARE(w.afgesloten, 1);
+    }
+
     void anUpdateWithoutFilesSaysSo() {
         TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
