@@ -87,10 +87,8 @@ bool TBerekeningsbeheer::OpslaanAls() {
 }
 
 bool TBerekeningsbeheer::SchrijfNaar(const QString& pad) {
-    const TBerekeningsbestand stand = Stand();
-    TBerekeningsbestand berekening =
-        Vastleggen(model_, Project, WensRc(), RCV_VERSIE, std::time(nullptr));
-    const std::string tekst = AlsBestandstekst(berekening);
+    const std::string tekst =
+        AlsBestandstekst(Vastleggen(model_, Project, WensRc(), RCV_VERSIE, std::time(nullptr)));
     // Written beside the file and then put in its place: a failed save
     // leaves the earlier file whole.
     QSaveFile bestand(pad);
@@ -106,7 +104,7 @@ bool TBerekeningsbeheer::SchrijfNaar(const QString& pad) {
     }
     bestand_ = pad;
     laatsteMap_ = QFileInfo(pad).absolutePath();
-    vastgelegd_ = stand;
+    Vastgelegd();
     return true;
 }
 
@@ -166,11 +164,8 @@ void TBerekeningsbeheer::Open(const QString& pad) {
     const std::string naam = QFileInfo(pad).fileName().toStdString();
     TOpening opening;
     try {
-        // The whole file is read and tried on a fresh model before the
-        // screens are touched.
+        // Read and checked whole before the screens are touched.
         const TBerekeningsbestand berekening = LeesBerekeningsbestand(pad.toStdString());
-        ControleerBerekening(berekening, model_, naam);
-        model_.NieuweBerekening();
         opening = OpenBerekening(berekening, model_, naam);
         Project = berekening.Project;
         if (wizard_ != nullptr) {

@@ -43,6 +43,14 @@ void TekenDakdoorsnede(QPainter& p, const QRectF& r) {
     }
 }
 
+// A sky from the colour at the top to the one at the bottom.
+void VulLucht(QPainter& p, const QRectF& r, const QColor& boven, const QColor& onder) {
+    QLinearGradient lucht(r.topLeft(), r.bottomLeft());
+    lucht.setColorAt(0, boven);
+    lucht.setColorAt(1, onder);
+    p.fillRect(r, lucht);
+}
+
 } // namespace
 
 void TekenKop(QPainter& p, const QRectF& r) {
@@ -87,10 +95,7 @@ void TekenLogo(QPainter& p, const QRectF& r) {
 }
 
 void TekenFotoBoven(QPainter& p, const QRectF& r) {
-    QLinearGradient lucht(r.topLeft(), r.bottomLeft());
-    lucht.setColorAt(0, QColor(0x4F, 0x8F, 0xD8));
-    lucht.setColorAt(1, QColor(0x9C, 0xC6, 0xEE));
-    p.fillRect(r, lucht);
+    VulLucht(p, r, QColor(0x4F, 0x8F, 0xD8), QColor(0x9C, 0xC6, 0xEE));
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -101,10 +106,7 @@ void TekenFotoBoven(QPainter& p, const QRectF& r) {
 }
 
 void TekenFotoOnder(QPainter& p, const QRectF& r) {
-    QLinearGradient lucht(r.topLeft(), r.bottomLeft());
-    lucht.setColorAt(0, QColor(0x9C, 0xC6, 0xEE));
-    lucht.setColorAt(1, QColor(0xCF, 0xE3, 0xF5));
-    p.fillRect(r, lucht);
+    VulLucht(p, r, QColor(0x9C, 0xC6, 0xEE), QColor(0xCF, 0xE3, 0xF5));
     TekenDakdoorsnede(p,
                       QRectF(r.left(), r.top() + r.height() * 0.45, r.width(), r.height() * 0.55));
 }
@@ -143,10 +145,7 @@ void TekenMenuItem(QPainter& p, const QRectF& r, const QString& tekst) {
 void TekenStartFoto(QPainter& p, const QRectF& r) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient lucht(r.topLeft(), r.bottomLeft());
-    lucht.setColorAt(0, QColor(0x4F, 0x8F, 0xD8));
-    lucht.setColorAt(1, QColor(0xDD, 0xEB, 0xF8));
-    p.fillRect(r, lucht);
+    VulLucht(p, r, QColor(0x4F, 0x8F, 0xD8), QColor(0xDD, 0xEB, 0xF8));
     // Sun.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xFF, 0xE0, 0x7A));

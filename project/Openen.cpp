@@ -138,8 +138,10 @@ void ControleerWensRc(const TBerekeningsbestand& b, const std::string& naam) {
     }
 }
 
-void ControleerBerekening(const TBerekeningsbestand& b, const TRekenModel& model,
-                          const std::string& naam) {
+// The whole file tried on a fresh model started on a copy of `model`'s table:
+// throws where opening would, and changes nothing.
+static void ControleerBerekening(const TBerekeningsbestand& b, const TRekenModel& model,
+                                 const std::string& naam) {
     ControleerWensRc(b, naam);
     // The trial runs on its own copy of the table: a search moves the
     // table's current row, which later searches start from.
@@ -155,9 +157,10 @@ TOpening OpenBerekening(const TBerekeningsbestand& b, TRekenModel& model, const 
     ControleerBerekening(b, model, naam);
 
     TOpening opening;
-    opening.Fouten = model.KiesMethode(b.Methode);
-    const auto fouten = Naspelen(b, model, naam);
-    opening.Fouten.insert(opening.Fouten.end(), fouten.begin(), fouten.end());
+    opening.Fouten = model.NieuweBerekening();
+    for (const auto& fouten : {model.KiesMethode(b.Methode), Naspelen(b, model, naam)}) {
+        opening.Fouten.insert(opening.Fouten.end(), fouten.begin(), fouten.end());
+    }
     const std::string& sch = model.Gedeeld.Scheiding;
     std::string verschillen;
     Vergelijk(b.UitkomstPlat, MetKomma(model.Rc.EditRc.Tekst, sch),
