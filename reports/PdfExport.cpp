@@ -88,8 +88,16 @@ bool InWindows1252(char16_t c) {
     return false;
 }
 
+// PoDoFo keeps UTF-16 code units big-endian: the swap goes both ways.
+char16_t Gewisseld(unsigned eenheid) {
+    return static_cast<char16_t>(((eenheid & 0xFF) << 8) | ((eenheid >> 8) & 0xFF));
+}
+
 // The byte of a character of the encoding; "?" where it has none.
 char NaarByte(char16_t c) {
+    if (c < 0x80) {
+        return static_cast<char>(c);
+    }
     for (int code = 0; code < 0x100; ++code) {
         if (UitAangevuld(code) == c && c != 0) {
             return static_cast<char>(code);
@@ -111,10 +119,7 @@ public:
         const auto lengte = static_cast<std::size_t>(unicode.GetCharacterLength());
         PdfRefCountedBuffer buffer(lengte);
         for (std::size_t i = 0; i < lengte; ++i) {
-            // UTF-16 code units big-endian, as PoDoFo keeps them.
-            const auto be = static_cast<unsigned>(eenheden[i]);
-            const auto c = static_cast<char16_t>(((be & 0xFF) << 8) | (be >> 8));
-            buffer.GetBuffer()[i] = NaarByte(c);
+            buffer.GetBuffer()[i] = NaarByte(Gewisseld(eenheden[i]));
         }
         return buffer;
     }
@@ -197,9 +202,7 @@ private:
         if (aanvulling_ && !codering_) {
             PdfEncodingDifference verschil;
             for (const TAanvulling& a : kAanvullingen) {
-                // PoDoFo keeps UTF-16 code units big-endian.
-                const auto be = static_cast<pdf_utf16be>(((a.Teken & 0xFF) << 8) | (a.Teken >> 8));
-                verschil.AddDifference(a.Code, be, PdfName(a.Naam));
+                verschil.AddDifference(a.Code, Gewisseld(a.Teken), PdfName(a.Naam));
             }
             codering_ = std::make_unique<TCodering>(
                 verschil, PdfDifferenceEncoding::eBaseEncoding_WinAnsi, &doc_, false);
