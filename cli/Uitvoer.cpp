@@ -177,7 +177,7 @@ std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::str
     s += afschot ? "\"afschot\"" : "\"plat\"";
     if (iso) {
         s += ", \"methode\": ";
-        s += JsonTekst(std::string(MethodeSleutel(model.Gedeeld.Methode)));
+        VoegJsonTekst(s, MethodeSleutel(model.Gedeeld.Methode));
     }
     s += ", \"velden\": {";
     for (std::size_t i = 0; i < velden.size(); ++i) {
