@@ -1,6 +1,7 @@
 #include "Installatie.h"
 
 #include "VeiligOpenen.h"
+#include "Vervangen.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,11 +22,13 @@ namespace {
 
 // The journal, one line each: "stap<TAB>target<TAB>0|1<TAB>new folder..." as
 // files are staged, then "wissel" before the first swap and "klaar" after
-// the last ("proef" before it for an installation on trial). A line cut off
-// by a kill is ignored.
+// the last ("proef" before it for an installation on trial); "terug" before
+// a rollback of a swap, so that one cut off by a kill is finished. A line cut
+// off by a kill is ignored.
 constexpr QByteArrayView kStap = "stap";
 constexpr QByteArrayView kWissel = "wissel";
 constexpr QByteArrayView kKlaar = "klaar";
+constexpr QByteArrayView kTerug = "terug";
 // After "klaar" of an installation on trial: "gestart <seconds since 1970>"
 // at the new program's first start, "bevestigd" once it runs.
 constexpr QByteArrayView kProef = "proef";
@@ -41,12 +44,6 @@ bool Bestaat(const QString& pad) {
     std::error_code fout;
     return std::filesystem::symlink_status(Pad(pad), fout).type() !=
            std::filesystem::file_type::not_found;
-}
-
-bool Hernoem(const QString& van, const QString& naar) {
-    std::error_code fout;
-    std::filesystem::rename(Pad(van), Pad(naar), fout);
-    return !fout;
 }
 
 void Verwijder(const QString& pad) {
@@ -94,28 +91,34 @@ struct TJournaalStap {
 };
 
 // Before the swap began only the staged files and new folders go; a kept
-// file may then still be a stale one.
+// file may then still be a stale one. A replaced file comes back by a rename
+// over the new one, so that its name is never empty; naStap follows every
+// change.
 void RolTerug(const TJournaalStap& s, bool gewisseld,
-              const std::function<void(const QString&)>& log) {
+              const std::function<void(const QString&)>& log, const std::function<void()>& naStap) {
     const QString oud = s.Doel + TInstallatie::kOudAchtervoegsel;
     const QString nieuw = s.Doel + TInstallatie::kNieuwAchtervoegsel;
     if (Bestaat(nieuw)) {
         Verwijder(nieuw);
+        naStap();
         log(QStringLiteral("Rollback: removed %1").arg(nieuw));
     }
     if (gewisseld && s.Bestond && Bestaat(oud)) {
-        Verwijder(s.Doel);
-        if (Hernoem(oud, s.Doel)) {
+        if (VervangDoor(Pad(oud), Pad(s.Doel))) {
+            naStap();
             log(QStringLiteral("Rollback: restored %1").arg(s.Doel));
         } else {
             log(QStringLiteral("Rollback: cannot restore %1 from %2").arg(s.Doel, oud));
         }
     } else if (gewisseld && !s.Bestond && Bestaat(s.Doel)) {
         Verwijder(s.Doel);
+        naStap();
         log(QStringLiteral("Rollback: removed %1").arg(s.Doel));
     }
     for (auto m = s.NieuweMappen.crbegin(); m != s.NieuweMappen.crend(); ++m) {
-        QDir().rmdir(*m);
+        if (QDir().rmdir(*m)) {
+            naStap();
+        }
     }
 }
 
@@ -208,15 +211,12 @@ bool TInstallatie::Plaats(const QString& bron, const QString& doel, QString* fou
 
 bool TInstallatie::Bevestig(QString* fout, bool proef) {
     QString reden;
-    int hernoemd = 0;
-    const auto stap = [this, &hernoemd](const QString& van, const QString& naar) {
-        if (!Hernoem(van, naar)) {
-            return false;
+    int stappen = 0;
+    const auto gedaan = [this, &stappen](bool gelukt) {
+        if (gelukt && NaStap) {
+            NaStap(++stappen);
         }
-        if (NaHernoemen) {
-            NaHernoemen(++hernoemd);
-        }
-        return true;
+        return gelukt;
     };
     if (!Journaal(kWissel.toByteArray(), true)) {
         reden = QStringLiteral("cannot write the journal %1").arg(journaal_);
@@ -226,9 +226,11 @@ bool TInstallatie::Bevestig(QString* fout, bool proef) {
         if (!reden.isEmpty()) {
             break;
         }
-        if (s.Bestond && !stap(s.Doel, s.Doel + kOudAchtervoegsel)) {
+        // The old file gets its second name first, then the new one is renamed
+        // over it: the name always holds a complete file.
+        if (s.Bestond && !gedaan(MaakKopieNaam(Pad(s.Doel), Pad(s.Doel + kOudAchtervoegsel)))) {
             reden = QStringLiteral("cannot set aside %1").arg(s.Doel);
-        } else if (!stap(s.Doel + kNieuwAchtervoegsel, s.Doel)) {
+        } else if (!gedaan(VervangDoor(Pad(s.Doel + kNieuwAchtervoegsel), Pad(s.Doel)))) {
             reden = QStringLiteral("cannot put %1 in place").arg(s.Doel);
         } else {
             log_(QStringLiteral("Installed %1").arg(s.Doel));
@@ -262,8 +264,17 @@ bool TInstallatie::Bevestig(QString* fout, bool proef) {
 }
 
 void TInstallatie::Herstel() {
+    if (wisselen_ && !stappen_.empty()) {
+        Journaal(kTerug.toByteArray(), true);
+    }
+    int stappen = 0;
+    const auto naStap = [this, &stappen] {
+        if (NaStap) {
+            NaStap(++stappen);
+        }
+    };
     for (auto s = stappen_.rbegin(); s != stappen_.rend(); ++s) {
-        RolTerug({s->Doel, s->Bestond, s->NieuweMappen}, wisselen_, log_);
+        RolTerug({s->Doel, s->Bestond, s->NieuweMappen}, wisselen_, log_, naStap);
     }
     if (!journaal_.isEmpty()) {
         QFile::remove(journaal_);
@@ -279,6 +290,7 @@ struct TJournaal {
     bool Gewisseld = false;
     bool Proef = false;
     bool Klaar = false;
+    bool Terug = false;
     bool Bevestigd = false;
     std::optional<qint64> Gestart; // seconds since 1970
 };
@@ -307,6 +319,8 @@ std::optional<TJournaal> LeesJournaal(const QString& pad) {
             j.Proef = true;
         } else if (regel == kKlaar) {
             j.Klaar = true;
+        } else if (regel == kTerug) {
+            j.Terug = true;
         } else if (regel == kBevestigd) {
             j.Bevestigd = true;
         } else if (delen.size() == 2 && delen.at(0) == kGestart) {
@@ -324,32 +338,58 @@ void Voltooi(const TJournaal& j, const QString& pad) {
     QFile::remove(pad);
 }
 
+// Appends a line to an existing journal, on the disk before it returns.
+bool VoegRegelToe(const QString& pad, const QByteArray& regel) {
+    const int fd = OpenGewoonBestand(pad, O_WRONLY | O_APPEND, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    const QByteArray tekst = regel + '\n';
+    bool gelukt = ::write(fd, tekst.constData(), static_cast<size_t>(tekst.size())) == tekst.size();
+    gelukt = ::fsync(fd) == 0 && gelukt;
+    return ::close(fd) == 0 && gelukt;
+}
+
+// "terug" goes in first: a rollback cut off by a kill is finished at the
+// next start, never taken for a new program's first one.
 void RolAllesTerug(const TJournaal& j, const QString& pad,
-                   const std::function<void(const QString&)>& log) {
+                   const std::function<void(const QString&)>& log,
+                   const std::function<void(int)>& naStap) {
+    if (j.Gewisseld && !j.Terug) {
+        VoegRegelToe(pad, kTerug.toByteArray());
+    }
+    int stappen = 0;
+    const auto stap = [&naStap, &stappen] {
+        if (naStap) {
+            naStap(++stappen);
+        }
+    };
     for (auto s = j.Stappen.crbegin(); s != j.Stappen.crend(); ++s) {
-        RolTerug(*s, j.Gewisseld, log);
+        RolTerug(*s, j.Gewisseld, log, stap);
     }
     QFile::remove(pad);
 }
 
 } // namespace
 
-TInstallatie::THerstel TInstallatie::HerstelOnderbroken(
-    const QString& journaal, const std::function<void(const QString&)>& log, int limietSeconden) {
+TInstallatie::THerstel
+TInstallatie::HerstelOnderbroken(const QString& journaal,
+                                 const std::function<void(const QString&)>& log, int limietSeconden,
+                                 const std::function<void(int)>& naStap) {
     const auto schrijf = log ? log : [](const QString&) {};
     const auto j = LeesJournaal(journaal);
     if (!j) {
         return THerstel::Niets;
     }
-    if (j->Klaar && (!j->Proef || j->Bevestigd)) {
+    if (j->Klaar && !j->Terug && (!j->Proef || j->Bevestigd)) {
         // Every file was swapped: only the old ones are left to go.
         schrijf(QStringLiteral("Completing an installation that was interrupted"));
         Voltooi(*j, journaal);
         return THerstel::Voltooid;
     }
-    if (!j->Klaar) {
+    if (!j->Klaar || j->Terug) {
         schrijf(QStringLiteral("Rolling back an installation that was interrupted"));
-        RolAllesTerug(*j, journaal, schrijf);
+        RolAllesTerug(*j, journaal, schrijf, naStap);
         return THerstel::Teruggezet;
     }
     const qint64 nu = QDateTime::currentSecsSinceEpoch();
@@ -372,13 +412,13 @@ TInstallatie::THerstel TInstallatie::HerstelOnderbroken(
         return THerstel::Proef;
     }
     schrijf(QStringLiteral("The new version did not confirm that it started: rolling back"));
-    RolAllesTerug(*j, journaal, schrijf);
+    RolAllesTerug(*j, journaal, schrijf, naStap);
     return THerstel::StarttNiet;
 }
 
 bool TInstallatie::BevestigStart(const QString& journaal) {
     const auto j = LeesJournaal(journaal);
-    if (!j || !j->Proef || !j->Klaar) {
+    if (!j || !j->Proef || !j->Klaar || j->Terug) {
         return false;
     }
     const int fd = OpenGewoonBestand(journaal, O_WRONLY | O_APPEND, 0600);
@@ -396,14 +436,14 @@ bool TInstallatie::BevestigStart(const QString& journaal) {
     return geschreven;
 }
 
-bool TInstallatie::ZetTerug(const QString& journaal,
-                            const std::function<void(const QString&)>& log) {
+bool TInstallatie::ZetTerug(const QString& journaal, const std::function<void(const QString&)>& log,
+                            const std::function<void(int)>& naStap) {
     const auto j = LeesJournaal(journaal);
     if (!j || !j->Proef || j->Bevestigd) {
         return false;
     }
     RolAllesTerug(
-        *j, journaal, log ? log : [](const QString&) {});
+        *j, journaal, log ? log : [](const QString&) {}, naStap);
     return true;
 }
 

@@ -3,10 +3,12 @@
 // Puts the files of an update in place as one transaction that survives
 // being killed. Every new file is first staged completely next to its target
 // ("X.rcvnieuw", copied, flushed and checked); then, with a journal written
-// before the first swap, each target is swapped by two renames (the old file
-// to "X.rcvoud", the new one to X). An update that ends before its journal
-// says it is complete is rolled back: at once when a step fails, or at the
-// next start (HerstelOnderbroken) when the process was killed.
+// before the first swap, each target is swapped in two steps that never
+// leave X empty: the old file gets the second name "X.rcvoud" (a hard link),
+// then the new one is renamed over X. A rollback renames "X.rcvoud" back over
+// X. An update that ends before its journal says it is complete is rolled
+// back: at once when a step fails, or at the next start (HerstelOnderbroken)
+// when the process was killed, a killed rollback included.
 
 #include <QString>
 #include <QStringList>
@@ -47,18 +49,22 @@ public:
     // At start-up, before anything else: completes or rolls back what a
     // journal describes. A new program on trial gets limietSeconden from its
     // first start to confirm; a start after that without it rolls back.
+    // naStap: for the tests, called after every step of a rollback.
     static THerstel HerstelOnderbroken(const QString& journaal,
                                        const std::function<void(const QString&)>& log = {},
-                                       int limietSeconden = 120);
+                                       int limietSeconden = 120,
+                                       const std::function<void(int)>& naStap = {});
     // The new program runs: the old files and the journal go. False when
     // there was no installation on trial.
     static bool BevestigStart(const QString& journaal);
     // Puts an installation on trial back at once (its program did not start).
     static bool ZetTerug(const QString& journaal,
-                         const std::function<void(const QString&)>& log = {});
+                         const std::function<void(const QString&)>& log = {},
+                         const std::function<void(int)>& naStap = {});
 
-    // For the tests: called after every rename of the swap, with its number.
-    std::function<void(int)> NaHernoemen;
+    // For the tests: called after every step of the swap and of Herstel (a
+    // link, a rename or a removal), with its number.
+    std::function<void(int)> NaStap;
 
     static inline const QString kNieuwAchtervoegsel = QStringLiteral(".rcvnieuw");
     static inline const QString kOudAchtervoegsel = QStringLiteral(".rcvoud");

@@ -510,7 +510,7 @@ bool TUpdateMotor::Installeer() {
     }
     TInstallatie installatie([this](const QString& regel) { log_.Schrijf(regel); },
                              instellingen_.JournaalPad());
-    installatie.NaHernoemen = NaHernoemen;
+    installatie.NaStap = NaStap;
     for (qsizetype i = 0; i < plaatsingen.size(); ++i) {
         const auto& [bron, doel] = plaatsingen.at(i);
         emit InstallatieVoortgang(static_cast<int>(i), static_cast<int>(plaatsingen.size()));

@@ -111,8 +111,9 @@ public:
     // windows ask about unsaved work. False keeps this program running; the
     // installed version then starts the next time.
     std::function<bool()> MagAfsluiten = [] { return true; };
-    // Called after every rename of an installation's swap, with its number.
-    std::function<void(int)> NaHernoemen;
+    // Called after every step (link or rename) of an installation's swap,
+    // with its number.
+    std::function<void(int)> NaStap;
 
 signals:
     void Gecontroleerd();

@@ -129,20 +129,19 @@ TEST_F(Installatie, LinksArePlacedAsLinksAndStaleKeptFilesDoNotBlock) {
     EXPECT_FALSE(QFileInfo::exists(D("RcVeltor.rcvoud")));
 }
 
-// Killed during the staging (-1), after each rename of the swap (1 to 6), or
-// not at all (0): the next start finds the complete old set or, unkilled,
-// the complete new one, and nothing left over.
-class InstallatieGedood : public Installatie, public ::testing::WithParamInterface<int> {};
+// Killed during the staging (-1), after each step of the swap (1 to 6), or
+// not at all (0): at the kill the program file is complete, and the next
+// start finds the complete old set or, unkilled, the complete new one, and
+// nothing left over.
+class Gedood : public Installatie {
+protected:
+    QString journaal = tmp.filePath(QStringLiteral("installatie.journaal"));
 
-TEST_P(InstallatieGedood, DeVolgendeStartVindtHetOudeOfHetNieuweGeheel) {
-    const int moment = GetParam();
-    ASSERT_TRUE(QFile::link(QStringLiteral("info.rtf"), B("huidig")));
-    const QString journaal = tmp.filePath(QStringLiteral("installatie.journaal"));
-    const QStringList oud = Stand();
-    const pid_t kind = fork();
-    if (kind == 0) {
+    // Stages the set, then swaps it (on trial when proef); killed after step
+    // moment of the swap, or in the staging when moment is negative.
+    bool Installeer(int moment, bool proef) {
         TInstallatie inst({}, journaal);
-        inst.NaHernoemen = [moment](int n) {
+        inst.NaStap = [moment](int n) {
             if (n == moment) {
                 ::raise(SIGKILL);
             }
@@ -154,21 +153,42 @@ TEST_P(InstallatieGedood, DeVolgendeStartVindtHetOudeOfHetNieuweGeheel) {
                                    {"info.rtf", "data/nieuw/info.rtf"},
                                    {"huidig", "huidig"}}) {
             if (!inst.Plaats(B(b), D(d), &fout)) {
-                _exit(2);
+                return false;
             }
             if (++geplaatst == 3 && moment < 0) {
                 ::raise(SIGKILL);
             }
         }
-        _exit(inst.Bevestig(&fout) ? 0 : 3);
+        return inst.Bevestig(&fout, proef);
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(kind, &status, 0), kind);
-    if (moment == 0) {
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    } else {
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    // The process's end: 0 for a normal exit, the signal when killed.
+    static int Einde(pid_t kind) {
+        int status = 0;
+        if (waitpid(kind, &status, 0) != kind) {
+            return -1;
+        }
+        return WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status) == 0 ? 0 : -1;
     }
+    // The program that starts next must be whole, old or new.
+    void ProgrammaIsHeel() const {
+        const QByteArray programma = Lees(D("RcVeltor"));
+        EXPECT_TRUE(programma == "oud programma" || programma == "nieuw programma")
+            << programma.constData();
+    }
+};
+
+class InstallatieGedood : public Gedood, public ::testing::WithParamInterface<int> {};
+
+TEST_P(InstallatieGedood, DeVolgendeStartVindtHetOudeOfHetNieuweGeheel) {
+    const int moment = GetParam();
+    ASSERT_TRUE(QFile::link(QStringLiteral("info.rtf"), B("huidig")));
+    const QStringList oud = Stand();
+    const pid_t kind = fork();
+    if (kind == 0) {
+        _exit(Installeer(moment, false) ? 0 : 3);
+    }
+    ASSERT_EQ(Einde(kind), moment == 0 ? 0 : SIGKILL);
+    ProgrammaIsHeel();
     EXPECT_EQ(TInstallatie::HerstelOnderbroken(journaal),
               moment == 0 ? TInstallatie::THerstel::Niets : TInstallatie::THerstel::Teruggezet);
     EXPECT_FALSE(QFileInfo::exists(journaal));
@@ -187,5 +207,39 @@ TEST_P(InstallatieGedood, DeVolgendeStartVindtHetOudeOfHetNieuweGeheel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Installatie, InstallatieGedood, ::testing::Range(-1, 7));
+
+// A new program on trial put back (it did not start), killed after each step
+// of that rollback in turn until one runs to its end: the program file is
+// complete at every kill, and the next start finishes the rollback.
+TEST_F(Gedood, EenGedodeTerugzettingWordtBijDeVolgendeStartAfgemaakt) {
+    ASSERT_TRUE(QFile::link(QStringLiteral("info.rtf"), B("huidig")));
+    const QStringList oud = Stand();
+    for (int moment = 1;; ++moment) {
+        ASSERT_LT(moment, 50) << "the rollback does not end";
+        const pid_t kind = fork();
+        if (kind == 0) {
+            if (!Installeer(0, true)) {
+                _exit(3);
+            }
+            TInstallatie::ZetTerug(journaal, {}, [moment](int n) {
+                if (n == moment) {
+                    ::raise(SIGKILL);
+                }
+            });
+            _exit(0);
+        }
+        const int einde = Einde(kind);
+        ASSERT_TRUE(einde == SIGKILL || einde == 0) << einde;
+        SCOPED_TRACE(moment);
+        ProgrammaIsHeel();
+        EXPECT_EQ(TInstallatie::HerstelOnderbroken(journaal),
+                  einde == 0 ? TInstallatie::THerstel::Niets : TInstallatie::THerstel::Teruggezet);
+        EXPECT_FALSE(QFileInfo::exists(journaal));
+        ASSERT_EQ(Stand(), oud);
+        if (einde == 0) {
+            break;
+        }
+    }
+}
 
 } // namespace

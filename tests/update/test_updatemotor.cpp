@@ -407,7 +407,7 @@ private slots:
         QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
     }
 
-    // The engine killed after the second rename of its swap: the next start
+    // The engine killed after the second step of its swap: the next start
     // puts the old program back and leaves no staged file or folder behind.
     void anInstallationKilledPartWayIsRolledBackAtTheNextStart() {
         TUpdateOpstelling o;

@@ -263,7 +263,7 @@ private slots:
     }
 
     // The installation runs beside the window: while the files are swapped
-    // (held here at the first rename) the window answers, shows the progress
+    // (held here at the first step) the window answers, shows the progress
     // and refuses to be cancelled.
     void theWindowAnswersDuringTheInstallationAndRefusesCancelWhileSwapping() {
         TModaalwachter& wachter = Wachter();
@@ -272,7 +272,7 @@ private slots:
         TWizard w(o);
         std::atomic<bool> inWissel = false;
         std::atomic<bool> los = false;
-        w.motor.NaHernoemen = [&](int n) {
+        w.motor.NaStap = [&](int n) {
             if (n != 1) {
                 return;
             }
