@@ -9,6 +9,7 @@
 #include "URcWizard.h"
 #include "Updatemotor.h"
 #include "Vertaling.h"
+#include "Zelftest.h"
 
 #include "Kopband.h"
 
@@ -24,6 +25,10 @@ using namespace rcveltor::rapport;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // An update starts a new program so before it is installed: it ends here.
+    if (argc == 2 && QString::fromLocal8Bit(argv[1]) == rcveltor::update::kZelftestOptie) {
+        return 0;
+    }
     QApplication::setApplicationName(QStringLiteral("RcVeltor"));
     QFont standaard(QStringLiteral("Arial"));
     standaard.setPointSize(8);

@@ -4,12 +4,14 @@
 #include "Ophalen.h"
 #include "Uitpakken.h"
 #include "VeiligOpenen.h"
+#include "Zelftest.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QScopeGuard>
@@ -525,6 +527,23 @@ bool TUpdateMotor::Installeer() {
             log_.Schrijf(QStringLiteral("Update not installed"));
             return false;
         }
+    }
+    // A new program must start from where it is staged before it replaces
+    // this one: one that cannot would never reach its own rollback.
+    const QString programma = QFileInfo(instellingen_.ProgrammaBestand).absoluteFilePath();
+    for (const auto& plaatsing : std::as_const(plaatsingen)) {
+        if (QFileInfo(plaatsing.second).absoluteFilePath() != programma) {
+            continue;
+        }
+        QString fout;
+        if (!DoorstaatZelftest(programma + TInstallatie::kNieuwAchtervoegsel,
+                               instellingen_.ZelftestLimietMs, &fout)) {
+            log_.Schrijf(QStringLiteral("The new program does not start: %1").arg(fout));
+            installatie.Herstel();
+            log_.Schrijf(QStringLiteral("Update not installed"));
+            return false;
+        }
+        log_.Schrijf(QStringLiteral("The new program passed its self-check"));
     }
     if (int bezig = Bezig;
         !toestand_.compare_exchange_strong(bezig, Wisselt) && bezig == Geannuleerd) {

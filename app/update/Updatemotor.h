@@ -44,9 +44,10 @@ struct TUpdateInstellingen {
     QStringList HerstartArgumenten;
     QString LogBestand = QStringLiteral("WUPDATE.LOG");
     bool TussenbestandenBewaren = true;
-    int ZoekLimietMs = 3000;    // the whole check at start-up
-    int WizardLimietMs = 15000; // the whole check from the wizard
-    int StilteLimietMs = 30000; // a download's longest silence
+    int ZoekLimietMs = 3000;      // the whole check at start-up
+    int WizardLimietMs = 15000;   // the whole check from the wizard
+    int StilteLimietMs = 30000;   // a download's longest silence
+    int ZelftestLimietMs = 20000; // the new program's start and end before the swap
     // A download's whole time: this much, plus its signed size at this rate.
     int DownloadBasisMs = 60000;
     qint64 DownloadBytesPerSeconde = 50000;

@@ -497,6 +497,47 @@ private slots:
         QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
     }
 
+    // Before the swap the new program runs once from where it is staged: one
+    // that cannot start or does not end is not installed, and the log says why.
+    void aNewProgramThatCannotStartIsNotInstalled_data() {
+        QTest::addColumn<QByteArray>("programma");
+        QTest::addColumn<int>("limietMs");
+        QTest::addColumn<bool>("geinstalleerd");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("starts") << Stub() << 20000 << true << "passed its self-check";
+        QTest::newRow("a library missing")
+            << LeesBestand(QStringLiteral(RCV_STUB_ZONDER_BIEB)) << 20000 << false
+            << "error while loading shared libraries";
+        QTest::newRow("never ends") << LeesBestand(QStringLiteral(RCV_STUB_HANGT)) << 1000 << false
+                                    << "did not end within 1000 ms";
+        QTest::newRow("not a program")
+            << QByteArray("geen programma\n") << 20000 << false << "The new program does not start";
+    }
+    void aNewProgramThatCannotStartIsNotInstalled() {
+        QFETCH(QByteArray, programma);
+        QFETCH(int, limietMs);
+        QFETCH(bool, geinstalleerd);
+        QFETCH(QString, log);
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.4"), o.Uitgave(programma));
+        const QStringList voor = o.Stand();
+        TUpdateInstellingen instellingen = o.Instellingen();
+        instellingen.ZelftestLimietMs = limietMs;
+        TUpdateMotor motor(instellingen);
+        QVERIFY(ZoekNieuweVersie(motor));
+        QVERIFY(Download(motor, {0, 1}));
+        QCOMPARE(motor.Installeer(), geinstalleerd);
+        QVERIFY2(o.Log().contains(log), qPrintable(o.Log()));
+        QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/RcVeltor")),
+                 geinstalleerd ? programma : TUpdateOpstelling::kOudProgramma);
+        if (!geinstalleerd) {
+            QCOMPARE(o.Stand(), voor);
+            QVERIFY(o.Log().contains(QLatin1String("Update not installed")));
+        }
+        // The self-check only starts and ends: the program noted no start.
+        QVERIFY(!QFileInfo::exists(o.Programmamap + QStringLiteral("/herstart.txt")));
+    }
+
     // Off the caller's thread: cancelled before its swap, it installs nothing.
     void anInstallationCancelledBeforeItsSwapInstallsNothing() {
         TUpdateOpstelling o;

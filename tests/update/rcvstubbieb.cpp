@@ -1,0 +1,4 @@
+// The library that rcvstub_zonder_bieb needs and cannot find.
+int RcvstubBieb() {
+    return 0;
+}
