@@ -7,7 +7,9 @@
 //                                       component may give Bron=<local file>
 //                                       instead of Grootte, SHA256 and
 //                                       Uitgepakt, fills those in from the file,
-//                                       checks the result and writes it signed
+//                                       puts today in Ondertekend (replacing
+//                                       any given), checks the result and
+//                                       writes it signed
 //   rcvteken controleer PUBLIEK BESTAND checks a signed control file
 //
 // Keys are written as hexadecimal text: the private key is 32 bytes, the
@@ -18,6 +20,7 @@
 #include "Uitpakken.h"
 
 #include <QCryptographicHash>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -132,6 +135,28 @@ std::optional<QByteArray> VulBronnenIn(const QByteArray& invoer, const QDir& bas
     return uit;
 }
 
+// Puts "Ondertekend=<dag>" first in [Update], in place of any given.
+QByteArray ZetOndertekend(const QByteArray& inhoud, const QDate& dag) {
+    QByteArray uit;
+    bool inUpdate = false;
+    for (const QByteArray& regel : inhoud.split('\n')) {
+        const QByteArray kaal = regel.trimmed();
+        const bool sleutelOndertekend =
+            regel.contains('=') && regel.left(regel.indexOf('=')).trimmed() == "Ondertekend";
+        if (kaal.startsWith('[')) {
+            inUpdate = kaal == "[Update]";
+        } else if (inUpdate && sleutelOndertekend) {
+            continue;
+        }
+        uit += regel + '\n';
+        if (inUpdate && kaal == "[Update]") {
+            uit += "Ondertekend=" + dag.toString(QStringLiteral("dd-MM-yyyy")).toLatin1() + '\n';
+        }
+    }
+    uit.chop(1);
+    return uit;
+}
+
 int Gebruik() {
     std::fprintf(stderr, "Usage: rcvteken sleutel SLEUTEL\n"
                          "       rcvteken publiek SLEUTEL\n"
@@ -173,22 +198,23 @@ int main(int argc, char** argv) {
         if (!prive || !invoer) {
             return 1;
         }
-        const auto inhoud = VulBronnenIn(*invoer, QFileInfo(a[2]).absoluteDir());
-        if (!inhoud) {
+        const auto ingevuld = VulBronnenIn(*invoer, QFileInfo(a[2]).absoluteDir());
+        if (!ingevuld) {
             return 1;
         }
+        const auto inhoud = ZetOndertekend(*ingevuld, QDate::currentDate());
         // What the program would refuse is not signed.
-        const TLeesResultaat gelezen = LeesControlebestand(*inhoud);
+        const TLeesResultaat gelezen = LeesControlebestand(inhoud);
         if (!gelezen.Bestand) {
             Meld(QStringLiteral("%1: %2").arg(a[2], gelezen.Fout));
             return 1;
         }
-        const QByteArray handtekening = OndertekenEd25519(*inhoud, *prive);
+        const QByteArray handtekening = OndertekenEd25519(inhoud, *prive);
         if (handtekening.isEmpty()) {
             Meld(QStringLiteral("signing failed"));
             return 1;
         }
-        return SchrijfBestand(a[3], VoegHandtekeningToe(*inhoud, handtekening), false) ? 0 : 1;
+        return SchrijfBestand(a[3], VoegHandtekeningToe(inhoud, handtekening), false) ? 0 : 1;
     }
     if (a.size() == 3 && a[0] == QLatin1String("controleer")) {
         const auto bestand = LeesBestand(a[2]);

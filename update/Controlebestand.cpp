@@ -318,6 +318,16 @@ TLeesResultaat LeesControlebestand(QByteArrayView tekst) {
     if (geldigTot.size() != 10 || !b.GeldigTot.isValid()) {
         return {std::nullopt, QStringLiteral("GeldigTot is not dd-mm-yyyy")};
     }
+    // Without the day it was signed a far GeldigTot would have no bound.
+    const QString ondertekend = update->Waarden.value(QStringLiteral("Ondertekend"));
+    b.Ondertekend = QDate::fromString(ondertekend, QStringLiteral("dd-MM-yyyy"));
+    if (ondertekend.size() != 10 || !b.Ondertekend.isValid()) {
+        return {std::nullopt, QStringLiteral("Ondertekend missing or not dd-mm-yyyy")};
+    }
+    if (b.GeldigTot < b.Ondertekend || b.Ondertekend.daysTo(b.GeldigTot) > kMaxGeldigDagen) {
+        return {std::nullopt, QStringLiteral("GeldigTot is not within %1 days after Ondertekend")
+                                  .arg(kMaxGeldigDagen)};
+    }
     return {std::move(b), {}};
 }
 
@@ -328,6 +338,7 @@ QByteArray SchrijfControlebestand(const TControlebestand& b) {
     SchrijfRegel(uit, "Datum", b.Datum.toString(QStringLiteral("dd-MM-yyyy")));
     SchrijfRegel(uit, "Tijd", b.Tijd.toString(QStringLiteral("hh:mm")));
     SchrijfRegel(uit, "GeldigTot", b.GeldigTot.toString(QStringLiteral("dd-MM-yyyy")));
+    SchrijfRegel(uit, "Ondertekend", b.Ondertekend.toString(QStringLiteral("dd-MM-yyyy")));
     SchrijfTekst(uit, kNieuw, b.Nieuw);
     SchrijfTekst(uit, kLicentie, b.Licentie);
     int nummer = 0;

@@ -9,7 +9,12 @@
 //   Versie=4.0.1.4
 //   Datum=15-04-2009          (dd-mm-yyyy)
 //   Tijd=10:30                (hh:nn)
-//   GeldigTot=15-05-2009      (dd-mm-yyyy) the last day the file is accepted
+//   GeldigTot=15-05-2009      (dd-mm-yyyy) the last day the file is accepted,
+//                             at most kMaxGeldigDagen after Ondertekend
+//   Ondertekend=15-04-2009    (dd-mm-yyyy) the day it was signed, written by
+//                             "rcvteken teken"; a file without it (made
+//                             before it existed) is refused like one without
+//                             GeldigTot
 //   [Nieuw]                   what's new, one Regel= per line
 //   Regel=...
 //   [Licentie]                the licence, likewise
@@ -63,6 +68,7 @@ struct TControlebestand {
     QDate Datum;
     QTime Tijd;
     QDate GeldigTot;
+    QDate Ondertekend;
     QString Nieuw;
     QString Licentie;
     QList<TComponent> Componenten;
@@ -79,6 +85,8 @@ struct TLeesResultaat {
 inline constexpr qsizetype kMaxControlebestand = 1024 * 1024;
 inline constexpr int kMaxComponenten = 64;
 inline constexpr qint64 kMaxDownload = qint64(4) << 30;
+// A signed file served again stays valid this long at most.
+inline constexpr int kMaxGeldigDagen = 400;
 
 // 1 to 4 numbers of 0..65535 separated by dots; nullopt otherwise.
 std::optional<QVersionNumber> LeesVersie(QStringView tekst);

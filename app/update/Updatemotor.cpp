@@ -262,6 +262,12 @@ void TUpdateMotor::ControleKlaar() {
             controle_.Uitkomst = TControleUitkomst::Ongeldig;
             controle_.Reden = QStringLiteral("control file refused: it expired on %1")
                                   .arg(gelezen.Bestand->GeldigTot.toString(Qt::ISODate));
+        } else if (gelezen.Bestand->Ondertekend > QDate::currentDate().addDays(1)) {
+            // A signing day ahead would stretch how long the file is valid;
+            // a day's grace for clocks and time zones.
+            controle_.Uitkomst = TControleUitkomst::Ongeldig;
+            controle_.Reden = QStringLiteral("control file refused: signed on %1, a day to come")
+                                  .arg(gelezen.Bestand->Ondertekend.toString(Qt::ISODate));
         } else if (const QVersionNumber hoogste = HoogsteVersie();
                    VergelijkVersies(gelezen.Bestand->Versie, hoogste) < 0) {
             // An old signed file served again must not hide a newer release.

@@ -21,6 +21,8 @@ void Eis(bool voorwaarde) {
 
 void ControleerBestand(const TControlebestand& b) {
     Eis(!b.Programma.isEmpty() && b.Datum.isValid() && b.Tijd.isValid());
+    const qint64 geldig = b.Ondertekend.daysTo(b.GeldigTot);
+    Eis(b.Ondertekend.isValid() && geldig >= 0 && geldig <= kMaxGeldigDagen);
     Eis(b.Componenten.size() <= kMaxComponenten);
     for (const TComponent& c : b.Componenten) {
         Eis(c.Sha256.size() == 32);

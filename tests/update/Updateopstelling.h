@@ -90,6 +90,7 @@ public:
         b.Datum = QDate(2009, 4, 15);
         b.Tijd = QTime(10, 30);
         b.GeldigTot = GeldigTot;
+        b.Ondertekend = Ondertekend;
         b.Nieuw = QStringLiteral("Sneller rekenen.\nNieuwe platen.");
         b.Licentie = QStringLiteral("Gebruik op eigen risico.");
         for (const TStuk& s : stukken) {
@@ -157,6 +158,7 @@ public:
     QString Instellingenbestand;
     QString Statusmap;
     QDate GeldigTot = QDate::currentDate().addDays(30); // of what Publiceer signs
+    QDate Ondertekend = QDate::currentDate();
 
 private:
     QTemporaryDir map_;

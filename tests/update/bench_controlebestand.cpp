@@ -16,7 +16,8 @@ void BM_GrootsteControlebestand(benchmark::State& state) {
                        "Versie=4.0.1.4\n"
                        "Datum=15-04-2009\n"
                        "Tijd=10:30\n"
-                       "GeldigTot=15-05-2009\n";
+                       "GeldigTot=15-05-2009\n"
+                       "Ondertekend=15-04-2009\n";
     for (int i = 0; tekst.size() + 16 < kMaxControlebestand; ++i) {
         tekst += "[S" + QByteArray::number(i) + "]\n";
     }

@@ -20,6 +20,7 @@ QByteArray Geldig() {
            "Datum=15-04-2009\n"
            "Tijd=10:30\n"
            "GeldigTot=15-05-2009\n"
+           "Ondertekend=15-04-2009\n"
            "[Nieuw]\n"
            "Regel=Nieuw:\n"
            "Regel=  - snellere start\n"
@@ -87,6 +88,7 @@ TEST(Controlebestand, ReadsEverySection) {
     EXPECT_EQ(b.Datum, QDate(2009, 4, 15));
     EXPECT_EQ(b.Tijd, QTime(10, 30));
     EXPECT_EQ(b.GeldigTot, QDate(2009, 5, 15));
+    EXPECT_EQ(b.Ondertekend, QDate(2009, 4, 15));
     EXPECT_EQ(b.Nieuw, u"Nieuw:\n  - snellere start\n\nEinde");
     EXPECT_EQ(b.Licentie, u"U mag het programma gebruiken.");
     ASSERT_EQ(b.Componenten.size(), 2);
@@ -128,6 +130,8 @@ TEST(Controlebestand, RefusesBrokenFiles) {
         {"Tijd=10:30", "Tijd=9:30", "Tijd"},
         {"GeldigTot=15-05-2009\n", "", "GeldigTot"},
         {"GeldigTot=15-05-2009", "GeldigTot=2009-05-15", "GeldigTot"},
+        {"Ondertekend=15-04-2009\n", "", "Ondertekend missing"},
+        {"Ondertekend=15-04-2009", "Ondertekend=15-4-2009", "Ondertekend"},
         {"Grootte=1234", "Grootte=-1", "Grootte"},
         {"Grootte=1234", "Grootte=12a", "Grootte"},
         {"Grootte=1234", "Grootte=99999999999", "Grootte"},
@@ -163,6 +167,27 @@ TEST(Controlebestand, RefusesBrokenFiles) {
         EXPECT_FALSE(r.Bestand) << g.naar;
         EXPECT_TRUE(r.Fout.contains(QLatin1String(g.fout)))
             << g.naar << " gave: " << r.Fout.toStdString();
+    }
+}
+
+// Signed on 15-04-2009: valid through 400 days after that at most, never
+// ending before it was signed.
+TEST(Controlebestand, ValidityEndsWithin400DaysOfSigning) {
+    struct TGeval {
+        const char* geldigTot;
+        bool gelezen;
+    };
+    const TGeval gevallen[] = {
+        {"15-04-2009", true},  {"20-05-2010", true},  {"21-05-2010", false},
+        {"31-12-9999", false}, {"14-04-2009", false},
+    };
+    for (const auto& g : gevallen) {
+        QByteArray tekst = Geldig();
+        tekst.replace("GeldigTot=15-05-2009", QByteArray(QByteArray("GeldigTot=") + g.geldigTot));
+        const TLeesResultaat r = LeesControlebestand(tekst);
+        EXPECT_EQ(r.Bestand.has_value(), g.gelezen) << g.geldigTot;
+        EXPECT_EQ(r.Fout.contains(QLatin1String("within 400 days")), !g.gelezen)
+            << g.geldigTot << " gave: " << r.Fout.toStdString();
     }
 }
 

@@ -48,12 +48,17 @@ TEST(Rcvteken, SignsAFileTheProgramAcceptsAndNothingElse) {
     rcveltor::test::MaakArchief(tmp.filePath(QStringLiteral("prog.tar.gz")),
                                 {{"RcVeltor", QByteArray(500, 'p')}, {"info.rtf", "info"}});
     Schrijf(tmp.filePath(QStringLiteral("lambda.bin")), "tabel");
-    const QByteArray invoer = "[Update]\nProgramma=RcVeltor\nVersie=4.0.1.4\nDatum=15-04-2009\n"
-                              "Tijd=10:30\nGeldigTot=31-12-2099\n"
-                              "[Component1]\nNaam=Programma\nURL=prog.tar.gz\nSoort=archief\n"
-                              "Bron=prog.tar.gz\nDoel=programma\n"
-                              "[Component2]\nNaam=Tabel\nURL=lambda.bin\nBron=lambda.bin\n"
-                              "Soort=bestand\nDoel=werkmap\nBestand=lambda.bin";
+    // A signing day given is replaced by the day of signing.
+    const QDate vandaag = QDate::currentDate();
+    const QByteArray invoer =
+        "[Update]\nProgramma=RcVeltor\nVersie=4.0.1.4\nDatum=15-04-2009\n"
+        "Tijd=10:30\nGeldigTot=" +
+        vandaag.addDays(30).toString(QStringLiteral("dd-MM-yyyy")).toLatin1() +
+        "\nOndertekend=01-01-2000\n"
+        "[Component1]\nNaam=Programma\nURL=prog.tar.gz\nSoort=archief\n"
+        "Bron=prog.tar.gz\nDoel=programma\n"
+        "[Component2]\nNaam=Tabel\nURL=lambda.bin\nBron=lambda.bin\n"
+        "Soort=bestand\nDoel=werkmap\nBestand=lambda.bin";
     Schrijf(tmp.filePath(QStringLiteral("Rc.in")), invoer);
     const QString uit = tmp.filePath(QStringLiteral("Rc.INF"));
     ASSERT_EQ(Teken({QStringLiteral("teken"), sleutel, tmp.filePath(QStringLiteral("Rc.in")), uit})
@@ -65,6 +70,8 @@ TEST(Rcvteken, SignsAFileTheProgramAcceptsAndNothingElse) {
     const QByteArray ondertekend = bestand.readAll();
     const TLeesResultaat r = LeesOndertekendControlebestand(ondertekend, publiek);
     ASSERT_TRUE(r.Bestand) << r.Fout.toStdString();
+    EXPECT_TRUE(r.Bestand->Ondertekend == vandaag ||
+                r.Bestand->Ondertekend == QDate::currentDate());
     ASSERT_EQ(r.Bestand->Componenten.size(), 2);
     QFile archief(tmp.filePath(QStringLiteral("prog.tar.gz")));
     ASSERT_TRUE(archief.open(QIODevice::ReadOnly));
@@ -76,14 +83,21 @@ TEST(Rcvteken, SignsAFileTheProgramAcceptsAndNothingElse) {
     EXPECT_EQ(r.Bestand->Componenten[1].Grootte, 5);
     EXPECT_EQ(Teken({QStringLiteral("controleer"), QString::fromLatin1(nieuw.Uit), uit}).Status, 0);
 
-    // What the program would refuse is not signed.
-    Schrijf(tmp.filePath(QStringLiteral("fout.in")),
-            QByteArray(invoer).replace("Datum=15-04-2009", "Datum=2009-04-15"));
-    EXPECT_NE(Teken({QStringLiteral("teken"), sleutel, tmp.filePath(QStringLiteral("fout.in")),
-                     tmp.filePath(QStringLiteral("fout.INF"))})
-                  .Status,
-              0);
-    EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("fout.INF"))));
+    // What the program would refuse is not signed: a malformed date, a
+    // validity of more than 400 days from today.
+    const std::pair<const char*, QByteArray> fouten[] = {
+        {"Datum=15-04-2009", "Datum=2009-04-15"},
+        {"GeldigTot=", "GeldigTot=31-12-9999\nOud="},
+    };
+    for (const auto& [van, naar] : fouten) {
+        Schrijf(tmp.filePath(QStringLiteral("fout.in")), QByteArray(invoer).replace(van, naar));
+        EXPECT_NE(Teken({QStringLiteral("teken"), sleutel, tmp.filePath(QStringLiteral("fout.in")),
+                         tmp.filePath(QStringLiteral("fout.INF"))})
+                      .Status,
+                  0)
+            << naar.constData();
+        EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("fout.INF"))));
+    }
 }
 
 } // namespace

@@ -108,9 +108,30 @@ private slots:
                           false, false});
         }) << false << "it is for AnderProgramma";
         QTest::newRow("expired") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Ondertekend = QDate::currentDate().addDays(-31);
             o.GeldigTot = QDate::currentDate().addDays(-1);
             o.Publiceer(QStringLiteral("4.0.1.4"), {});
         }) << false << "it expired on";
+        QTest::newRow("valid for ever") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.GeldigTot = QDate(9999, 12, 31);
+            o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        }) << false << "GeldigTot is not within 400 days after Ondertekend";
+        QTest::newRow("valid for 400 days") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.GeldigTot = QDate::currentDate().addDays(400);
+            o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        }) << true << "version 4.0.1.4 is available";
+        QTest::newRow("signed on a day to come") << TVoorbereiding([](TUpdateOpstelling& o) {
+            o.Ondertekend = QDate::currentDate().addDays(2);
+            o.Publiceer(QStringLiteral("4.0.1.4"), {});
+        }) << false << "a day to come";
+        QTest::newRow("without a signing day") << TVoorbereiding([](TUpdateOpstelling& o) {
+            TControlebestand b = o.Publiceer(QStringLiteral("4.0.1.4"), {});
+            const QByteArray inhoud =
+                QByteArray(SchrijfControlebestand(b)).replace("Ondertekend=", "Opmerking=");
+            o.Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"),
+                         {200, VoegHandtekeningToe(inhoud, OndertekenEd25519(inhoud, o.Prive)),
+                          false, false});
+        }) << false << "Ondertekend missing";
         QTest::newRow("valid through today") << TVoorbereiding([](TUpdateOpstelling& o) {
             o.GeldigTot = QDate::currentDate();
             o.Publiceer(QStringLiteral("4.0.1.4"), {});
@@ -418,7 +439,7 @@ private slots:
         QVERIFY(Download(motor, {0, 1}));
         const pid_t kind = fork();
         if (kind == 0) {
-            motor.NaHernoemen = [](int n) {
+            motor.NaStap = [](int n) {
                 if (n == 2) {
                     ::raise(SIGKILL);
                 }
