@@ -61,15 +61,19 @@ double UDriehoekDunTop(double r0, double r1) {
 }
 
 double RcOmlaag(double rc) {
-    if (!std::isfinite(rc)) {
+    // From 2^46 on every double lies within 1/128 of a number of two
+    // decimals that rounds to it: rc is its own answer. Below, k stays
+    // under 2^53 and counts exactly.
+    if (!std::isfinite(rc) || std::fabs(rc) >= 0x1p46) {
         return rc;
     }
     double k = std::floor(rc * 100);
-    // rc x 100 is rounded: step to the exact neighbour on the double grid.
-    while ((k + 1) / 100 <= rc) {
+    // rc x 100 and k / 100 are rounded once each: the answer lies at most
+    // two steps above k or one below, whatever rc's magnitude.
+    for (int stap = 0; stap < 2 && (k + 1) / 100 <= rc; ++stap) {
         k += 1;
     }
-    while (k / 100 > rc) {
+    if (k / 100 > rc) {
         k -= 1;
     }
     return k / 100;

@@ -20,7 +20,8 @@ double UDriehoekDunTop(double r0, double r1);
 
 // The largest number of two decimals whose double does not exceed rc: the
 // shown Rc is never better than the computed one, and shows 6,30 exactly
-// when rc >= 6.3.
+// when rc >= 6.3. A few steps for every rc; infinities and NaN come back as
+// they are.
 double RcOmlaag(double rc);
 
 } // namespace rcveltor::iso6946

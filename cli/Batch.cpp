@@ -1,5 +1,7 @@
 #include "Batch.h"
 
+#include "Ingekort.h"
+#include "Invoerregel.h"
 #include "JsonRegel.h"
 #include "Opties.h"
 #include "RcFout.h"
@@ -34,28 +36,48 @@ void WeigerRunOpties(const TOpties& opties) {
     }
 }
 
+// A block of lines answered together: at most this many lines and, past
+// this many bytes, no further line.
 constexpr std::size_t kBlok = 1024;
+constexpr std::size_t kBlokBytes = 4 * kMaxRegel;
 
+// A line cut by the reader is too long, however blank its start.
 bool Leeg(const std::string& regel) {
-    return regel.find_first_not_of(" \t\r") == std::string::npos;
+    return regel.size() <= kMaxRegel && regel.find_first_not_of(" \t\r") == std::string::npos;
+}
+
+// A typed field shows the text as typed: the answer shows no more of it
+// than of any other value. The model is not used after the answer.
+void KortVeldenIn(TRekenModel& model) {
+    for (auto velden : {model.Rc.NumVelden(), model.Afschot.NumVelden()}) {
+        for (TNumVeld* veld : velden) {
+            if (veld->Tekst.size() > kMaxGetoond) {
+                veld->Tekst = Ingekort(veld->Tekst);
+            }
+        }
+    }
 }
 
 } // namespace
 
 std::string BatchAntwoord(std::string_view regel, TLambdaTabel& tabel,
                           const std::optional<std::string>& laadfout) {
+    std::vector<std::string> argumenten;
     try {
-        const TOpties opties = LeesOpties(LeesJsonRegel(regel));
+        argumenten = LeesJsonRegel(regel);
+        const TOpties opties = LeesOpties(argumenten);
         WeigerRunOpties(opties);
         TRekenModel model(",");
         std::vector<std::string> fouten = model.Opstarten(tabel, laadfout);
         PasToe(opties, model, fouten);
+        KortVeldenIn(model);
         std::string antwoord = AlsJson(model, opties.Afschot, fouten);
         antwoord.resize(antwoord.size() - 2); // "}\n"
         antwoord += fouten.empty() ? ", \"exit\": 0}" : ", \"exit\": 1}";
         return antwoord;
     } catch (const Gebruiksfout& fout) {
-        return "{\"exit\": 2, \"gebruiksfout\": " + JsonTekst(fout.what()) + "}";
+        return "{\"exit\": 2, \"gebruiksfout\": " +
+               JsonTekst(KortWaardenIn(fout.what(), argumenten)) + "}";
     }
 }
 
@@ -73,15 +95,19 @@ int DraaiBatch(std::istream& in, std::ostream& uit, const std::string& lambdaPad
     std::vector<TLambdaTabel> tabellen(werkers.Aantal(), geladen);
     std::vector<std::string> regels;
     std::vector<std::string> antwoorden;
-    for (std::string regel; std::getline(in, regel);) {
+    std::string regel;
+    while (LeesInvoerregel(in, regel, kMaxRegel)) {
         // One line is waited for; the rest of the block is what has already
         // arrived, so a caller that waits for each answer gets it.
         regels.clear();
+        std::size_t bytes = 0;
         do {
             if (!Leeg(regel)) {
+                bytes += regel.size();
                 regels.push_back(std::move(regel));
             }
-        } while (regels.size() < kBlok && in.rdbuf()->in_avail() > 0 && std::getline(in, regel));
+        } while (regels.size() < kBlok && bytes < kBlokBytes && in.rdbuf()->in_avail() > 0 &&
+                 LeesInvoerregel(in, regel, kMaxRegel));
         antwoorden.resize(regels.size());
         const auto beantwoord = [&](std::size_t i, unsigned werker) {
             antwoorden[i] = BatchAntwoord(regels[i], tabellen[werker], laadfout);

@@ -110,6 +110,9 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
     } catch (const json::parse_error& fout) {
         lezer.Fout("het is geen geldige JSON; het bestand is beschadigd of afgebroken (bij byte " +
                    std::to_string(fout.byte) + ")");
+    } catch (const json::out_of_range&) {
+        // A number beyond a double's range, wherever it stands.
+        lezer.Fout("het bevat een getal dat te groot is; het bestand is beschadigd");
     }
     if (!o.is_object()) {
         lezer.Fout("het is geen RcVeltor-berekening (geen JSON-object)");

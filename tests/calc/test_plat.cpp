@@ -6,6 +6,7 @@
 #include "Rekenen.h"
 #include "Weergave.h"
 
+#include <cfloat>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -258,13 +259,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Rounded down on the double grid: 6.3 itself (a shade below 6,3 in binary)
 // shows 6,30, as its judgement "voldoet" says; the double below it does not.
+// Far beyond any roof, where a step of 0,01 is below the grid, the value is
+// its own answer and comes at once.
 TEST(Plat, IsoRcShowsRoundedDown) {
     const struct {
         double rc;
         const char* tekst;
-    } gevallen[] = {{6.3, "6,30"},       {std::nextafter(6.3, 0.0), "6,29"},
-                    {6.2999999, "6,29"}, {6.30999999, "6,30"},
-                    {0.07, "0,07"},      {-0.015, "-0,02"}};
+    } gevallen[] = {{6.3, "6,30"},
+                    {std::nextafter(6.3, 0.0), "6,29"},
+                    {6.2999999, "6,29"},
+                    {6.30999999, "6,30"},
+                    {0.07, "0,07"},
+                    {-0.015, "-0,02"},
+                    {-1e-300, "-0,01"},
+                    {std::nextafter(0x1p46, 0.0), "70368744177663,99"},
+                    {1e14 + 0.5, "100000000000000,50"},
+                    {1e17, "100000000000000000,00"},
+                    {-1e17, "-100000000000000000,00"},
+                    {DBL_MAX, "1,79769313486232E308"}};
     for (const auto& g : gevallen) {
         EXPECT_EQ(FormatVast(iso6946::RcOmlaag(g.rc), 2, ","), g.tekst) << g.rc;
     }

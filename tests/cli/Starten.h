@@ -50,4 +50,11 @@ inline std::string Calculator() {
     return "cd " + Citeer(RCV_DATA_DIR) + " && " + Citeer(RCV_CLI);
 }
 
+// The same, killed after `seconden` (status 137): a run that hangs fails
+// the test instead of stopping it.
+inline std::string Calculator(int seconden) {
+    return "cd " + Citeer(RCV_DATA_DIR) + " && timeout -s KILL " + std::to_string(seconden) + " " +
+           Citeer(RCV_CLI);
+}
+
 } // namespace rcveltor::test

@@ -1,6 +1,7 @@
 // --batch: every line answered as a separate run with --json would answer it.
 
 #include "Batch.h"
+#include "JsonRegel.h"
 #include "LambdaTabel.h"
 #include "Opdrachtregels.h"
 #include "Starten.h"
@@ -143,6 +144,89 @@ INSTANTIATE_TEST_SUITE_P(
         TRegelGeval{R"(["-h"])", NietToegestaan("--help")},
         // A Windows line ending and JSON's own escapes.
         TRegelGeval{" [\"--isolatie\", \"Pelm\\u0061r\"]\r", "", R"(["--isolatie","Pelmar"])"}));
+
+// The limits of a line, met by the calculator itself: a line over them is a
+// usage error of its own, read past in time, and no answer shows more than
+// 200 characters of a value.
+struct TGrensGeval {
+    std::string Naam;
+    std::string Invoer;
+    std::string Antwoord = {};  // the whole answer, or
+    std::string GelijkAan = {}; // answered as this line is, or
+    std::string Bevat = {};     // a piece of the answer: a cut value ends in "…"
+};
+
+void PrintTo(const TGrensGeval& g, std::ostream* uit) {
+    *uit << g.Naam;
+}
+
+class BatchGrens : public testing::TestWithParam<TGrensGeval> {};
+
+TEST_P(BatchGrens, IsKeptByTheCalculator) {
+    const auto& g = GetParam();
+    const std::string invoer = Tijdelijk("grens_" + g.Naam + ".txt");
+    std::ofstream(invoer) << "[]\n" << g.Invoer << "\n[]\n";
+    const TUitvoer r = Voer(Calculator(10) + " --batch <" + Citeer(invoer));
+    std::remove(invoer.c_str());
+    ASSERT_EQ(r.Status, 0);
+    const auto antwoorden = Regels(r.Uit);
+    ASSERT_EQ(antwoorden.size(), 3U);
+    TLambdaTabel tabel;
+    tabel.Laden(RCV_DATA_DIR "/lambda.bin");
+    EXPECT_EQ(antwoorden[2], cli::BatchAntwoord("[]", tabel, std::nullopt));
+    if (!g.Antwoord.empty()) {
+        EXPECT_EQ(antwoorden[1], g.Antwoord);
+    } else if (!g.GelijkAan.empty()) {
+        EXPECT_EQ(antwoorden[1], cli::BatchAntwoord(g.GelijkAan, tabel, std::nullopt));
+    } else {
+        EXPECT_NE(antwoorden[1].find(g.Bevat), std::string::npos) << antwoorden[1];
+    }
+}
+
+std::string Gebruiksfout(const std::string& melding) {
+    return R"({"exit": 2, "gebruiksfout": ")" + melding + R"("})";
+}
+
+std::string Herhaald(const std::string& stuk, std::size_t n) {
+    std::string s;
+    for (std::size_t i = 0; i < n; ++i) {
+        s += stuk;
+    }
+    return s;
+}
+
+const std::string kTeLang = Gebruiksfout("de batchregel is langer dan 1 MiB");
+const std::string kTeDiep =
+    Gebruiksfout("de batchregel is dieper genest dan een lijst van teksten");
+const std::string kTeVeel = Gebruiksfout("de batchregel heeft meer dan 200 opties");
+const std::string kDikte = R"(["--dikte", "120"])";
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabel, BatchGrens,
+    testing::Values(
+        TGrensGeval{"precies_1MiB", kDikte + std::string(cli::kMaxRegel - kDikte.size(), ' '), "",
+                    kDikte},
+        TGrensGeval{"1MiB_en_1", kDikte + std::string(cli::kMaxRegel + 1 - kDikte.size(), ' '),
+                    kTeLang},
+        TGrensGeval{"leeg_te_lang", std::string(cli::kMaxRegel + 1, ' '), kTeLang},
+        TGrensGeval{"16MiB_haken", std::string(16 * cli::kMaxRegel, '['), kTeLang},
+        TGrensGeval{"diep", R"([["--dikte"]])", kTeDiep},
+        TGrensGeval{"object_in_lijst", R"(["--dikte", {"120": 1}])", kTeDiep},
+        TGrensGeval{"200_opties", "[" + Herhaald(R"("--afschot",)", 199) + R"("--afschot"])", "",
+                    R"(["--afschot"])"},
+        TGrensGeval{"201_opties", "[" + Herhaald(R"("--afschot",)", 200) + R"("--afschot"])",
+                    kTeVeel},
+        TGrensGeval{"veel_lege_teksten", "[" + Herhaald(R"("",)", 300000) + R"(""])", kTeVeel},
+        TGrensGeval{"getal_te_groot", R"(["--dikte", 1e400])",
+                    Gebruiksfout("the batch line is not valid JSON")},
+        // Characters, not bytes: a cut never splits one.
+        TGrensGeval{"melding_ingekort", R"(["--isolatie", ")" + Herhaald("\u00e9", 300) + R"("])",
+                    "", "", Herhaald("\u00e9", 200) + "\u2026"},
+        TGrensGeval{"optie_ingekort", R"(["--)" + Herhaald("x", 300) + R"(=1"])", "", "",
+                    "--" + Herhaald("x", 198) + "\u2026"},
+        TGrensGeval{"veld_ingekort", R"(["--dikte-damprem", "0.)" + Herhaald("0", 300) + R"(1"])",
+                    "", "", R"("DikteDamprem": "0,)" + Herhaald("0", 198) + "\u2026\""}),
+    [](const auto& info) { return info.param.Naam; });
 
 } // namespace
 } // namespace rcveltor::test

@@ -62,6 +62,8 @@ struct TBestandsgeval {
     std::string Melding; // the whole of stderr
 };
 
+const std::string kGetalTeGroot = "het bevat een getal dat te groot is; het bestand is beschadigd";
+
 class CliWeigert : public testing::TestWithParam<TBestandsgeval> {};
 
 TEST_P(CliWeigert, EndsTheRunWithTheReason) {
@@ -80,18 +82,29 @@ TEST_P(CliWeigert, EndsTheRunWithTheReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bestand, CliWeigert,
-    testing::Values(TBestandsgeval{"leeg", "",
-                                   "het is geen geldige JSON; het bestand is beschadigd of "
-                                   "afgebroken (bij byte 1)"},
-                    TBestandsgeval{
-                        "nieuwer", R"({"formaat": "rcveltor-berekening", "versie": 2})",
-                        "het is opgeslagen door een nieuwere versie van RcVeltor (bestandsversie "
-                        "2); deze versie leest bestandsversie 1. Werk RcVeltor bij om deze "
-                        "berekening te openen"},
-                    TBestandsgeval{"lijst",
-                                   R"({"formaat": "rcveltor-berekening", "versie": 1,
+    testing::Values(
+        TBestandsgeval{"leeg", "",
+                       "het is geen geldige JSON; het bestand is beschadigd of "
+                       "afgebroken (bij byte 1)"},
+        TBestandsgeval{"nieuwer", R"({"formaat": "rcveltor-berekening", "versie": 2})",
+                       "het is opgeslagen door een nieuwere versie van RcVeltor (bestandsversie "
+                       "2); deze versie leest bestandsversie 1. Werk RcVeltor bij om deze "
+                       "berekening te openen"},
+        TBestandsgeval{"lijst",
+                       R"({"formaat": "rcveltor-berekening", "versie": 1,
                            "afschot": {"damprem": "Karton"}})",
-                                   R"("afschot"."damprem": "Karton" staat niet in de lijst)"}),
+                       R"("afschot"."damprem": "Karton" staat niet in de lijst)"},
+        // A number beyond a double, also where nothing reads it.
+        TBestandsgeval{"getal_te_groot",
+                       R"({"formaat": "rcveltor-berekening", "versie": 1,
+                           "plat": {"dikte": "120", "later": [1e400]}})",
+                       kGetalTeGroot},
+        TBestandsgeval{"geheel_te_groot",
+                       R"({"formaat": "rcveltor-berekening", "versie": 1, "x": )" +
+                           std::string(401, '9') + "}",
+                       kGetalTeGroot},
+        TBestandsgeval{"versie_te_groot", R"({"formaat": "rcveltor-berekening", "versie": -1e400})",
+                       kGetalTeGroot}),
     [](const auto& info) { return info.param.Naam; });
 
 TEST(CliProject, ProjectDataAppearsOnlyWithAnOpenFile) {
