@@ -257,9 +257,10 @@ struct TCliUitvoer {
     QString Fouten;
 };
 
-TCliUitvoer Cli(QStringList argumenten, const std::map<QString, QString>& extra = {}) {
+TCliUitvoer Cli(QStringList argumenten, const std::map<QString, QString>& extra = {},
+                const QString& werkmap = QStringLiteral(RCV_DATA_DIR)) {
     QProcess p;
-    p.setWorkingDirectory(QStringLiteral(RCV_DATA_DIR));
+    p.setWorkingDirectory(werkmap);
     // As from a script on a machine without a display.
     QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
     for (const char* naam : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -537,6 +538,59 @@ TEST(RapportPdfKop, ShippedMakersDetailsFitTheHeader) {
     for (const TVerwacht& t : Kopband()) {
         const double rechts = t.X + Breedte(t.Tekst, 8, true) / kPtPerEenheid;
         EXPECT_LE(rechts, t.X < 448 ? 448 : 507) << t.Tekst.toStdString();
+    }
+}
+
+// Longer details are cut to their column with an ellipsis: nothing reaches
+// the next column or the photo strip.
+TEST(RapportPdfKop, LongMakersDetailsAreCutToTheirColumns) {
+    QTemporaryDir map;
+    {
+        QFile ini(map.filePath(QStringLiteral("fabrikant.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Fabrikant]\nStraat=Bedrijventerrein De Lange Akker 1234 bis\n"
+                  "PostcodePlaats=1234 AB Sint-Michielsgestel-Noord\n"
+                  "Telefoon=+31 (0)12 345 67 89 toestel 1234\nFax=+31 (0)12 345 67 80 afdeling 9\n"
+                  "Email=verkoop@voorbeeldbedrijf.test\n");
+    }
+    const QString pdf = map.filePath(QStringLiteral("kop.pdf"));
+    ASSERT_EQ(Cli({QStringLiteral("--lambda-bestand"), QStringLiteral(RCV_LAMBDA_BIN),
+                   QStringLiteral("--pdf"), pdf},
+                  {}, map.path())
+                  .Status,
+              0);
+    // Columns from x to the right edge of their box [layout units].
+    const std::pair<double, double> kolommen[] = {{176, 320}, {328, 440}, {448, 507}};
+    int puntjes = 0;
+    for (const TWoord& w : Woorden(pdf)) {
+        if (w.YMin > kMargePt + kKopbandHoogte * kPtPerEenheid) {
+            continue;
+        }
+        for (const auto& [links, rechts] : kolommen) {
+            if (w.XMin >= PtX(links) - kTolerantiePt && w.XMin < PtX(rechts)) {
+                EXPECT_LE(w.XMax, PtX(rechts) + kTolerantiePt) << w.Tekst.toStdString();
+            }
+        }
+        puntjes += w.Tekst.endsWith(QStringLiteral("\u2026"));
+    }
+    EXPECT_EQ(puntjes, 5);
+}
+
+// The info window's shipped text names the maker as the shipped details of
+// the report do, and a missing "fabrikant.ini" gives those same details.
+TEST(RapportPdfKop, ShippedExamplesNameTheSameMaker) {
+    using rcveltor::rapport::TContact;
+    const TContact bestand =
+        rcveltor::rapport::LeesContactgegevens(U(RCV_BRON_DATA "/fabrikant.ini"));
+    const TContact zonder = rcveltor::rapport::LeesContactgegevens(U("/nonexistent/fabrikant.ini"));
+    QFile rtf(U(RCV_BRON_DATA "/info.rtf"));
+    ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
+    const QString info = QString::fromLatin1(rtf.readAll());
+    for (QString TContact::*veld :
+         {&TContact::Naam, &TContact::Straat, &TContact::PostcodePlaats, &TContact::Telefoon,
+          &TContact::Fax, &TContact::Email, &TContact::Web}) {
+        EXPECT_EQ(bestand.*veld, zonder.*veld);
+        EXPECT_TRUE(info.contains(bestand.*veld)) << (bestand.*veld).toStdString();
     }
 }
 
