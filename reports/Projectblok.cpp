@@ -51,14 +51,13 @@ std::vector<QString> Regels(const QString& opmerking, double breedte, std::size_
     return regels;
 }
 
-// "2026-12-09" as the Dutch write it: "9-12-2026".
+// "2026-12-09" as the dialog shows it: "09-12-2026" (dd-mm-jjjj).
 QString Datum(const std::string& iso) {
-    if (!IsDatum(iso)) {
-        return QString::fromStdString(iso);
-    }
     const QString s = QString::fromStdString(iso);
-    return QString::number(s.mid(8, 2).toInt()) + QLatin1Char('-') + s.mid(5, 2) +
-           QLatin1Char('-') + s.left(4);
+    if (!IsDatum(iso)) {
+        return s;
+    }
+    return s.mid(8, 2) + QLatin1Char('-') + s.mid(5, 2) + QLatin1Char('-') + s.left(4);
 }
 
 struct TVeld {

@@ -132,7 +132,7 @@ TEST_P(Projectblok, EveryTextOnThePageAndNoneOverAnother) {
     const auto woorden = Woorden(pdf);
     for (const char* label :
          {"Project:", "Projectnummer:", "Adres:", "Postcode en plaats:", "Opmerking:", "Datum:",
-          "Opdrachtgever:", "Opgesteld door:", "9-12-2026", "Wijkvernieuwing Waterkwartier\u2026",
+          "Opdrachtgever:", "Opgesteld door:", "09-12-2026", "Wijkvernieuwing Waterkwartier\u2026",
           "Dakrand aan de"}) {
         EXPECT_TRUE(ZoekZin(woorden, QString::fromUtf8(label), 0, 0)) << label;
     }
@@ -175,6 +175,14 @@ TEST_P(Projectblok, IsoResultsBesideTheBlock) {
     for (const char* tekst : teksten) {
         EXPECT_TRUE(ZoekZin(woorden, QString::fromUtf8(tekst), 0, 0)) << tekst;
     }
+    // The fastener correction with the fasteners, in the same place on both.
+    const auto deltaUf =
+        ZoekZin(woorden, QString::fromUtf8("Correctie bevestigers (\u0394Uf):"), 0, 0);
+    const auto aantal = ZoekZin(woorden, QString::fromUtf8("Aantal per m\u00b2:"), 0, 0);
+    const auto resultaten = ZoekZin(woorden, QStringLiteral("Resultaten:"), 0, 0);
+    ASSERT_TRUE(deltaUf && aantal && resultaten);
+    EXPECT_NEAR(deltaUf->YMin - aantal->YMin, 24, 0.1);
+    EXPECT_LT(deltaUf->YMax, resultaten->YMin);
     const QString alles = Tekst(pdf);
     EXPECT_EQ(alles.count(QStringLiteral("n.v.t.")), 2);
     EXPECT_FALSE(alles.contains(QStringLiteral("Vervangende")));

@@ -144,7 +144,7 @@ TRapportInhoud PlatRapport(TVelden v, bool nietStandaard) {
     (nietStandaard ? a.push_back(standaard) : r.Afwezig.push_back(standaard.Tekst));
 
     const std::vector<TVerwacht> bevestiging{
-        V(8, 456, U("Aantal per m2:")),
+        V(8, 456, U("Aantal per m\u00b2:")),
         L(280, 456, v[U("EditAantal")]),
         V(8, 568, U("Vervangende lambda-waarde isolatie:")),
         L(264, 568, v[U("LambdaRW")] + U(" W/mK")),
@@ -192,9 +192,9 @@ TRapportInhoud AfschotRapport(TVelden v) {
         R(176, 200, v[U("MinDikte")]),
         R(176, 224, v[U("AfschotLengte")]),
         R(176, 248, v[U("MaxDikte")]),
-        V(256, 200, U("Oppervlakte type 1 [m2]")),
-        V(256, 224, U("Oppervlakte type 2 [m2]")),
-        V(256, 248, U("Oppervlakte type 3 [m2]")),
+        V(256, 200, U("Oppervlakte type 1 [m\u00b2]")),
+        V(256, 224, U("Oppervlakte type 2 [m\u00b2]")),
+        V(256, 248, U("Oppervlakte type 3 [m\u00b2]")),
         R(424, 200, v[U("oppvl1")]),
         R(424, 224, v[U("oppvl2")]),
         R(424, 248, v[U("oppvl3")]),
@@ -227,7 +227,7 @@ TRapportInhoud AfschotRapport(TVelden v) {
     };
     a.insert(a.end(), vast.begin(), vast.end());
     const std::vector<TVerwacht> bevestiging{
-        V(8, 520, U("Aantal per m2:")),
+        V(8, 520, U("Aantal per m\u00b2:")),
         L(280, 520, v[U("EditAantal2")]),
         V(8, 552, U("Vervangende lambda-waarde isolatie als gevolg van mechanische bevestiging:")),
         L(520, 552, v[U("LambdaRW2")] + U(" W/mK")),
