@@ -26,11 +26,11 @@ TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, const TGedeeld& gedeeld, T
     b.Spin(a.AfschotLengte, 120, 143, 73);
     b.Kop(QStringLiteral("Maximale dikte [mm]"), 16, 167, 105);
     b.Uitkomst(a.MaxDikte, 120, 167, 73);
-    b.Kop(QStringLiteral("Oppervlak type 1 [m2]"), 200, 119, 113);
+    b.Kop(QStringLiteral("Oppervlak type 1 [m\u00b2]"), 200, 119, 113);
     b.Spin(a.oppvl1, 312, 119, 73);
-    b.Kop(QStringLiteral("Oppervlak type 2 [m2]"), 200, 143, 113);
+    b.Kop(QStringLiteral("Oppervlak type 2 [m\u00b2]"), 200, 143, 113);
     b.Spin(a.oppvl2, 312, 143, 73);
-    b.Kop(QStringLiteral("Oppervlak type 3 [m2]"), 200, 167, 113);
+    b.Kop(QStringLiteral("Oppervlak type 3 [m\u00b2]"), 200, 167, 113);
     b.Spin(a.oppvl3, 312, 167, 73);
 
     auto* typen = new TPlaatje(TekenPlaattypen, this);
@@ -49,7 +49,7 @@ TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, const TGedeeld& gedeeld, T
 
     b.Kop(QStringLiteral("Combinatie"), 8, 284, 129);
     b.Lijst(a.CBcombinatie, 136, 284, 465, [&a] { a.CBcombinatie2CloseUp(); });
-    b.Kop(QStringLiteral("Aantal/m2"), 8, 307, 129);
+    b.Kop(QStringLiteral("Aantal/m\u00b2"), 8, 307, 129);
     b.Spin(a.EditAantal, 136, 307, 73);
     b.Kop(QStringLiteral("Vervangende lambda isol."), 8, 330, 129);
     b.Uitkomst(a.LambdaRW, 136, 330, 73);

@@ -35,7 +35,7 @@ TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie, Q
 
     b.Kop(QStringLiteral("Combinatie"), 8, 260, 129);
     b.Lijst(rc.CBcombinatie, 136, 260, 465, [&rc] { rc.CBcombinatieCloseUp(); });
-    b.Kop(QStringLiteral("Aantal/m2"), 8, 283, 129);
+    b.Kop(QStringLiteral("Aantal/m\u00b2"), 8, 283, 129);
     b.Spin(rc.EditAantal, 136, 283, 73);
     b.Kop(QStringLiteral("Vervangende lambda isol."), 8, 306, 129);
     b.Uitkomst(rc.LambdaRW, 136, 306, 73);

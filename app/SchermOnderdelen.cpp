@@ -99,7 +99,7 @@ void TPaneelBouwer::Kolomkoppen() {
     Kop(QStringLiteral("Materiaal"), 136, 31, 185, 33);
     Kop(QStringLiteral("Dikte [mm]"), 320, 31, 73, 33);
     Kop(QStringLiteral("Lambda decl. [W/mK]"), 392, 31, 113, 33);
-    Kop(QStringLiteral("R-waarde [m2K/W]"), 504, 31, 97, 33);
+    Kop(QStringLiteral("R-waarde [m\u00b2K/W]"), 504, 31, 97, 33);
 }
 
 void TPaneelBouwer::Lagen(TLagenScherm& s, int yDamprem, int yOnder) {
@@ -134,7 +134,7 @@ TKeuzeLijst* TPaneelBouwer::Methodelijst(const TGedeeld& gedeeld, const QString&
 
 void TPaneelBouwer::IsoUitslag(TLagenScherm& s, const QString& eisNaam, int yDeltaUf,
                                int yPercentage, int yEis) {
-    AlleenIso(Kop(QStringLiteral("\u0394Uf [W/m2K]"), 400, yDeltaUf, 73));
+    AlleenIso(Kop(QStringLiteral("\u0394Uf [W/m\u00b2K]"), 400, yDeltaUf, 73));
     AlleenIso(Uitkomst(s.DeltaUf, 472, yDeltaUf, 97));
     AlleenIso(Kop(QStringLiteral("\u0394Uf / U [%]"), 400, yPercentage, 73));
     AlleenIso(Uitkomst(s.PercentageU, 472, yPercentage, 97));

@@ -1,6 +1,7 @@
 #include "UProjectgegevens.h"
 
 #include "Foutmelding.h"
+#include "Veldtekst.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -14,24 +15,13 @@ namespace {
 
 constexpr int kMaxRegel = 200; // longest one-line field [characters]
 
-// Without the control characters a calculation file refuses: a pasted tab
-// becomes a space on one line; a remark keeps its tabs and line breaks.
-QString ZonderStuurtekens(const QString& tekst, bool regels) {
-    QString uit;
-    for (const QChar c : tekst) {
-        if (c == u'\t' && !regels) {
-            uit += u' ';
-        } else if (c.unicode() >= 0x20 && c.unicode() != 0x7F) {
-            uit += c;
-        } else if (regels && (c == u'\n' || c == u'\t')) {
-            uit += c;
-        }
-    }
-    return uit;
+// Cleaned as a calculation file's reader cleans it.
+QString Schoon(const QString& tekst, bool regels) {
+    return QString::fromStdString(SchoonVeldtekst(tekst.toStdString(), regels));
 }
 
 std::string Utf8(const QString& tekst) {
-    return ZonderStuurtekens(tekst, false).trimmed().toStdString();
+    return Schoon(tekst, false).trimmed().toStdString();
 }
 
 } // namespace
@@ -127,7 +117,7 @@ TProjectgegevens TFrmProjectgegevens::Gegevens() const {
     g.OpgesteldDoor = Utf8(opgesteldDoor_->text());
     g.Datum = LeesDatumTekst(datum_->text()).value_or(std::string());
     // Trailing blank lines print as nothing.
-    QString opmerking = ZonderStuurtekens(opmerking_->toPlainText(), true);
+    QString opmerking = Schoon(opmerking_->toPlainText(), true);
     while (!opmerking.isEmpty() && opmerking.back().isSpace()) {
         opmerking.chop(1);
     }

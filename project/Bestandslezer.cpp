@@ -1,6 +1,7 @@
 #include "Bestandslezer.h"
 
 #include "Bestand.h"
+#include "Veldtekst.h"
 
 #include <nlohmann/json.hpp>
 
@@ -43,17 +44,11 @@ public:
         return it->get<std::string>();
     }
 
-    // A project field: one line, or several for the remark.
+    // A project field: one line, or several for the remark; cleaned as the
+    // dialog cleans what is typed or pasted.
     std::string Projectveld(const json& project, const char* sleutel, bool regels) const {
         const std::string waar = std::string("\"project\".\"") + sleutel + "\"";
-        std::string tekst = Tekst(project, sleutel, waar).value_or("");
-        for (unsigned char c : tekst) {
-            if ((c < 0x20 && !(regels && (c == '\n' || c == '\t'))) || c == 0x7F) {
-                Fout(waar +
-                     (regels ? " bevat een stuurteken" : " bevat een regelovergang of stuurteken"));
-            }
-        }
-        return tekst;
+        return SchoonVeldtekst(Tekst(project, sleutel, waar).value_or(""), regels);
     }
 
     TInvoer Invoer(const json& scherm, const std::string& schermnaam,

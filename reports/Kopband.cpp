@@ -2,6 +2,8 @@
 
 #include "Afbeeldingen.h"
 #include "Bouwstenen.h"
+#include "Inkorten.h"
+#include "Tekstopmaak.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,17 +39,31 @@ TPlaatjeElement Plaatje(double x, double y, double b, double h, QImage beeld, bo
     return TPlaatjeElement{QRectF(x, y, b, h), std::move(beeld), uitrekken};
 }
 
+// The contact details' three columns: each ends a gap before the next, the
+// last at the photo strip [layout units].
+constexpr double kKolom1 = 144;
+constexpr double kKolom2 = 112;
+constexpr double kKolom3 = 59;
+const TLettertype kContactLetter{true, 8};
+
+// A value of the maker's details, cut to its column with an ellipsis.
+TTekstElement Contact(double x, double y, double breedte, const QString& tekst) {
+    return VakTekst(x, y, breedte, 17,
+                    Ingekort(tekst, breedte, kContactLetter, RapportLetterMaat()),
+                    TUitlijning::Links, kContactLetter.Punten, kContactLetter.Vet);
+}
+
 } // namespace
 
 TContact LeesContactgegevens(const QString& bestand) {
     // The shipped example, which fits the header band's boxes.
-    TContact c{QStringLiteral("Veltor"),
+    TContact c{QStringLiteral("Veltor Isolatiesystemen B.V."),
                QStringLiteral("Industrieweg 12"),
                QStringLiteral("1234 AB Voorbeeldstad"),
                QStringLiteral("012-3456789"),
                QStringLiteral("012-3456780"),
                QStringLiteral("rc@vt.test"),
-               QStringLiteral("www.veltor.test")};
+               QStringLiteral("www.example.com/veltor")};
     if (!QFileInfo(bestand).isFile()) {
         return c;
     }
@@ -74,13 +90,13 @@ TBand MaakKopband() {
     band.Kader = true;
     Voeg(band, Plaatje(0, 0, 680, 33, Strepen(5, 26, 22, QColor(0, 102, 51), Qt::white), true));
     Voeg(band, Plaatje(0, 32, 681, 48, Strepen(1, 48, 47, QColor(234, 234, 234), Qt::white), true));
-    Voeg(band, VakTekst(176, 38, 129, 17, c.Straat, TUitlijning::Links, 8, true));
-    Voeg(band, AutoTekst(176, 58, c.PostcodePlaats, 8, true));
-    Voeg(band, AutoTekst(328, 38, QStringLiteral("Tel. ") + c.Telefoon, 8, true));
-    Voeg(band, AutoTekst(328, 58, QStringLiteral("Fax ") + c.Fax, 8, true));
+    Voeg(band, Contact(176, 38, kKolom1, c.Straat));
+    Voeg(band, Contact(176, 58, kKolom1, c.PostcodePlaats));
+    Voeg(band, Contact(328, 38, kKolom2, QStringLiteral("Tel. ") + c.Telefoon));
+    Voeg(band, Contact(328, 58, kKolom2, QStringLiteral("Fax ") + c.Fax));
     Voeg(band, Plaatje(0, 31, 164, 48, Beeld(164, 48, beeld::TekenLogo), false));
     Voeg(band, Plaatje(507, 31, 173, 48, Beeld(173, 48, beeld::TekenFotoOnder), false));
-    Voeg(band, AutoTekst(448, 58, c.Email, 8, true));
+    Voeg(band, Contact(448, 58, kKolom3, c.Email));
     Voeg(band, Plaatje(507, 5, 173, 26, Beeld(173, 26, beeld::TekenFotoBoven), false));
     return band;
 }

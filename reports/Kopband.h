@@ -12,7 +12,9 @@ namespace rcveltor::rapport {
 TBand MaakKopband();
 
 // The maker's details: the header band prints the address, telephone, fax
-// and e-mail; name and web address are kept beside them for the maker.
+// and e-mail, each cut to its column with an ellipsis; the logo names the
+// maker and the info window links the web address, so name and web address
+// are kept beside them unprinted.
 struct TContact {
     QString Naam;           // the maker's name
     QString Straat;         // street and number

@@ -3,14 +3,17 @@
 #include "Letterbestanden.h"
 #include "RcFout.h"
 #include "Tekstopmaak.h"
+#include "Type0Letter.h"
 
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
 #include <podofo/podofo.h>
+#include <sstream>
 
 namespace rcveltor::rapport {
 
@@ -125,8 +128,14 @@ public:
     }
 };
 
+bool AllesInWindows1252(const QString& tekst) {
+    return std::all_of(tekst.begin(), tekst.end(),
+                       [](QChar c) { return InWindows1252(c.unicode()); });
+}
+
+// A text of the simple fonts: every character is in their encoding.
 PdfString PdfTekst(const QString& tekst) {
-    const QByteArray utf8 = AlsWindows1252(tekst).toUtf8();
+    const QByteArray utf8 = tekst.toUtf8();
     return PdfString(reinterpret_cast<const pdf_utf8*>(utf8.constData()));
 }
 
@@ -156,6 +165,13 @@ QByteArray RgbBytes(const QImage& beeld) {
     return bytes;
 }
 
+// The painter, with the page's resources open to the Type 0 fonts it does
+// not know.
+class TSchilder : public PdfPainter {
+public:
+    using PdfPainter::AddToPageResources;
+};
+
 class TPdfSchrijver {
 public:
     TPdfSchrijver(const TPaginaFormaat& formaat, const TPdfLetters& gekozen, bool aanvulling)
@@ -166,6 +182,7 @@ public:
             gekozen.Regulier.isEmpty() && gekozen.Vet.isEmpty() ? ZoekRapportLetters() : gekozen;
         regulier_ = Letter(letters.Regulier, "LiberationSans", false);
         vet_ = Letter(letters.Vet, "LiberationSans-Bold", true);
+        letters_ = letters;
         maat_.emplace(letters);
     }
 
@@ -186,6 +203,11 @@ public:
     }
 
     QByteArray Schrijf() {
+        for (auto& letter : type0_) {
+            if (letter) {
+                letter->Voltooi();
+            }
+        }
         PdfRefCountedBuffer buffer;
         PdfOutputDevice uit(&buffer);
         doc_.Write(&uit);
@@ -278,9 +300,33 @@ private:
         painter_.SetColor(0, 0, 0);
         painter_.SetFont(font);
         for (const TTekstRegel& regel : opmaak.Regels) {
-            painter_.DrawText(Pt(regel.Basis.x()), Y(regel.Basis.y()), PdfTekst(regel.Tekst));
+            if (AllesInWindows1252(regel.Tekst)) {
+                painter_.DrawText(Pt(regel.Basis.x()), Y(regel.Basis.y()), PdfTekst(regel.Tekst));
+            } else {
+                Type0Tekst(t.Letter, Pt(regel.Basis.x()), Y(regel.Basis.y()), regel.Tekst);
+            }
         }
         painter_.Restore();
+    }
+
+    // A line with characters beyond Windows-1252, in the face's Type 0 font.
+    void Type0Tekst(const TLettertype& letter, double x, double y, const QString& tekst) {
+        auto& plek = type0_[letter.Vet ? 1 : 0];
+        if (!plek) {
+            plek = std::make_unique<TType0Letter>(doc_, letter.Vet ? *vet_ : *regulier_,
+                                                  letter.Vet ? letters_.Vet : letters_.Regulier,
+                                                  PdfName(letter.Vet ? "RcType0Vet" : "RcType0"));
+        }
+        painter_.AddToPageResources(plek->Naam(), plek->Verwijzing(), PdfName("Font"));
+        std::ostringstream uit;
+        uit.imbue(std::locale::classic());
+        uit.setf(std::ios::fixed);
+        uit.precision(3);
+        uit << "BT\n/" << plek->Naam().GetName() << ' ' << letter.Punten << " Tf\n"
+            << x << ' ' << y << " Td\n"
+            << plek->Hex(tekst) << " Tj\nET\n";
+        const std::string inhoud = uit.str();
+        painter_.GetCanvas()->Append(inhoud.data(), inhoud.size());
     }
 
     // The outline lies inside the box, as a frame of the given width.
@@ -328,26 +374,18 @@ private:
     bool aanvulling_; // the fonts carry the additions
     std::unique_ptr<TCodering> codering_;
     PdfMemDocument doc_;
-    PdfPainter painter_;
+    TSchilder painter_;
     PdfFont* regulier_ = nullptr;
     PdfFont* vet_ = nullptr;
-    std::optional<TLetterMaat> maat_; // the layout's metrics, from the embedded files
+    TPdfLetters letters_;
+    std::unique_ptr<TType0Letter> type0_[2]; // regular and bold, made when first needed
+    std::optional<TLetterMaat> maat_;        // the layout's metrics, from the embedded files
     double breedtePt_;
     double hoogtePt_;
     std::map<qint64, std::unique_ptr<PdfImage>> beelden_;
 };
 
 } // namespace
-
-QString AlsWindows1252(const QString& tekst) {
-    QString s = tekst;
-    for (QChar& c : s) {
-        if (!InWindows1252(c.unicode())) {
-            c = QLatin1Char('?');
-        }
-    }
-    return s;
-}
 
 QByteArray MaakPdf(const TPaginaSet& set, const TPdfVoortgang& voortgang,
                    const TPdfLetters& letters) {

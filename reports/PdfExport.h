@@ -2,7 +2,8 @@
 
 // Writes the pages of a report as a PDF file. Draws the same display list as
 // the preview and the printer, element by element, with the report fonts
-// embedded whole (not as subsets) and the text in Windows-1252.
+// embedded whole (not as subsets). Text in Windows-1252 uses simple fonts;
+// a line with other characters uses the same files as Type 0 fonts.
 
 #include "Weergavelijst.h"
 
@@ -32,9 +33,5 @@ QByteArray MaakPdf(const TPaginaSet& set, const TPdfVoortgang& voortgang = {},
 // Throws RcFout with the reason.
 void SchrijfPdf(const TPaginaSet& set, const QString& bestand, const TPdfVoortgang& voortgang = {},
                 const TPdfLetters& letters = {});
-
-// A text as the PDF's encoding represents it: Windows-1252 with "\u2265" and
-// "\u0394" added; other characters become "?", so every character is one byte.
-QString AlsWindows1252(const QString& tekst);
 
 } // namespace rcveltor::rapport

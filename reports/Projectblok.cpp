@@ -1,6 +1,7 @@
 #include "Projectblok.h"
 
 #include "Bouwstenen.h"
+#include "Inkorten.h"
 #include "Projectgegevens.h"
 #include "Tekstopmaak.h"
 
@@ -17,38 +18,6 @@ constexpr double kTweedeKolom = 352; // left edge of the right-hand labels [layo
 constexpr double kTussenruimte = 8;  // between a label and its value [layout units]
 const TLettertype kLabel{true, 10};
 const TLettertype kWaarde{false, 10};
-const QString kPuntjes = QStringLiteral("\u2026");
-
-// The longest start of `tekst` that fits `breedte` with `achter` after it;
-// a surrogate pair stays whole.
-qsizetype Past(const QString& tekst, const QString& achter, double breedte,
-               const TLetterMaat& maat) {
-    qsizetype laag = 0;
-    qsizetype hoog = tekst.size();
-    while (laag < hoog) {
-        const qsizetype midden = (laag + hoog + 1) / 2;
-        const QString proef = tekst.left(midden) + achter;
-        if (maat.Breedte(proef, kWaarde) <= breedte) {
-            laag = midden;
-        } else {
-            hoog = midden - 1;
-        }
-    }
-    if (laag > 0 && laag < tekst.size() && tekst.at(laag - 1).isHighSurrogate()) {
-        --laag;
-    }
-    return laag;
-}
-
-// The text, or its start with an ellipsis when it is too wide.
-QString Ingekort(const QString& tekst, double breedte, const TLetterMaat& maat,
-                 bool afgebroken = false) {
-    if (!afgebroken && maat.Breedte(tekst, kWaarde) <= breedte) {
-        return tekst;
-    }
-    const QString begin = tekst.left(Past(tekst, kPuntjes, breedte, maat)).trimmed();
-    return begin + kPuntjes;
-}
 
 // The remark's lines: its own lines wrapped at words (a word too long for a
 // line broken inside), at most `aantal`, the last with an ellipsis when
@@ -61,7 +30,7 @@ std::vector<QString> Regels(const QString& opmerking, double breedte, std::size_
     for (const QString& alinea : tekst.split(QLatin1Char('\n'))) {
         QString rest = alinea.trimmed();
         do {
-            qsizetype lengte = Past(rest, QString(), breedte, maat);
+            qsizetype lengte = Past(rest, QString(), breedte, kWaarde, maat);
             if (lengte < rest.size()) {
                 const qsizetype spatie = rest.lastIndexOf(QLatin1Char(' '), lengte);
                 if (spatie > 0) {
@@ -76,20 +45,19 @@ std::vector<QString> Regels(const QString& opmerking, double breedte, std::size_
     if (regels.size() > aantal) {
         regels.resize(aantal);
         if (!regels.empty()) {
-            regels.back() = Ingekort(regels.back(), breedte, maat, true);
+            regels.back() = Ingekort(regels.back(), breedte, kWaarde, maat, true);
         }
     }
     return regels;
 }
 
-// "2026-12-09" as the Dutch write it: "9-12-2026".
+// "2026-12-09" as the dialog shows it: "09-12-2026" (dd-mm-jjjj).
 QString Datum(const std::string& iso) {
-    if (!IsDatum(iso)) {
-        return QString::fromStdString(iso);
-    }
     const QString s = QString::fromStdString(iso);
-    return QString::number(s.mid(8, 2).toInt()) + QLatin1Char('-') + s.mid(5, 2) +
-           QLatin1Char('-') + s.left(4);
+    if (!IsDatum(iso)) {
+        return s;
+    }
+    return s.mid(8, 2) + QLatin1Char('-') + s.mid(5, 2) + QLatin1Char('-') + s.left(4);
 }
 
 struct TVeld {
@@ -132,8 +100,8 @@ void VoegProjectblok(TBand& band, double boven, const TProjectgegevens& p,
     const auto voeg = [&](double x, double xWaarde, double rand, double y, const TVeld& v) {
         Voeg(band, AutoTekst(x, y, v.Label, 10, true));
         const double breedte = rand - xWaarde;
-        Voeg(band, VakTekst(xWaarde, y, breedte, kRegelHoogte, Ingekort(v.Waarde, breedte, maat),
-                            TUitlijning::Links));
+        Voeg(band, VakTekst(xWaarde, y, breedte, kRegelHoogte,
+                            Ingekort(v.Waarde, breedte, kWaarde, maat), TUitlijning::Links));
     };
     for (std::size_t i = 0; i < 4; ++i) {
         voeg(xLinks, xWaardeLinks, kTweedeKolom - kTussenruimte, boven + kRegel * i, links[i]);

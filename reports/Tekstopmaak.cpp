@@ -71,9 +71,23 @@ double TLetterMaat::Schaal(const QRawFont& font, const TLettertype& letter) {
     return letter.Punten * 96.0 / 72.0 / font.unitsPerEm();
 }
 
+QString TLetterMaat::Drukbaar(const QString& tekst, const TLettertype& letter) const {
+    const QRawFont& font = Font(letter);
+    QString uit;
+    uit.reserve(tekst.size());
+    for (const char32_t teken : tekst.toUcs4()) {
+        if (font.supportsCharacter(teken)) {
+            uit += QString::fromUcs4(&teken, 1);
+        } else {
+            uit += QLatin1Char('?');
+        }
+    }
+    return uit;
+}
+
 double TLetterMaat::Breedte(const QString& tekst, const TLettertype& letter) const {
     const QRawFont& font = Font(letter);
-    const QList<quint32> glyfen = font.glyphIndexesForString(tekst);
+    const QList<quint32> glyfen = font.glyphIndexesForString(Drukbaar(tekst, letter));
     double som = 0;
     for (const QPointF& stap : font.advancesForGlyphIndexes(glyfen, QRawFont::UseDesignMetrics)) {
         som += stap.x();
@@ -106,13 +120,14 @@ TTekstOpmaak MaakOpmaak(const TTekstElement& t, const TLetterMaat& maat) {
     opmaak.Vak = t.Vak;
     opmaak.Knippen = !t.Automatisch;
     const auto breedte = [&](const QString& s) { return maat.Breedte(s, t.Letter); };
+    const QString tekst = maat.Drukbaar(t.Tekst, t.Letter);
     if (t.Automatisch) {
-        opmaak.Vak.setWidth(breedte(t.Tekst));
+        opmaak.Vak.setWidth(breedte(tekst));
     }
     const QRectF& vak = opmaak.Vak;
-    std::vector<QString> regels{t.Tekst};
+    std::vector<QString> regels{tekst};
     if (t.Omloop && !t.Automatisch) {
-        regels = BreekRegels(t.Tekst, vak.width(), breedte);
+        regels = BreekRegels(tekst, vak.width(), breedte);
     }
     // Top-aligned: the baseline lies the ascent below the box's top, lines
     // follow each other at ascent plus descent.

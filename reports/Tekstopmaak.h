@@ -34,6 +34,9 @@ public:
     explicit TLetterMaat(const TPdfLetters& letters);
     TLetterMaat(); // Qt's substitute for Liberation Sans
 
+    // The text as it is drawn: a character the font does not hold becomes
+    // "?", the same on screen, on paper and in the PDF.
+    QString Drukbaar(const QString& tekst, const TLettertype& letter) const;
     double Breedte(const QString& tekst, const TLettertype& letter) const;
     double Stijging(const TLettertype& letter) const; // ascent
     double Daling(const TLettertype& letter) const;   // descent, positive

@@ -50,7 +50,7 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
         Voeg(b, Cel(549, y, 54, 25, true));
         Voeg(b, Cel(607, y, 69, 25, false));
     }
-    Voeg(b, Cel(2, 364, 675, 117, false));
+    Voeg(b, Cel(2, 364, 675, 157, false));
     Voeg(b, Cel(2, 534, 675, 227, false));
 
     l.Noem("LabelNorm", Titel(b, QStringLiteral("Rc-berekening")));
@@ -103,8 +103,12 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
     TTekstElement combinatie = VakTekst(280, 408, 393, 41, {}, TUitlijning::Links);
     combinatie.Omloop = true;
     l.Voeg("LabelCombinatie", combinatie);
-    l.Voeg("TitelAantal", AutoTekst(8, 456, QStringLiteral("Aantal per m2:"), 10, true));
+    l.Voeg("TitelAantal", AutoTekst(8, 456, QStringLiteral("Aantal per m\u00b2:"), 10, true));
     l.Voeg("LabelAantal", AutoTekst(280, 456, {}));
+    // NEN-EN-ISO 6946: its fastener correction with the fasteners, where the
+    // tapered report has it too.
+    l.Voeg("LabelTitelDeltaUf", AutoTekst(8, 488, kTitelDeltaUf, 10, true));
+    l.Voeg("LabelDeltaUf", AutoTekst(280, 488, {}));
 
     TTekstElement resultaten =
         VakTekst(8, 536, 665, 17, QStringLiteral("Resultaten:"), TUitlijning::Midden, 10, true);
@@ -125,8 +129,6 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
     // place of the replacement-lambda lines it has no use for.
     l.Voeg("LabelMethode",
            VakTekst(8, 556, 665, 17, QString::fromUtf8(kIsoBerekendVolgens), TUitlijning::Midden));
-    l.Voeg("LabelTitelDeltaUf", AutoTekst(8, 592, kTitelDeltaUf, 10, true));
-    l.Voeg("LabelDeltaUf", AutoTekst(264, 592, {}));
     l.Voeg("LabelTitelEis", AutoTekst(8, 616, QString::fromUtf8(kEisRegel), 10, true));
     l.Voeg("LabelEis", AutoTekst(264, 616, {}));
     Voeg(b, AutoTekst(8, 728, QStringLiteral("Rc-waarde"), 14, true, 23));

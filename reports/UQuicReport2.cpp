@@ -76,14 +76,14 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
     const char* geometrie[] = {"Minimale dikte [mm]", "Afschotlengte [m]", "Maximale dikte [mm]"};
     const char* geometrieLabels[] = {"LabelMinDikteIsolatie", "LabelAfschotLengte",
                                      "LabelMaxDikteIsolatie"};
-    const char* oppervlak[] = {"Oppervlakte type 1 [m2]", "Oppervlakte type 2 [m2]",
-                               "Oppervlakte type 3 [m2]"};
+    const char* oppervlak[] = {"Oppervlakte type 1 [m\u00b2]", "Oppervlakte type 2 [m\u00b2]",
+                               "Oppervlakte type 3 [m\u00b2]"};
     const char* oppervlakLabels[] = {"Labeloppvl1", "Labeloppvl2", "Labeloppvl3"};
     for (int i = 0; i < 3; ++i) {
         const double y = 200 + 24 * i;
         Voeg(b, AutoTekst(24, y, QString::fromLatin1(geometrie[i]), 10, true));
         l.Voeg(geometrieLabels[i], VakTekst(176, y, 65, 17, {}, TUitlijning::Rechts));
-        Voeg(b, AutoTekst(256, y, QString::fromLatin1(oppervlak[i]), 10, true));
+        Voeg(b, AutoTekst(256, y, QString::fromUtf8(oppervlak[i]), 10, true));
         l.Voeg(oppervlakLabels[i], VakTekst(424, y, 65, 17, {}, TUitlijning::Rechts));
     }
     Voeg(b, TPlaatjeElement{QRectF(504, 200, 169, 49), Plaattypen(), false});
@@ -125,7 +125,7 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
     TTekstElement combinatie = VakTekst(280, 472, 393, 41, {}, TUitlijning::Links);
     combinatie.Omloop = true;
     l.Voeg("LabelCombinatie", combinatie);
-    l.Voeg("TitelAantal", AutoTekst(8, 520, QStringLiteral("Aantal per m2:"), 10, true));
+    l.Voeg("TitelAantal", AutoTekst(8, 520, QStringLiteral("Aantal per m\u00b2:"), 10, true));
     l.Voeg("LabelAantal", AutoTekst(280, 520, {}));
     l.Voeg("LabelTitelVervangendeLambda",
            AutoTekst(8, 552,

@@ -9,7 +9,9 @@
 #include "Guitest.h"
 #include "Programma.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 
 using namespace rcveltor::app;
@@ -99,6 +101,27 @@ private slots:
         QCOMPARE(p.Tekst("EditU2"), QStringLiteral("-"));
         QCOMPARE(p.Tekst("Eis2"), QStringLiteral("-"));
         QVERIFY(wachter.Meldingen().isEmpty());
+    }
+
+    // Both screens under both methods spell the units as the reports do:
+    // "m\u00b2", never "m2".
+    void theScreensSpellUnitsAsTheReports() {
+        TProgramma p;
+        p.Start();
+        p.Klik("ImageBerekening");
+        KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode"), Qt::Key_Down);
+        QStringList koppen;
+        for (const QLabel* kop : p.hoofd->findChildren<QLabel*>()) {
+            koppen << kop->text();
+        }
+        const QRegularExpression m2(QStringLiteral("m2(?![0-9])"));
+        for (const QString& kop : koppen) {
+            QVERIFY2(!kop.contains(m2), qPrintable(kop));
+        }
+        for (const char* kop : {"R-waarde [m\u00b2K/W]", "\u0394Uf [W/m\u00b2K]", "Aantal/m\u00b2",
+                                "Oppervlak type 1 [m\u00b2]"}) {
+            QVERIFY2(koppen.contains(QString::fromUtf8(kop)), kop);
+        }
     }
 
     void theWizardSearchesWithTheChosenMethod() {

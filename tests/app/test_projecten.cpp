@@ -8,6 +8,7 @@
 #include "UProjectgegevens.h"
 #include "Vertaling.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -109,6 +110,54 @@ private slots:
         QCOMPARE(p.hoofd->Beheer().Project.Opmerking, std::string("Noordzijde\n\tdakrand"));
         QVERIFY(!p.hoofd->Beheer().Gewijzigd());
         qputenv("HOME", echtThuis);
+        QVERIFY(wachter.Meldingen().isEmpty());
+    }
+
+    // Pasted into one-line fields, a line break becomes a space as a tab
+    // does; the controls that turn text around are dropped everywhere.
+    void pastedLineBreaksBecomeSpaces_data() {
+        QTest::addColumn<QString>("geplakt");
+        QTest::addColumn<QString>("adres");
+        QTest::addColumn<QString>("opmerking");
+        QTest::newRow("LF") << "Kade 3\n8011 AB Zwolle"
+                            << "Kade 3 8011 AB Zwolle"
+                            << "Kade 3\n8011 AB Zwolle";
+        QTest::newRow("CR LF") << "Kade 3\r\n8011"
+                               << "Kade 3 8011"
+                               << "Kade 3\n8011";
+        QTest::newRow("U+2028") << "Kade 3\u20288011"
+                                << "Kade 3 8011"
+                                << "Kade 3\n8011";
+        QTest::newRow("U+2029") << "Kade 3\u20298011"
+                                << "Kade 3 8011"
+                                << "Kade 3\n8011";
+        QTest::newRow("U+0085") << "Kade 3\u00858011"
+                                << "Kade 3 8011"
+                                << "Kade 3\n8011";
+        QTest::newRow("richting") << "\u202eKade\u202c \u20663\u2069 \u202a\u202b\u202d\u2067\u2068"
+                                  << "Kade 3"
+                                  << "Kade 3";
+    }
+
+    void pastedLineBreaksBecomeSpaces() {
+        QFETCH(QString, geplakt);
+        QFETCH(QString, adres);
+        QFETCH(QString, opmerking);
+        TModaalwachter& wachter = Wachter();
+        TGewijzigd p;
+        wachter.Verwacht([&](QDialog* d) {
+            QApplication::clipboard()->setText(geplakt);
+            QWidget* velden[] = {d->findChild<QLineEdit*>(QStringLiteral("Adres")),
+                                 d->findChild<QPlainTextEdit*>(QStringLiteral("Opmerking"))};
+            for (QWidget* veld : velden) {
+                veld->setFocus();
+                QTest::keyClick(veld, Qt::Key_V, Qt::ControlModifier);
+            }
+            d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        p.Klik("ImageProject");
+        QCOMPARE(QString::fromStdString(p.hoofd->Beheer().Project.Adres), adres);
+        QCOMPARE(QString::fromStdString(p.hoofd->Beheer().Project.Opmerking), opmerking);
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 

@@ -144,7 +144,7 @@ TRapportInhoud PlatRapport(TVelden v, bool nietStandaard) {
     (nietStandaard ? a.push_back(standaard) : r.Afwezig.push_back(standaard.Tekst));
 
     const std::vector<TVerwacht> bevestiging{
-        V(8, 456, U("Aantal per m2:")),
+        V(8, 456, U("Aantal per m\u00b2:")),
         L(280, 456, v[U("EditAantal")]),
         V(8, 568, U("Vervangende lambda-waarde isolatie:")),
         L(264, 568, v[U("LambdaRW")] + U(" W/mK")),
@@ -192,9 +192,9 @@ TRapportInhoud AfschotRapport(TVelden v) {
         R(176, 200, v[U("MinDikte")]),
         R(176, 224, v[U("AfschotLengte")]),
         R(176, 248, v[U("MaxDikte")]),
-        V(256, 200, U("Oppervlakte type 1 [m2]")),
-        V(256, 224, U("Oppervlakte type 2 [m2]")),
-        V(256, 248, U("Oppervlakte type 3 [m2]")),
+        V(256, 200, U("Oppervlakte type 1 [m\u00b2]")),
+        V(256, 224, U("Oppervlakte type 2 [m\u00b2]")),
+        V(256, 248, U("Oppervlakte type 3 [m\u00b2]")),
         R(424, 200, v[U("oppvl1")]),
         R(424, 224, v[U("oppvl2")]),
         R(424, 248, v[U("oppvl3")]),
@@ -227,7 +227,7 @@ TRapportInhoud AfschotRapport(TVelden v) {
     };
     a.insert(a.end(), vast.begin(), vast.end());
     const std::vector<TVerwacht> bevestiging{
-        V(8, 520, U("Aantal per m2:")),
+        V(8, 520, U("Aantal per m\u00b2:")),
         L(280, 520, v[U("EditAantal2")]),
         V(8, 552, U("Vervangende lambda-waarde isolatie als gevolg van mechanische bevestiging:")),
         L(520, 552, v[U("LambdaRW2")] + U(" W/mK")),
@@ -257,9 +257,10 @@ struct TCliUitvoer {
     QString Fouten;
 };
 
-TCliUitvoer Cli(QStringList argumenten, const std::map<QString, QString>& extra = {}) {
+TCliUitvoer Cli(QStringList argumenten, const std::map<QString, QString>& extra = {},
+                const QString& werkmap = QStringLiteral(RCV_DATA_DIR)) {
     QProcess p;
-    p.setWorkingDirectory(QStringLiteral(RCV_DATA_DIR));
+    p.setWorkingDirectory(werkmap);
     // As from a script on a machine without a display.
     QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
     for (const char* naam : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -537,6 +538,59 @@ TEST(RapportPdfKop, ShippedMakersDetailsFitTheHeader) {
     for (const TVerwacht& t : Kopband()) {
         const double rechts = t.X + Breedte(t.Tekst, 8, true) / kPtPerEenheid;
         EXPECT_LE(rechts, t.X < 448 ? 448 : 507) << t.Tekst.toStdString();
+    }
+}
+
+// Longer details are cut to their column with an ellipsis: nothing reaches
+// the next column or the photo strip.
+TEST(RapportPdfKop, LongMakersDetailsAreCutToTheirColumns) {
+    QTemporaryDir map;
+    {
+        QFile ini(map.filePath(QStringLiteral("fabrikant.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Fabrikant]\nStraat=Bedrijventerrein De Lange Akker 1234 bis\n"
+                  "PostcodePlaats=1234 AB Sint-Michielsgestel-Noord\n"
+                  "Telefoon=+31 (0)12 345 67 89 toestel 1234\nFax=+31 (0)12 345 67 80 afdeling 9\n"
+                  "Email=verkoop@voorbeeldbedrijf.test\n");
+    }
+    const QString pdf = map.filePath(QStringLiteral("kop.pdf"));
+    ASSERT_EQ(Cli({QStringLiteral("--lambda-bestand"), QStringLiteral(RCV_LAMBDA_BIN),
+                   QStringLiteral("--pdf"), pdf},
+                  {}, map.path())
+                  .Status,
+              0);
+    // Columns from x to the right edge of their box [layout units].
+    const std::pair<double, double> kolommen[] = {{176, 320}, {328, 440}, {448, 507}};
+    int puntjes = 0;
+    for (const TWoord& w : Woorden(pdf)) {
+        if (w.YMin > kMargePt + kKopbandHoogte * kPtPerEenheid) {
+            continue;
+        }
+        for (const auto& [links, rechts] : kolommen) {
+            if (w.XMin >= PtX(links) - kTolerantiePt && w.XMin < PtX(rechts)) {
+                EXPECT_LE(w.XMax, PtX(rechts) + kTolerantiePt) << w.Tekst.toStdString();
+            }
+        }
+        puntjes += w.Tekst.endsWith(QStringLiteral("\u2026"));
+    }
+    EXPECT_EQ(puntjes, 5);
+}
+
+// The info window's shipped text names the maker as the shipped details of
+// the report do, and a missing "fabrikant.ini" gives those same details.
+TEST(RapportPdfKop, ShippedExamplesNameTheSameMaker) {
+    using rcveltor::rapport::TContact;
+    const TContact bestand =
+        rcveltor::rapport::LeesContactgegevens(U(RCV_BRON_DATA "/fabrikant.ini"));
+    const TContact zonder = rcveltor::rapport::LeesContactgegevens(U("/nonexistent/fabrikant.ini"));
+    QFile rtf(U(RCV_BRON_DATA "/info.rtf"));
+    ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
+    const QString info = QString::fromLatin1(rtf.readAll());
+    for (QString TContact::*veld :
+         {&TContact::Naam, &TContact::Straat, &TContact::PostcodePlaats, &TContact::Telefoon,
+          &TContact::Fax, &TContact::Email, &TContact::Web}) {
+        EXPECT_EQ(bestand.*veld, zonder.*veld);
+        EXPECT_TRUE(info.contains(bestand.*veld)) << (bestand.*veld).toStdString();
     }
 }
 
