@@ -25,7 +25,7 @@ using namespace rcveltor::rapport;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // An update starts a new program so before it is installed: it ends here.
+    // An update runs the new program once before installing it; that run ends here.
     if (argc == 2 && QString::fromLocal8Bit(argv[1]) == rcveltor::update::kZelftestOptie) {
         return 0;
     }
