@@ -41,7 +41,6 @@ QToolButton* MaakKnop(QWidget* strook, const char* naam, TIcoon icoon, int x) {
 TFrmPreview::TFrmPreview(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     setObjectName(QStringLiteral("FrmPreview"));
     setWindowTitle(QStringLiteral("Preview"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     resize(640, 480);
 
     auto* strook = new QWidget(this);
@@ -128,7 +127,10 @@ QString TFrmPreview::OpslagMap() const {
 
 void TFrmPreview::Start() {
     if (wacht_ != nullptr) {
-        // One preview at a time: a second print command finds it open.
+        // One preview at a time: a second print command finds it open, and
+        // brings it back when it was minimised.
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        show();
         raise();
         activateWindow();
         return;

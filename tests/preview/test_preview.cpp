@@ -153,15 +153,32 @@ private slots:
         });
     }
 
+    void aSecondPrintCommandBringsTheOpenPreviewToTheFront_data() {
+        QTest::addColumn<bool>("geminimaliseerd");
+        QTest::newRow("open") << false;
+        QTest::newRow("minimised") << true;
+    }
+
     void aSecondPrintCommandBringsTheOpenPreviewToTheFront() {
+        QFETCH(bool, geminimaliseerd);
         TOpstelling o;
         bool terugZonderWachten = false;
+        bool hersteld = false;
+        bool actief = false;
         o.Open([&] {
+            if (geminimaliseerd) {
+                o.preview.showMinimized();
+                QTRY_VERIFY(o.preview.isMinimized());
+            }
             QTimer::singleShot(2000, &o.preview, [&] { o.preview.close(); });
             o.preview.Start();
             terugZonderWachten = o.preview.isVisible();
+            hersteld = !o.preview.isMinimized() && o.preview.isMaximized();
+            actief = QTest::qWaitFor([&] { return QApplication::activeWindow() == &o.preview; });
         });
         QVERIFY(terugZonderWachten);
+        QVERIFY(hersteld);
+        QVERIFY(actief);
     }
 
     void printRegeneratesTheVisibleScreensReport() {
