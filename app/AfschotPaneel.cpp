@@ -47,6 +47,9 @@ TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, const TGedeeld& gedeeld, T
     b.Kop(QStringLiteral("Som R"), 504, 247, 57)->hide();
     b.Uitkomst(a.SubTotaalRc, 560, 247, 41)->hide();
 
+    // Created here for the Tab order: it sits above "Combinatie".
+    b.Methodelijst(gedeeld, QStringLiteral("Rekenmethode2"), 8, 247,
+                   [this](TMethode m) { emit MethodeGekozen(static_cast<int>(m)); });
     b.Kop(QStringLiteral("Combinatie"), 8, 284, 129);
     b.Lijst(a.CBcombinatie, 136, 284, 465, [&a] { a.CBcombinatie2CloseUp(); });
     b.Kop(QStringLiteral("Aantal/m\u00b2"), 8, 307, 129);
@@ -56,9 +59,7 @@ TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& a, const TGedeeld& gedeeld, T
 
     b.Uitslag(a.EditRc2, a.EditU2, 353, 376);
 
-    // The method and its own results, in the space the rows above leave free.
-    b.Methodelijst(gedeeld, QStringLiteral("Rekenmethode2"), 8, 247,
-                   [this](TMethode m) { emit MethodeGekozen(static_cast<int>(m)); });
+    // The method's own results, in the space the rows above leave free.
     b.IsoUitslag(a, QStringLiteral("Eis2"), 307, 330, 376);
     b.AlleenIso(b.Kop(QStringLiteral("Rc dunste plek"), 8, 353, 129));
     b.AlleenIso(b.Uitkomst(a.EditRcMin2, 136, 353, 73));

@@ -1,6 +1,7 @@
 #include "Berekeningsbeheer.h"
 
 #include "Bestandslezer.h"
+#include "Eigenaar.h"
 #include "Foutmelding.h"
 #include "Openen.h"
 #include "Opslagmap.h"
@@ -32,12 +33,19 @@ QString Voorstel(const TProjectgegevens& project) {
     return naam.isEmpty() ? QString() : naam + QStringLiteral(".rcv");
 }
 
+// The name with ".rcv" appended unless it ends in it already (in any case,
+// as Windows compares names).
+QString MetAchtervoegsel(const QString& pad) {
+    const QString achtervoegsel = QStringLiteral(".rcv");
+    return pad.endsWith(achtervoegsel, Qt::CaseInsensitive) ? pad : pad + achtervoegsel;
+}
+
 } // namespace
 
 TBerekeningsbeheer::TBerekeningsbeheer(TRekenModel& model, QWidget* venster)
     : model_(model), venster_(venster) {
     VraagOpslagnaam = [this](const QString& voorstel) {
-        QFileDialog dialoog(venster_, QStringLiteral("Opslaan als"),
+        QFileDialog dialoog(melding::Eigenaar(venster_), QStringLiteral("Opslaan als"),
                             melding::OpslagMap(laatsteMap_), kFilter);
         dialoog.setAcceptMode(QFileDialog::AcceptSave);
         dialoog.setDefaultSuffix(QStringLiteral("rcv"));
@@ -48,9 +56,17 @@ TBerekeningsbeheer::TBerekeningsbeheer(TRekenModel& model, QWidget* venster)
                    ? dialoog.selectedFiles().front()
                    : QString();
     };
+    MeldFouten = [this](const std::vector<std::string>& plat,
+                        const std::vector<std::string>& afschot) {
+        for (const auto* fouten : {&plat, &afschot}) {
+            for (const auto& fout : *fouten) {
+                melding::ToonFoutmelding(venster_, QString::fromStdString(fout));
+            }
+        }
+    };
     VraagOpenNaam = [this] {
-        QFileDialog dialoog(venster_, QStringLiteral("Openen"), melding::OpslagMap(laatsteMap_),
-                            kFilter);
+        QFileDialog dialoog(melding::Eigenaar(venster_), QStringLiteral("Openen"),
+                            melding::OpslagMap(laatsteMap_), kFilter);
         dialoog.setAcceptMode(QFileDialog::AcceptOpen);
         dialoog.setFileMode(QFileDialog::ExistingFile);
         return dialoog.exec() == QDialog::Accepted && !dialoog.selectedFiles().isEmpty()
@@ -82,8 +98,24 @@ bool TBerekeningsbeheer::Opslaan() {
 bool TBerekeningsbeheer::OpslaanAls() {
     const QString voorstel =
         bestand_.isEmpty() ? Voorstel(Project) : QFileInfo(bestand_).fileName();
-    const QString pad = VraagOpslagnaam(voorstel);
-    return !pad.isEmpty() && SchrijfNaar(pad);
+    const QString gekozen = VraagOpslagnaam(voorstel);
+    if (gekozen.isEmpty()) {
+        return false;
+    }
+    // A calculation file always ends in ".rcv": the open dialog shows no other.
+    const QString pad = MetAchtervoegsel(gekozen);
+    if (pad != gekozen && QFileInfo::exists(pad)) {
+        // The save dialog asked about the name as typed, not about this one.
+        QMessageBox vraag(QMessageBox::Question, kTitel,
+                          QStringLiteral("Het bestand \"%1\" bestaat al. Wilt u het vervangen?")
+                              .arg(QDir::toNativeSeparators(pad)),
+                          QMessageBox::Yes | QMessageBox::No, melding::Eigenaar(venster_));
+        vraag.setDefaultButton(QMessageBox::No);
+        if (vraag.exec() != QMessageBox::Yes) {
+            return false;
+        }
+    }
+    return SchrijfNaar(pad);
 }
 
 bool TBerekeningsbeheer::SchrijfNaar(const QString& pad) {
@@ -113,7 +145,8 @@ bool TBerekeningsbeheer::MagVerdergaan() {
         return true;
     }
     QMessageBox vraag(QMessageBox::Question, kTitel, QStringLiteral("Wijzigingen opslaan?"),
-                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, venster_);
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                      melding::Eigenaar(venster_));
     vraag.setDefaultButton(QMessageBox::Yes);
     switch (vraag.exec()) {
     case QMessageBox::Yes:
@@ -166,7 +199,7 @@ void TBerekeningsbeheer::Open(const QString& pad) {
     try {
         // Read and checked whole before the screens are touched.
         const TBerekeningsbestand berekening = LeesBerekeningsbestand(pad.toStdString());
-        opening = OpenBerekening(berekening, model_, naam);
+        opening = OpenBerekening(berekening, model_, naam, TSchermfouten::Apart);
         Project = berekening.Project;
         if (wizard_ != nullptr) {
             wizard_->ZetWensRc(berekening.WensRc);
@@ -181,11 +214,10 @@ void TBerekeningsbeheer::Open(const QString& pad) {
     if (Ververs) {
         Ververs();
     }
-    for (const auto& fout : opening.Fouten) {
-        melding::ToonFoutmelding(venster_, QString::fromStdString(fout));
-    }
+    MeldFouten(opening.Fouten, opening.FoutenAfschot);
     if (!opening.Afwijking.empty()) {
-        QMessageBox::information(venster_, kTitel, QString::fromStdString(opening.Afwijking));
+        QMessageBox::information(melding::Eigenaar(venster_), kTitel,
+                                 QString::fromStdString(opening.Afwijking));
     }
 }
 

@@ -9,6 +9,8 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -35,6 +37,11 @@ public:
     // The file dialogs; tests answer them instead. An empty name: cancelled.
     std::function<QString(const QString& voorstel)> VraagOpslagnaam;
     std::function<QString()> VraagOpenNaam;
+    // The calculation errors of an opened file, per screen; by default all
+    // are shown at once.
+    std::function<void(const std::vector<std::string>& plat,
+                       const std::vector<std::string>& afschot)>
+        MeldFouten;
 
     // The present state counts as saved: after the start-up.
     void Vastgelegd();

@@ -3,6 +3,7 @@
 #include "Afbeeldingen.h"
 #include "RcBerekening.h"
 
+#include <QShortcut>
 #include <QToolButton>
 
 namespace rcveltor::app {
@@ -33,6 +34,9 @@ TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie, Q
     b.Kop(QStringLiteral("Som R"), 504, 175, 57);
     b.Uitkomst(rc.SubTotaalRc, 560, 175, 41);
 
+    // Created here for the Tab order: it sits above "Combinatie".
+    b.Methodelijst(gedeeld, QStringLiteral("Rekenmethode"), 8, 220,
+                   [this](TMethode m) { emit MethodeGekozen(static_cast<int>(m)); });
     b.Kop(QStringLiteral("Combinatie"), 8, 260, 129);
     b.Lijst(rc.CBcombinatie, 136, 260, 465, [&rc] { rc.CBcombinatieCloseUp(); });
     b.Kop(QStringLiteral("Aantal/m\u00b2"), 8, 283, 129);
@@ -48,9 +52,7 @@ TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie, Q
 
     b.Uitslag(rc.EditRc, rc.EditU, 329, 352);
 
-    // The method and its own results, in the space the rows above leave free.
-    b.Methodelijst(gedeeld, QStringLiteral("Rekenmethode"), 8, 220,
-                   [this](TMethode m) { emit MethodeGekozen(static_cast<int>(m)); });
+    // The method's own results, in the space the rows above leave free.
     b.IsoUitslag(rc, QStringLiteral("Eis"), 283, 306, 378);
 
     wizardKnop_ = new QToolButton(this);
@@ -58,8 +60,14 @@ TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie, Q
     wizardKnop_->setGeometry(576, 325, 23, 22);
     wizardKnop_->setIcon(IcoonUit(TekenWizardKnop, QSize(17, 16)));
     wizardKnop_->setIconSize(QSize(17, 16));
-    wizardKnop_->setToolTip(QStringLiteral("Rc-wizard"));
+    // Out of the Tab order between the results; reached with its key while
+    // this screen shows.
+    const QKeySequence wizardToetsen(Qt::ALT | Qt::Key_W);
+    wizardKnop_->setToolTip(
+        QStringLiteral("Rc-wizard (%1)").arg(wizardToetsen.toString(QKeySequence::NativeText)));
     wizardKnop_->setFocusPolicy(Qt::NoFocus);
+    connect(new QShortcut(wizardToetsen, this), &QShortcut::activated, this,
+            &TRcPaneel::WizardGevraagd);
     connect(wizardKnop_, &QToolButton::clicked, this, &TRcPaneel::WizardGevraagd);
 }
 

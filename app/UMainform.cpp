@@ -1,6 +1,7 @@
 #include "UMainform.h"
 
 #include "AfschotPaneel.h"
+#include "Eigenaar.h"
 #include "Foutmelding.h"
 #include "Plaatje.h"
 #include "RcFout.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -33,6 +35,7 @@ constexpr int kMargeBreedte = 164;
 constexpr int kBandenHoogte = 81;
 // The setting that keeps the method between runs.
 const QString kMethodeSleutel = QStringLiteral("rekenmethode");
+const QString kTitel = QStringLiteral("RcVeltor");
 const QString kUpdateWelkom =
     QStringLiteral("Er is een nieuwe update. Klik op start voor details.");
 
@@ -40,9 +43,15 @@ TPlaatje* MenuItem(const QString& tekst, const QString& naam, int y, QWidget* ou
     auto* item =
         new TPlaatje([tekst](QPainter& p, const QRectF& r) { TekenMenuItem(p, r, tekst); }, ouder);
     item->setObjectName(naam);
+    item->setAccessibleName(tekst);
     item->setGeometry(0, y, kMargeBreedte, 19);
     item->setCursor(Qt::PointingHandCursor);
     return item;
+}
+
+// "Naar berekening (Alt+B)".
+QString MetToetsen(const QString& tekst, const QKeySequence& toetsen) {
+    return QStringLiteral("%1 (%2)").arg(tekst, toetsen.toString(QKeySequence::NativeText));
 }
 
 QScrollArea* SchermGebied(QWidget* paneel, QWidget* ouder, const QString& naam) {
@@ -65,7 +74,7 @@ QScrollArea* SchermGebied(QWidget* paneel, QWidget* ouder, const QString& naam) 
 
 TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(model_, this) {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("RcVeltor"));
+    setWindowTitle(kTitel);
     resize(792, 526);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -136,26 +145,42 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(mode
         // The file commands stand apart from the project data above them.
         y += item.opdracht == &TMainForm::ImageProjectClick ? 30 : 20;
     }
-    const std::pair<QKeySequence, void (TMainForm::*)()> sneltoetsen[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), &TMainForm::ImageNieuwClick},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), &TMainForm::ImageOpenenClick},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::ImageOpslaanClick},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TMainForm::ImageOpslaanAlsClick},
-    };
-    for (const auto& [toetsen, opdracht] : sneltoetsen) {
-        connect(new QShortcut(toetsen, this), &QShortcut::activated, this, opdracht);
-    }
     beheer_.Ververs = [this] {
+        // A new or opened calculation: what the screens were waiting to say
+        // is past.
+        uitgesteld_.clear();
         updateDisplay();
         // An opened calculation is shown, not hidden behind the start screen.
         if (zichtbaar_ == TZichtbaarScherm::Geen) {
-            Toon(TZichtbaarScherm::Plat);
-            PlaatsPaneel(scrollBox1_, panel1_, true);
+            ToonScherm(TZichtbaarScherm::Plat);
         }
+    };
+    beheer_.MeldFouten = [this](const std::vector<std::string>& plat,
+                                const std::vector<std::string>& afschot) {
+        MeldFouten(TZichtbaarScherm::Plat, plat);
+        MeldFouten(TZichtbaarScherm::Afschot, afschot);
     };
 
     imageInfo_ = MenuItem(QStringLiteral("INFO"), QStringLiteral("ImageInfo"), 0, this);
     connect(imageInfo_, &TPlaatje::Geklikt, this, &TMainForm::ImageInfoClick);
+    // The menu items' keys, shown in their tooltips: the pictures take no focus.
+    const std::pair<const char*, QKeySequence> menuToetsen[] = {
+        {"ImageBerekening", QKeySequence(Qt::ALT | Qt::Key_B)},
+        {"ImageAfschot", QKeySequence(Qt::ALT | Qt::Key_A)},
+        {"ImageTerug", QKeySequence(Qt::ALT | Qt::Key_S)},
+        {"ImagePrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"ImageProject", QKeySequence(Qt::ALT | Qt::Key_P)},
+        {"ImageNieuw", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"ImageOpenen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"ImageOpslaan", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"ImageOpslaanAls", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"ImageInfo", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [naam, toetsen] : menuToetsen) {
+        auto* item = findChild<TPlaatje*>(QString::fromLatin1(naam));
+        item->setToolTip(MetToetsen(item->accessibleName(), toetsen));
+        connect(new QShortcut(toetsen, this), &QShortcut::activated, item, &TPlaatje::Geklikt);
+    }
 
     image5_ = new TPlaatje(
         [](QPainter& p, const QRectF& r) {
@@ -176,6 +201,7 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(mode
     scrollBox1_ = SchermGebied(panel1_, this, QStringLiteral("ScrollBox1"));
     scrollBox2_ = SchermGebied(panel2_, this, QStringLiteral("ScrollBox2"));
     connect(panel1_, &TRcPaneel::WizardGevraagd, this, &TMainForm::SpeedButton1Click);
+    ToonTitel();
 }
 
 TMainForm::~TMainForm() = default;
@@ -193,6 +219,31 @@ void TMainForm::Actie(const std::function<void()>& actie) {
 void TMainForm::updateDisplay() {
     panel1_->updateDisplay();
     panel2_->updateDisplay();
+    ToonTitel();
+}
+
+void TMainForm::ToonTitel() {
+    const QString bestand = beheer_.Bestand();
+    if (bestand.isEmpty()) {
+        setWindowModified(false);
+        setWindowTitle(kTitel);
+        return;
+    }
+    // Qt puts the "*" of unsaved changes at the placeholder.
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(bestand).fileName(), kTitel));
+    setWindowModified(beheer_.Gewijzigd());
+}
+
+void TMainForm::MeldFouten(TZichtbaarScherm scherm, const std::vector<std::string>& fouten) {
+    if (scherm != zichtbaar_) {
+        // Said when that screen shows: an error of a screen the user cannot
+        // see would be about nothing in front of him.
+        uitgesteld_[scherm] = fouten;
+        return;
+    }
+    for (const auto& fout : fouten) {
+        ToonFoutmelding(this, QString::fromStdString(fout));
+    }
 }
 
 void TMainForm::showEvent(QShowEvent* e) {
@@ -304,14 +355,26 @@ void TMainForm::Toon(TZichtbaarScherm scherm) {
     scrollBox2_->setVisible(scherm == TZichtbaarScherm::Afschot);
 }
 
+void TMainForm::ToonScherm(TZichtbaarScherm scherm) {
+    Toon(scherm);
+    if (scherm == TZichtbaarScherm::Plat) {
+        PlaatsPaneel(scrollBox1_, panel1_, true);
+    } else {
+        PlaatsPaneel(scrollBox2_, panel2_, true);
+    }
+    const auto wachtend = uitgesteld_.extract(scherm);
+    if (!wachtend.empty()) {
+        MeldFouten(scherm, wachtend.mapped());
+    }
+}
+
 void TMainForm::ImageBerekeningClick() {
     VerlaatVeld();
     if (zichtbaar_ == TZichtbaarScherm::Plat) {
         Piep();
         return;
     }
-    Toon(TZichtbaarScherm::Plat);
-    PlaatsPaneel(scrollBox1_, panel1_, true);
+    ToonScherm(TZichtbaarScherm::Plat);
 }
 
 void TMainForm::ImageAfschotClick() {
@@ -320,8 +383,7 @@ void TMainForm::ImageAfschotClick() {
         Piep();
         return;
     }
-    Toon(TZichtbaarScherm::Afschot);
-    PlaatsPaneel(scrollBox2_, panel2_, true);
+    ToonScherm(TZichtbaarScherm::Afschot);
 }
 
 void TMainForm::ImageTerugClick() {
@@ -352,7 +414,7 @@ void TMainForm::ImageInfoClick() {
 
 void TMainForm::SpeedButton1Click() {
     VerlaatVeld();
-    if (wizard_ == nullptr || wizard_->exec() != QDialog::Accepted) {
+    if (wizard_ == nullptr || melding::VoerUitBovenop(*wizard_, this) != QDialog::Accepted) {
         return;
     }
     const double wensRc = wizard_->WensRc().Waarde();
@@ -365,29 +427,34 @@ void TMainForm::ImageProjectClick() {
         projectgegevens_ = new TFrmProjectgegevens(this);
     }
     projectgegevens_->Toon(beheer_.Project);
-    if (projectgegevens_->exec() == QDialog::Accepted) {
+    if (melding::VoerUitBovenop(*projectgegevens_, this) == QDialog::Accepted) {
         beheer_.Project = projectgegevens_->Gegevens();
     }
+    ToonTitel();
 }
 
 void TMainForm::ImageNieuwClick() {
     VerlaatVeld();
     beheer_.NieuweBerekening();
+    ToonTitel();
 }
 
 void TMainForm::ImageOpenenClick() {
     VerlaatVeld();
     beheer_.Openen();
+    ToonTitel();
 }
 
 void TMainForm::ImageOpslaanClick() {
     VerlaatVeld();
     beheer_.Opslaan();
+    ToonTitel();
 }
 
 void TMainForm::ImageOpslaanAlsClick() {
     VerlaatVeld();
     beheer_.OpslaanAls();
+    ToonTitel();
 }
 
 void TMainForm::ZetInstellingenbestand(const QString& bestand) {
@@ -404,11 +471,11 @@ TMethode TMainForm::BewaardeMethode() const {
 
 void TMainForm::KiesMethode(int methode) {
     const auto m = static_cast<TMethode>(methode);
-    const auto fouten = model_.KiesMethode(m);
+    std::vector<std::string> afschot;
+    const auto plat = model_.KiesMethode(m, &afschot);
     updateDisplay();
-    for (const auto& fout : fouten) {
-        ToonFoutmelding(this, QString::fromStdString(fout));
-    }
+    MeldFouten(TZichtbaarScherm::Plat, plat);
+    MeldFouten(TZichtbaarScherm::Afschot, afschot);
     QSettings instellingen(instellingenbestand_, QSettings::IniFormat);
     const std::string_view sleutel = MethodeSleutel(m);
     instellingen.setValue(
@@ -420,6 +487,7 @@ void TMainForm::OpenBijStart(const QString& pad) {
         return;
     }
     beheer_.OpenBestand(pad);
+    ToonTitel();
 }
 
 } // namespace rcveltor::app

@@ -10,7 +10,10 @@
 
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QScrollArea;
 
@@ -101,6 +104,14 @@ private:
     void FormResize();
     void PlaatsPaneel(QScrollArea* gebied, QWidget* paneel, bool menuOpdracht);
     void Toon(TZichtbaarScherm scherm);
+    // A calculation screen shown by a command: placed, and what it had to say
+    // while hidden said now.
+    void ToonScherm(TZichtbaarScherm scherm);
+    // Calculation errors of one screen: shown now when it is visible, else
+    // kept (replacing older ones) until it shows.
+    void MeldFouten(TZichtbaarScherm scherm, const std::vector<std::string>& fouten);
+    // "RcVeltor", or "dak.rcv - RcVeltor" with Qt's "*" for unsaved changes.
+    void ToonTitel();
 
     TRekenModel model_;
     TBerekeningsbeheer beheer_;
@@ -111,6 +122,7 @@ private:
     QString werkmap_;
     QString instellingenbestand_;
     TZichtbaarScherm zichtbaar_ = TZichtbaarScherm::Geen;
+    std::map<TZichtbaarScherm, std::vector<std::string>> uitgesteld_; // errors of hidden screens
 
     TPlaatje* kop_ = nullptr;
     TPlaatje* graybar_ = nullptr;

@@ -38,7 +38,10 @@ TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcV
     uitleg->setObjectName(QStringLiteral("Uitleg"));
     uitleg->setWordWrap(true);
     uitleg->setGeometry(160, 24, 321, 32);
-    // White on the header pictures, which show through.
+    // White on a dark tab of the header, which shows through: the grey band,
+    // the logo and the photo strip under the text are too light for it.
+    (new TPlaatje(TekenTekstgrond, this))->setGeometry(uitleg->geometry().adjusted(-4, 0, 4, 4));
+    uitleg->raise();
     uitleg->setAutoFillBackground(false);
     QPalette uitlegKleuren = uitleg->palette();
     uitlegKleuren.setColor(QPalette::WindowText, Qt::white);

@@ -1,5 +1,6 @@
 // RcVeltor: the window program.
 
+#include "Eigenaar.h"
 #include "PdfExport.h"
 #include "UInfo.h"
 #include "UMainform.h"
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
 
     mainForm.ZetWizard(&wizard);
     mainForm.ZetGeenUpdate(geenUpdate);
-    mainForm.ToonInfo = [&info] { info.exec(); };
+    mainForm.ToonInfo = [&] { rcveltor::melding::VoerUitBovenop(info, &mainForm); };
     mainForm.ZetUpdateControle(info.UpdateControle());
     // An update's restart ends the program: unsaved work is asked about first.
     info.UpdateMotor().MagAfsluiten = [&mainForm] { return mainForm.Beheer().MagVerdergaan(); };
@@ -91,7 +92,9 @@ int main(int argc, char** argv) {
     };
     mainForm.Afdrukken = [&](TZichtbaarScherm) {
         if (!preview) {
-            preview = std::make_unique<TFrmPreview>();
+            // A window of the main window's own: it stays above it, and the
+            // program's questions open above both.
+            preview = std::make_unique<TFrmPreview>(&mainForm);
             preview->KiesRapport = kiesRapport;
             preview->PdfSchrijver = [](const TPaginaSet& set, const QString& bestand) {
                 SchrijfPdf(set, bestand);

@@ -63,6 +63,17 @@ void TekenGrijsbalk(QPainter& p, const QRectF& r) {
     p.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), QColor(0xD0, 0xD0, 0xD0));
 }
 
+void TekenTekstgrond(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kDonkergroen);
+    // Square at the top, where it meets the band it hangs from.
+    p.drawRoundedRect(r, 4, 4);
+    p.drawRect(QRectF(r.left(), r.top(), r.width(), r.height() / 2));
+    p.restore();
+}
+
 void TekenLogo(QPainter& p, const QRectF& r) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

@@ -16,6 +16,9 @@ using TTekenFunctie = std::function<void(QPainter&, const QRectF&)>;
 
 void TekenKop(QPainter& p, const QRectF& r);       // dark green band
 void TekenGrijsbalk(QPainter& p, const QRectF& r); // light grey band
+// A dark green tab hanging from the green band, under white text that runs
+// over both bands; its rounded corners lie in the outer 4 pixels.
+void TekenTekstgrond(QPainter& p, const QRectF& r);
 void TekenLogo(QPainter& p, const QRectF& r);      // the brand's logo, 164 x 48
 void TekenFotoBoven(QPainter& p, const QRectF& r); // photo strip, upper part, 173 x 26
 void TekenFotoOnder(QPainter& p, const QRectF& r); // photo strip, lower part, 173 x 48

@@ -3,6 +3,7 @@
 #include "RcFout.h"
 
 #include <memory>
+#include <utility>
 
 namespace rcveltor {
 
@@ -42,7 +43,8 @@ std::vector<std::string> TRekenModel::NieuweBerekening() {
     return StartOp([this] { Gedeeld.Tabel->NaarEersteRij(); });
 }
 
-std::vector<std::string> TRekenModel::KiesMethode(TMethode methode) {
+std::vector<std::string> TRekenModel::KiesMethode(TMethode methode,
+                                                  std::vector<std::string>* afschotFouten) {
     std::vector<std::string> fouten;
     if (methode == Gedeeld.Methode) {
         return fouten;
@@ -51,12 +53,13 @@ std::vector<std::string> TRekenModel::KiesMethode(TMethode methode) {
     if (!OpstartVoltooid) {
         return fouten;
     }
-    for (TLagenScherm* scherm :
-         {static_cast<TLagenScherm*>(&Rc), static_cast<TLagenScherm*>(&Afschot)}) {
+    const std::pair<TLagenScherm*, std::vector<std::string>*> schermen[] = {
+        {&Rc, &fouten}, {&Afschot, afschotFouten != nullptr ? afschotFouten : &fouten}};
+    for (const auto& [scherm, naar] : schermen) {
         try {
             scherm->Herberekening();
         } catch (const RcFout& fout) {
-            fouten.emplace_back(fout.what());
+            naar->emplace_back(fout.what());
         }
     }
     return fouten;

@@ -50,8 +50,11 @@ public:
     // start-up, recalculates both as their own recalculation does. Returns
     // the errors that arose, per screen, in order (under NEN 1068 the same as
     // the screens' handlers raise, e.g. a tapered roof without area). The
-    // method already chosen changes nothing.
-    std::vector<std::string> KiesMethode(TMethode methode);
+    // method already chosen changes nothing. With `afschotFouten` the tapered
+    // screen's errors go there instead, for a view that shows them only with
+    // that screen.
+    std::vector<std::string> KiesMethode(TMethode methode,
+                                         std::vector<std::string>* afschotFouten = nullptr);
 
 private:
     std::vector<std::string> StartOp(const std::function<void()>& laadTabel);

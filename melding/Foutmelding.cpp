@@ -1,5 +1,7 @@
 #include "Foutmelding.h"
 
+#include "Eigenaar.h"
+
 #include <QMessageBox>
 
 namespace rcveltor::melding {
@@ -13,7 +15,7 @@ QString MetPunt(const QString& melding) {
 
 void ToonFoutmelding(QWidget* ouder, const QString& melding) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("RcVeltor"), MetPunt(melding),
-                    QMessageBox::Ok, ouder);
+                    QMessageBox::Ok, Eigenaar(ouder));
     box.exec();
 }
 

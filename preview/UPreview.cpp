@@ -17,9 +17,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QShortcut>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace rcveltor::rapport {
 
@@ -41,7 +43,6 @@ QToolButton* MaakKnop(QWidget* strook, const char* naam, TIcoon icoon, int x) {
 TFrmPreview::TFrmPreview(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     setObjectName(QStringLiteral("FrmPreview"));
     setWindowTitle(QStringLiteral("Preview"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     resize(640, 480);
 
     auto* strook = new QWidget(this);
@@ -63,6 +64,28 @@ TFrmPreview::TFrmPreview(QWidget* ouder) : QWidget(ouder, Qt::Window) {
             &TFrmPreview::SBsaveClick);
     connect(MaakKnop(strook, "SBexit", TIcoon::Sluiten, 194), &QToolButton::clicked, this,
             &TFrmPreview::SBExitClick);
+    // The buttons take no focus: each command has a key, named in its tooltip.
+    const std::pair<const char*, QString> tips[] = {
+        {"SBzoomToFit", QStringLiteral("Hele pagina")},
+        {"SBzoom100", QStringLiteral("100%")},
+        {"SBZoomPageWidth", QStringLiteral("Paginabreedte")},
+    };
+    for (const auto& [naam, tip] : tips) {
+        Knop(naam)->setToolTip(tip);
+    }
+    const std::tuple<const char*, QString, QKeySequence> toetsen[] = {
+        {"SBzoomin", QStringLiteral("Inzoomen"), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        {"SBzoomout", QStringLiteral("Uitzoomen"), QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        {"SBprint", QStringLiteral("Afdrukken"), QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"SBsave", QStringLiteral("Opslaan als PDF"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"SBexit", QStringLiteral("Sluiten"), QKeySequence(Qt::Key_Escape)},
+    };
+    for (const auto& [naam, tip, toets] : toetsen) {
+        QToolButton* knop = Knop(naam);
+        knop->setToolTip(
+            QStringLiteral("%1 (%2)").arg(tip, toets.toString(QKeySequence::NativeText)));
+        connect(new QShortcut(toets, this), &QShortcut::activated, knop, &QToolButton::click);
+    }
     // The page moves are reached through the keys; their buttons stay hidden.
     const std::pair<const char*, TIcoon> navigatie[] = {{"SBfirst", TIcoon::EerstePagina},
                                                         {"SBprev", TIcoon::VorigePagina},
@@ -128,7 +151,10 @@ QString TFrmPreview::OpslagMap() const {
 
 void TFrmPreview::Start() {
     if (wacht_ != nullptr) {
-        // One preview at a time: a second print command finds it open.
+        // One preview at a time: a second print command finds it open, and
+        // brings it back when it was minimised.
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        show();
         raise();
         activateWindow();
         return;

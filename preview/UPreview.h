@@ -37,7 +37,8 @@ public:
 
     // The main window's print command: generates the visible screen's report
     // for preview and returns when the window has been closed. While a
-    // preview is open it only brings that one to the front.
+    // preview is open it only brings that one to the front, restored when
+    // it was minimised.
     void Start();
 
     // The folder the save dialog opens in: the user's documents, then the

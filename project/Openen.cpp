@@ -104,14 +104,12 @@ private:
     std::vector<std::string>& fouten_;
 };
 
-std::vector<std::string> Naspelen(const TBerekeningsbestand& b, TRekenModel& model,
-                                  const std::string& naam) {
-    std::vector<std::string> fouten;
-    TNaspeler plat(b.Plat, "plat", naam, fouten);
+void Naspelen(const TBerekeningsbestand& b, TRekenModel& model, const std::string& naam,
+              std::vector<std::string>& platFouten, std::vector<std::string>& afschotFouten) {
+    TNaspeler plat(b.Plat, "plat", naam, platFouten);
     BezoekPlat(model.Rc, plat);
-    TNaspeler afschot(b.Afschot, "afschot", naam, fouten);
+    TNaspeler afschot(b.Afschot, "afschot", naam, afschotFouten);
     BezoekAfschot(model.Afschot, afschot);
-    return fouten;
 }
 
 void Vergelijk(const std::optional<TUitkomst>& opgeslagen, const std::string& rc,
@@ -150,17 +148,20 @@ static void ControleerBerekening(const TBerekeningsbestand& b, const TRekenModel
     TRekenModel proef(model.Gedeeld.Scheiding);
     proef.Opstarten(tabel, std::nullopt);
     proef.KiesMethode(b.Methode);
-    Naspelen(b, proef, naam);
+    std::vector<std::string> genegeerd;
+    Naspelen(b, proef, naam, genegeerd, genegeerd);
 }
 
-TOpening OpenBerekening(const TBerekeningsbestand& b, TRekenModel& model, const std::string& naam) {
+TOpening OpenBerekening(const TBerekeningsbestand& b, TRekenModel& model, const std::string& naam,
+                        TSchermfouten schermfouten) {
     ControleerBerekening(b, model, naam);
 
     TOpening opening;
+    const bool apart = schermfouten == TSchermfouten::Apart;
     opening.Fouten = model.NieuweBerekening();
-    for (const auto& fouten : {model.KiesMethode(b.Methode), Naspelen(b, model, naam)}) {
-        opening.Fouten.insert(opening.Fouten.end(), fouten.begin(), fouten.end());
-    }
+    const auto methode = model.KiesMethode(b.Methode, apart ? &opening.FoutenAfschot : nullptr);
+    opening.Fouten.insert(opening.Fouten.end(), methode.begin(), methode.end());
+    Naspelen(b, model, naam, opening.Fouten, apart ? opening.FoutenAfschot : opening.Fouten);
     const std::string& sch = model.Gedeeld.Scheiding;
     std::string verschillen;
     Vergelijk(b.UitkomstPlat, MetKomma(model.Rc.EditRc.Tekst, sch),

@@ -11,7 +11,7 @@ RCV_PAKKETTEN=(
     python3
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libfontconfig-dev
     fonts-liberation2 fonts-liberation
-    xvfb xauth shared-mime-info
+    xvfb xauth shared-mime-info openbox xdotool imagemagick
     cups cups-filters cups-client poppler-utils libpodofo-dev
     libssl-dev libarchive-dev
 )

@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -29,6 +30,7 @@
 #include <QTranslator>
 #include <QWheelEvent>
 #include <QWindow>
+#include <cmath>
 #include <memory>
 
 using namespace rcveltor::app;
@@ -41,6 +43,40 @@ void Typ(TSpinVeld* veld, const QString& tekst) {
     veld->setFocus();
     veld->Regel()->selectAll();
     QTest::keyClicks(veld->Regel(), tekst);
+}
+
+// A key as a user presses it in the main window.
+void Druk(QWidget* venster, const QKeySequence& toetsen) {
+    QApplication::setActiveWindow(venster);
+    const QKeyCombination k = toetsen[0];
+    QTest::keyClick(venster, k.key(), k.keyboardModifiers());
+}
+
+// Contrast ratio of two colours by their relative luminance (WCAG 2).
+double Contrast(QRgb a, QRgb b) {
+    const auto luminantie = [](QRgb c) {
+        const auto lineair = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lineair(qRed(c)) + 0.7152 * lineair(qGreen(c)) + 0.0722 * lineair(qBlue(c));
+    };
+    const double la = luminantie(a);
+    const double lb = luminantie(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The lightest pixel of an image.
+QRgb Lichtste(const QImage& beeld) {
+    QRgb licht = qRgb(0, 0, 0);
+    for (int y = 0; y < beeld.height(); ++y) {
+        for (int x = 0; x < beeld.width(); ++x) {
+            if (qGray(beeld.pixel(x, y)) > qGray(licht)) {
+                licht = beeld.pixel(x, y);
+            }
+        }
+    }
+    return licht;
 }
 
 } // namespace
@@ -281,7 +317,7 @@ private slots:
         p.Start();
         p.Klik("ImageBerekening");
         auto* knop = p.Vind<QToolButton>("SpeedButton1");
-        QCOMPARE(knop->toolTip(), QStringLiteral("Rc-wizard"));
+        QVERIFY(knop->toolTip().startsWith(QStringLiteral("Rc-wizard (")));
 
         // 2,50 stepped up to 3,50 with Page Up, then "Bepaal dikte".
         QString titel;
@@ -333,6 +369,178 @@ private slots:
             }
         }
         QVERIFY2(gelijk > met.width() * met.height() * 7 / 10, "the text area covers the header");
+    }
+
+    void theWizardsTextStandsOutFromTheArtworkBehindIt() {
+        TFrmRcWizard wizard;
+        auto* uitleg = wizard.findChild<QLabel*>(QStringLiteral("Uitleg"));
+        const QRect vak = uitleg->geometry();
+        const QRgb tekst = Lichtste(wizard.grab(vak).toImage());
+        uitleg->hide();
+        // The lightest spot behind the text box is the worst.
+        const QRgb achter = Lichtste(wizard.grab(vak).toImage());
+        QCOMPARE(QColor(tekst), QColor(Qt::white));
+        QVERIFY2(Contrast(tekst, achter) >= 4.5, qPrintable(QStringLiteral("contrast %1 against %2")
+                                                                .arg(Contrast(tekst, achter))
+                                                                .arg(QColor(achter).name())));
+    }
+
+    void everyMenuPictureAndTheWizardHaveAKey_data() {
+        QTest::addColumn<QString>("naam"); // the picture or button
+        QTest::addColumn<QKeySequence>("toetsen");
+        QTest::addColumn<QString>("vanaf");  // the menu item clicked first
+        QTest::addColumn<QString>("gevolg"); // the screen, dialog or command that follows
+        const auto rij = [](const char* naam, QKeyCombination k, const char* vanaf,
+                            const char* gevolg) {
+            QTest::newRow(naam) << QString::fromLatin1(naam) << QKeySequence(k)
+                                << QString::fromLatin1(vanaf) << QString::fromLatin1(gevolg);
+        };
+        rij("ImageBerekening", Qt::ALT | Qt::Key_B, "ImageAfschot", "Plat");
+        rij("ImageAfschot", Qt::ALT | Qt::Key_A, "ImageBerekening", "Afschot");
+        rij("ImageTerug", Qt::ALT | Qt::Key_S, "ImageBerekening", "Geen");
+        rij("ImagePrint", Qt::CTRL | Qt::Key_P, "ImageAfschot", "Afdrukken Afschot");
+        rij("ImageProject", Qt::ALT | Qt::Key_P, "ImageAfschot", "Projectgegevens");
+        rij("ImageInfo", QKeyCombination(Qt::Key_F1), "ImageBerekening", "INFO");
+        rij("SpeedButton1", Qt::ALT | Qt::Key_W, "ImageBerekening", "Rc-Wizard");
+    }
+
+    void everyMenuPictureAndTheWizardHaveAKey() {
+        QFETCH(QString, naam);
+        QFETCH(QKeySequence, toetsen);
+        QFETCH(QString, vanaf);
+        QFETCH(QString, gevolg);
+        TModaalwachter& wachter = Wachter();
+        TProgramma p;
+        QStringList gevolgen;
+        p.hoofd->Afdrukken = [&](TZichtbaarScherm scherm) {
+            gevolgen << (scherm == TZichtbaarScherm::Afschot ? QStringLiteral("Afdrukken Afschot")
+                                                             : QStringLiteral("Afdrukken"));
+        };
+        p.hoofd->ToonInfo = [&] { gevolgen << QStringLiteral("INFO"); };
+        wachter.Verwacht([&](QDialog* d) {
+            gevolgen << d->windowTitle();
+            d->reject();
+        });
+        p.Start();
+        p.Klik(vanaf.toLatin1().constData());
+        const QString toets = toetsen.toString(QKeySequence::NativeText);
+        QVERIFY2(p.Vind<QWidget>(naam.toLatin1().constData())
+                     ->toolTip()
+                     .endsWith(QStringLiteral(" (%1)").arg(toets)),
+                 qPrintable(p.Vind<QWidget>(naam.toLatin1().constData())->toolTip()));
+        Druk(p.hoofd.get(), toetsen);
+        if (gevolgen.isEmpty()) {
+            const char* schermen[] = {"Geen", "Plat", "Afschot"};
+            gevolgen << QString::fromLatin1(schermen[int(p.hoofd->ZichtbaarScherm())]);
+        }
+        QCOMPARE(gevolgen, QStringList{gevolg});
+        QCOMPARE(p.piepjes, 0);
+    }
+
+    void theMethodListComesInTheTabOrderWhereItSits_data() {
+        QTest::addColumn<QString>("scherm");
+        QTest::addColumn<QStringList>("volgorde"); // inputs in Tab order from the first
+        QTest::newRow("plat") << QStringLiteral("ImageBerekening")
+                              << QStringList{QStringLiteral("LambdaOndercons"),
+                                             QStringLiteral("Rekenmethode"),
+                                             QStringLiteral("CBcombinatie")};
+        QTest::newRow("afschot") << QStringLiteral("ImageAfschot")
+                                 << QStringList{QStringLiteral("LambdaOndercons2"),
+                                                QStringLiteral("Rekenmethode2"),
+                                                QStringLiteral("cbCombinatie2")};
+    }
+
+    void theMethodListComesInTheTabOrderWhereItSits() {
+        QFETCH(QString, scherm);
+        QFETCH(QStringList, volgorde);
+        TProgramma p;
+        p.Start();
+        p.Klik(scherm.toLatin1().constData());
+        QApplication::setActiveWindow(p.hoofd.get());
+        p.Vind<QWidget>(volgorde.front().toLatin1().constData())->setFocus();
+        QStringList bezocht{volgorde.front()};
+        // Tab on, past the results, to each next field the user sets.
+        for (int tab = 0; tab < 20 && bezocht.size() < volgorde.size(); ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* veld = QApplication::focusWidget();
+            while (veld != nullptr && qobject_cast<TSpinVeld*>(veld) == nullptr &&
+                   qobject_cast<TKeuzeLijst*>(veld) == nullptr) {
+                veld = veld->parentWidget();
+            }
+            if (veld != nullptr && veld->objectName() != bezocht.back()) {
+                bezocht << veld->objectName();
+            }
+        }
+        QCOMPARE(bezocht, volgorde);
+    }
+
+    void theProgramsDialogsOpenOverThePreviewAndTakeTheKeys_data() {
+        QTest::addColumn<QString>("opdracht");
+        QTest::addColumn<QString>("dialoog");
+        QTest::newRow("closing with changes")
+            << QStringLiteral("sluiten") << QStringLiteral("Wijzigingen opslaan?");
+        QTest::newRow("Openen") << QStringLiteral("Ctrl+O") << QStringLiteral("Openen");
+        QTest::newRow("Projectgegevens")
+            << QStringLiteral("Alt+P") << QStringLiteral("Projectgegevens");
+        QTest::newRow("Rc-wizard") << QStringLiteral("Alt+W") << QStringLiteral("Rc-Wizard");
+    }
+
+    void theProgramsDialogsOpenOverThePreviewAndTakeTheKeys() {
+        QFETCH(QString, opdracht);
+        QFETCH(QString, dialoog);
+        TModaalwachter& wachter = Wachter();
+        TProgramma p;
+        // As the program makes it: a window of the main window's own.
+        rcveltor::rapport::TFrmPreview preview(p.hoofd.get());
+        rcveltor::rapport::TQuickReport1 rapport(p.hoofd->Model().Rc);
+        preview.KiesRapport = [&]() -> rcveltor::rapport::TRapport* { return &rapport; };
+        p.hoofd->Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };
+        p.Start();
+        p.Klik("ImageBerekening");
+        if (opdracht == QStringLiteral("sluiten")) {
+            p.hoofd->Panel1()->DikteIsol()->stepBy(1);
+        }
+
+        QString titel;
+        QWindow* boven = nullptr;
+        bool toetsen = false;
+        const auto bekijk = [&](QWidget* d) {
+            titel = qobject_cast<QMessageBox*>(d) ? qobject_cast<QMessageBox*>(d)->text()
+                                                  : d->windowTitle();
+            boven = d->windowHandle() ? d->windowHandle()->transientParent() : nullptr;
+            toetsen = QTest::qWaitFor([d] {
+                return QApplication::focusWidget() != nullptr &&
+                       QApplication::focusWidget()->window() == d;
+            });
+        };
+        wachter.BijMelding = [&] { bekijk(QApplication::activeModalWidget()); };
+        wachter.Antwoorden << QMessageBox::Cancel;
+        wachter.Verwacht([&](QDialog* d) {
+            bekijk(d);
+            d->reject();
+        });
+        bool stayOnTop = true;
+        QTimer::singleShot(0, p.hoofd.get(), [&] {
+            QTRY_VERIFY(preview.isVisible());
+            stayOnTop = preview.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            if (opdracht == QStringLiteral("sluiten")) {
+                QVERIFY(!p.hoofd->close());
+            } else {
+                Druk(p.hoofd.get(), QKeySequence::fromString(opdracht));
+            }
+            preview.close();
+        });
+        p.Klik("ImagePrint");
+        QCOMPARE(titel, dialoog);
+        QVERIFY(!stayOnTop);
+        QVERIFY(boven != nullptr);
+        QCOMPARE(boven, preview.windowHandle());
+        QVERIFY(toetsen);
+        // A dialog that lives on is given back to the main window.
+        QCOMPARE(p.wizard->parentWidget(), p.hoofd.get());
+        if (opdracht == QStringLiteral("sluiten")) {
+            QCOMPARE(wachter.Meldingen(), QStringList{dialoog});
+        }
     }
 
     void qtsOwnDialogsSpeakDutch() {

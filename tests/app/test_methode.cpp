@@ -9,9 +9,11 @@
 #include "Guitest.h"
 #include "Programma.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 using namespace rcveltor::app;
@@ -122,6 +124,52 @@ private slots:
                                 "Oppervlak type 1 [m\u00b2]"}) {
             QVERIFY2(koppen.contains(QString::fromUtf8(kop)), kop);
         }
+    }
+
+    void anErrorOfTheHiddenScreenWaitsUntilItShows_data() {
+        QTest::addColumn<bool>("bestand"); // opened from a file, else a method switch
+        QTest::newRow("method switch") << false;
+        QTest::newRow("opened file") << true;
+    }
+
+    void anErrorOfTheHiddenScreenWaitsUntilItShows() {
+        // A tapered roof without area: by NEN 1068 its recalculation raises
+        // "Invalid floating point operation."; by ISO 6946 it shows "-".
+        QFETCH(bool, bestand);
+        TModaalwachter& wachter = Wachter();
+        TProgramma p;
+        p.Start();
+        QTemporaryDir map;
+        if (bestand) {
+            const QString pad = map.filePath(QStringLiteral("dak.rcv"));
+            QFile f(pad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("{\"formaat\": \"rcveltor-berekening\", \"versie\": 1, \"afschot\": "
+                    "{\"oppervlak1\": \"0\", \"oppervlak2\": \"0\", \"oppervlak3\": \"0\"}}");
+            f.close();
+            p.hoofd->OpenBijStart(pad);
+        } else {
+            p.Klik("ImageAfschot");
+            KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode2"), Qt::Key_Down);
+            for (const char* naam : {"oppvl1", "oppvl2", "oppvl3"}) {
+                auto* veld = p.Vind<TSpinVeld>(naam);
+                veld->setFocus();
+                veld->Regel()->selectAll();
+                QTest::keyClicks(veld->Regel(), QStringLiteral("0"));
+                QTest::keyClick(veld->Regel(), Qt::Key_Tab);
+            }
+            p.Klik("ImageBerekening");
+            KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode"), Qt::Key_Up);
+        }
+        QCOMPARE(p.hoofd->ZichtbaarScherm(), TZichtbaarScherm::Plat);
+        QVERIFY(wachter.Meldingen().isEmpty());
+        p.Klik("ImageAfschot");
+        const QStringList fout{QStringLiteral("Invalid floating point operation.")};
+        QCOMPARE(wachter.Meldingen(), fout);
+        // Said once.
+        p.Klik("ImageBerekening");
+        p.Klik("ImageAfschot");
+        QCOMPARE(wachter.Meldingen(), fout);
     }
 
     void theWizardSearchesWithTheChosenMethod() {

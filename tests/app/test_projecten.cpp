@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QWindow>
 
 using namespace rcveltor::app;
 using rcveltor::test::TModaalwachter;
@@ -207,6 +208,82 @@ private slots:
         if (opgeslagen) {
             QVERIFY(Inhoud(bestand).contains(QStringLiteral("\"dikte\": \"120\"")));
         }
+    }
+
+    void saveAsAlwaysGivesTheCalculationSuffix_data() {
+        QTest::addColumn<QString>("gekozen");
+        QTest::addColumn<QString>("bestand");
+        QTest::addColumn<bool>("bestaat");   // the file with the suffix exists already
+        QTest::addColumn<bool>("vervangen"); // the answer to "bestaat al"
+        QTest::newRow("other suffix") << "dak.txt"
+                                      << "dak.txt.rcv" << false << false;
+        QTest::newRow("none") << "dak"
+                              << "dak.rcv" << false << false;
+        QTest::newRow("its own") << "dak.rcv"
+                                 << "dak.rcv" << false << false;
+        QTest::newRow("its own, upper case") << "DAK.RCV"
+                                             << "DAK.RCV" << false << false;
+        QTest::newRow("inside the name") << "dak.rcv.oud"
+                                         << "dak.rcv.oud.rcv" << false << false;
+        QTest::newRow("appended name exists, kept") << "dak.txt"
+                                                    << "dak.txt.rcv" << true << false;
+        QTest::newRow("appended name exists, replaced") << "dak.txt"
+                                                        << "dak.txt.rcv" << true << true;
+    }
+
+    void saveAsAlwaysGivesTheCalculationSuffix() {
+        QFETCH(QString, gekozen);
+        QFETCH(QString, bestand);
+        QFETCH(bool, bestaat);
+        QFETCH(bool, vervangen);
+        TModaalwachter& wachter = Wachter();
+        TGewijzigd p;
+        QTemporaryDir map;
+        const QString doel = map.filePath(bestand);
+        if (bestaat) {
+            QFile f(doel);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("ander bestand");
+        }
+        p.hoofd->Beheer().VraagOpslagnaam = [&](const QString&) { return map.filePath(gekozen); };
+        wachter.Antwoorden << (vervangen ? QMessageBox::Yes : QMessageBox::No);
+        p.Toets(Qt::Key_S, Qt::ShiftModifier);
+        const bool geschreven = !bestaat || vervangen;
+        QCOMPARE(Inhoud(doel).contains(QStringLiteral("\"dikte\": \"120\"")), geschreven);
+        QCOMPARE(p.hoofd->Beheer().Bestand(), geschreven ? doel : QString());
+        QCOMPARE(QDir(map.path()).entryList(QDir::Files), QStringList{bestand});
+        QCOMPARE(wachter.Meldingen(),
+                 bestaat ? QStringList{QStringLiteral("Het bestand \"%1\" bestaat al. Wilt u "
+                                                      "het vervangen?")
+                                           .arg(QDir::toNativeSeparators(doel))}
+                         : QStringList{});
+    }
+
+    void theCaptionNamesTheFileAndItsChanges() {
+        TModaalwachter& wachter = Wachter();
+        TProgramma p;
+        p.Start();
+        const auto titel = [&] { return p.hoofd->windowHandle()->title(); };
+        QTemporaryDir map;
+        const QString bestand = map.filePath(QStringLiteral("dak.rcv"));
+        p.hoofd->Beheer().VraagOpslagnaam = [&](const QString&) { return bestand; };
+        QCOMPARE(titel(), QStringLiteral("RcVeltor"));
+        p.Klik("ImageBerekening");
+        p.hoofd->Panel1()->DikteIsol()->stepBy(1);
+        QCOMPARE(titel(), QStringLiteral("RcVeltor")); // no file: no name to mark
+        p.Klik("ImageOpslaanAls");
+        QCOMPARE(titel(), QStringLiteral("dak.rcv - RcVeltor"));
+        QVERIFY(!p.hoofd->isWindowModified());
+        p.hoofd->Panel1()->DikteIsol()->stepBy(1);
+        QCOMPARE(titel(), QStringLiteral("dak.rcv* - RcVeltor"));
+        QVERIFY(p.hoofd->isWindowModified());
+        p.hoofd->Panel1()->DikteIsol()->stepBy(-1); // back as saved
+        QCOMPARE(titel(), QStringLiteral("dak.rcv - RcVeltor"));
+        p.Klik("ImageNieuw");
+        QCOMPARE(titel(), QStringLiteral("RcVeltor"));
+        p.hoofd->OpenBijStart(bestand);
+        QCOMPARE(titel(), QStringLiteral("dak.rcv - RcVeltor"));
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void aFileThatCannotBeOpenedLeavesEverythingAsItWas_data() {

@@ -153,15 +153,32 @@ private slots:
         });
     }
 
+    void aSecondPrintCommandBringsTheOpenPreviewToTheFront_data() {
+        QTest::addColumn<bool>("geminimaliseerd");
+        QTest::newRow("open") << false;
+        QTest::newRow("minimised") << true;
+    }
+
     void aSecondPrintCommandBringsTheOpenPreviewToTheFront() {
+        QFETCH(bool, geminimaliseerd);
         TOpstelling o;
         bool terugZonderWachten = false;
+        bool hersteld = false;
+        bool actief = false;
         o.Open([&] {
+            if (geminimaliseerd) {
+                o.preview.showMinimized();
+                QTRY_VERIFY(o.preview.isMinimized());
+            }
             QTimer::singleShot(2000, &o.preview, [&] { o.preview.close(); });
             o.preview.Start();
             terugZonderWachten = o.preview.isVisible();
+            hersteld = !o.preview.isMinimized() && o.preview.isMaximized();
+            actief = QTest::qWaitFor([&] { return QApplication::activeWindow() == &o.preview; });
         });
         QVERIFY(terugZonderWachten);
+        QVERIFY(hersteld);
+        QVERIFY(actief);
     }
 
     void printRegeneratesTheVisibleScreensReport() {
@@ -188,6 +205,52 @@ private slots:
         QCOMPARE(paginas, 1);
         QCOMPARE(o.rapport2.Label(QStringLiteral("Labeloppvl1")), QStringLiteral("20,000"));
         QVERIFY(QFileInfo(afdruk).size() > 0);
+    }
+
+    void everyCommandHasAKeyNamedInItsTooltip_data() {
+        QTest::addColumn<QString>("knop");
+        QTest::addColumn<QKeySequence>("toetsen");
+        QTest::addColumn<QString>("gevolg");
+        QTest::newRow("print") << "SBprint" << QKeySequence(Qt::CTRL | Qt::Key_P) << "afdrukken";
+        QTest::newRow("save") << "SBsave" << QKeySequence(Qt::CTRL | Qt::Key_S) << "opslaan";
+        QTest::newRow("close") << "SBexit" << QKeySequence(Qt::Key_Escape) << "gesloten";
+        QTest::newRow("zoom in") << "SBzoomin" << QKeySequence(Qt::CTRL | Qt::Key_Plus) << "98";
+        QTest::newRow("zoom out") << "SBzoomout" << QKeySequence(Qt::CTRL | Qt::Key_Minus) << "78";
+    }
+
+    void everyCommandHasAKeyNamedInItsTooltip() {
+        QFETCH(QString, knop);
+        QFETCH(QKeySequence, toetsen);
+        QFETCH(QString, gevolg);
+        TOpstelling o;
+        QStringList gevolgen;
+        o.preview.VraagAfdrukken = [&](QPrinter&, int) {
+            gevolgen << QStringLiteral("afdrukken");
+            return false;
+        };
+        o.preview.VraagBestandsnaam = [&] {
+            gevolgen << QStringLiteral("opslaan");
+            return QStringLiteral("/tmp/rapport.txt"); // not written: the preview stays open
+        };
+        QString tip;
+        o.Open([&] {
+            QTRY_COMPARE(o.preview.QRPreview1()->Zoom(), 88);
+            tip = o.preview.Knop(knop.toLatin1().constData())->toolTip();
+            QApplication::setActiveWindow(&o.preview);
+            QTest::keyClick(&o.preview, toetsen[0].key(), toetsen[0].keyboardModifiers());
+            if (!o.preview.isVisible()) {
+                gevolgen << QStringLiteral("gesloten");
+            } else if (gevolgen.isEmpty()) {
+                gevolgen << QString::number(o.preview.QRPreview1()->Zoom());
+            }
+        });
+        QVERIFY2(
+            tip.endsWith(QStringLiteral(" (%1)").arg(toetsen.toString(QKeySequence::NativeText))),
+            qPrintable(tip));
+        QCOMPARE(gevolgen, QStringList{gevolg});
+        if (gevolg == QStringLiteral("opslaan")) {
+            QCOMPARE(Wachter().Meldingen().size(), 1);
+        }
     }
 
     void cancelledPrintPrintsNothing() {
