@@ -10,20 +10,20 @@ std::vector<std::string> LeesJsonRegel(std::string_view regel) {
     // Without exceptions: a bad line is common input here, not an accident.
     const auto json = nlohmann::json::parse(regel, nullptr, false);
     if (json.is_discarded()) {
-        throw Gebruiksfout("the batch line is not valid JSON");
+        throw Gebruiksfout("de batchregel is geen geldige JSON");
     }
     if (!json.is_array()) {
-        throw Gebruiksfout("the batch line is not a JSON array of strings");
+        throw Gebruiksfout("de batchregel is geen JSON-lijst van teksten");
     }
     std::vector<std::string> argumenten;
     argumenten.reserve(json.size());
     for (const auto& element : json) {
         if (!element.is_string()) {
-            throw Gebruiksfout("the batch line is not a JSON array of strings");
+            throw Gebruiksfout("de batchregel is geen JSON-lijst van teksten");
         }
         const auto& tekst = element.get_ref<const std::string&>();
         if (tekst.find('\0') != std::string::npos) {
-            throw Gebruiksfout("the batch line holds a NUL character, which no argument can");
+            throw Gebruiksfout("de batchregel bevat een NUL-teken, dat geen argument kan bevatten");
         }
         argumenten.push_back(tekst);
     }
