@@ -1,5 +1,6 @@
 #include "Berekeningsbeheer.h"
 
+#include "Bestand.h"
 #include "Bestandslezer.h"
 #include "Eigenaar.h"
 #include "Foutmelding.h"
@@ -7,12 +8,12 @@
 #include "Opslagmap.h"
 #include "RekenModel.h"
 #include "URcWizard.h"
+#include "VeiligOpslaan.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <ctime>
 
 namespace rcveltor::app {
@@ -119,19 +120,17 @@ bool TBerekeningsbeheer::OpslaanAls() {
 }
 
 bool TBerekeningsbeheer::SchrijfNaar(const QString& pad) {
-    const std::string tekst =
-        AlsBestandstekst(Vastleggen(model_, Project, WensRc(), RCV_VERSIE, std::time(nullptr)));
-    // Written beside the file and then put in its place: a failed save
-    // leaves the earlier file whole.
-    QSaveFile bestand(pad);
-    const bool gelukt = bestand.open(QIODevice::WriteOnly) &&
-                        bestand.write(tekst.data(), static_cast<qint64>(tekst.size())) ==
-                            static_cast<qint64>(tekst.size()) &&
-                        bestand.commit();
-    if (!gelukt) {
+    TBerekeningsbestand berekening =
+        Vastleggen(model_, Project, WensRc(), RCV_VERSIE, std::time(nullptr));
+    berekening.Onbekend = onbekend_;
+    const std::string tekst = AlsBestandstekst(berekening);
+    try {
+        platform::SlaVeiligOp(platform::PadUitUtf8(pad.toStdString()),
+                              {reinterpret_cast<const unsigned char*>(tekst.data()), tekst.size()});
+    } catch (const platform::TBestandsfout& fout) {
         melding::ToonFoutmelding(
             venster_, QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen (%2).")
-                          .arg(QDir::toNativeSeparators(pad), bestand.errorString()));
+                          .arg(QDir::toNativeSeparators(pad), QString::fromUtf8(fout.what())));
         return false;
     }
     bestand_ = pad;
@@ -164,6 +163,7 @@ void TBerekeningsbeheer::NieuweBerekening() {
     }
     const auto fouten = model_.NieuweBerekening();
     Project = {};
+    onbekend_ = {};
     if (wizard_ != nullptr) {
         wizard_->ZetWensRc(std::string());
     }
@@ -201,6 +201,7 @@ void TBerekeningsbeheer::Open(const QString& pad) {
         const TBerekeningsbestand berekening = LeesBerekeningsbestand(pad.toStdString());
         opening = OpenBerekening(berekening, model_, naam, TSchermfouten::Apart);
         Project = berekening.Project;
+        onbekend_ = berekening.Onbekend;
         if (wizard_ != nullptr) {
             wizard_->ZetWensRc(berekening.WensRc);
         }

@@ -73,6 +73,7 @@ private:
     QString bestand_;                               // the file saved to or opened; empty for none
     QString laatsteMap_;                            // folder of the last file; empty before
     std::optional<TBerekeningsbestand> vastgelegd_; // the state last saved, opened or begun
+    TOnbekendeSleutels onbekend_; // the opened file's keys this release does not know
 };
 
 } // namespace rcveltor::app

@@ -1,5 +1,6 @@
 #include "UInfo.h"
 
+#include "Bestand.h"
 #include "Foutmelding.h"
 
 #include "Plaatje.h"
@@ -9,7 +10,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
@@ -188,16 +188,20 @@ void TFrmInfo::FormShow() {
 
 void TFrmInfo::LaadInfo() {
     const QString pad = QDir(werkmap_).absoluteFilePath(QStringLiteral("info.rtf"));
-    QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly)) {
-        ToonFoutmelding(this, QStringLiteral("Cannot open file \"%1\". %2")
-                                  .arg(QDir::toNativeSeparators(pad), bestand.errorString()));
+    std::vector<unsigned char> bytes;
+    try {
+        bytes = platform::LeesBestand(platform::PadUitUtf8(pad.toStdString()),
+                                      static_cast<std::size_t>(kMaxInfo));
+    } catch (const platform::TBestandsfout& reden) {
+        ToonFoutmelding(this,
+                        QStringLiteral("Cannot open file \"%1\". %2")
+                            .arg(QDir::toNativeSeparators(pad), QString::fromUtf8(reden.what())));
         return;
     }
-    const QByteArray inhoud =
-        bestand.size() <= kMaxInfo ? bestand.read(kMaxInfo + 1) : QByteArray();
-    const bool gelezen = bestand.error() == QFileDevice::NoError && inhoud.size() <= kMaxInfo &&
-                         inhoud.size() == bestand.size();
+    const bool gelezen = bytes.size() <= static_cast<std::size_t>(kMaxInfo);
+    const QByteArray inhoud = gelezen ? QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                   static_cast<qsizetype>(bytes.size()))
+                                      : QByteArray();
     // A new document each time: one that fails to read leaves the old text.
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(richEdit1_->font());

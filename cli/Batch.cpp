@@ -32,7 +32,7 @@ void WeigerRunOpties(const TOpties& opties) {
                         : opties.Opslaan       ? "--opslaan"
                                                : nullptr;
     if (optie != nullptr) {
-        throw Gebruiksfout(std::string(optie) + " is not allowed in a batch line");
+        throw Gebruiksfout(std::string(optie) + " is niet toegestaan in een batchregel");
     }
 }
 

@@ -76,7 +76,8 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
                                        : project                    ? project->WensRc
                                                                     : std::string();
             try {
-                SlaOp(*opties.Opslaan, model, gegevens ? *gegevens : TProjectgegevens{}, wensRc);
+                SlaOp(*opties.Opslaan, model, gegevens ? *gegevens : TProjectgegevens{}, wensRc,
+                      project ? project->Onbekend : TOnbekendeSleutels{});
             } catch (const RcFout& fout) {
                 std::cerr << "rcveltor-cli: " << fout.what() << "\n";
                 opgeslagen = false;

@@ -12,9 +12,9 @@ namespace {
 
 using nlohmann::json;
 
-const char* const kGeenJson = "the batch line is not valid JSON";
-const char* const kGeenLijst = "the batch line is not a JSON array of strings";
-const char* const kNul = "the batch line holds a NUL character, which no argument can";
+const char* const kGeenJson = "de batchregel is geen geldige JSON";
+const char* const kGeenLijst = "de batchregel is geen JSON-lijst van teksten";
+const char* const kNul = "de batchregel bevat een NUL-teken, dat geen argument kan bevatten";
 const char* const kTeLang = "de batchregel is langer dan 1 MiB";
 const char* const kTeDiep = "de batchregel is dieper genest dan een lijst van teksten";
 const char* const kTeVeel = "de batchregel heeft meer dan 200 opties";

@@ -56,7 +56,7 @@ double LeesArgumentGetal(const std::string& optie, const std::string& tekst) {
     std::replace(punt.begin(), punt.end(), ',', '.');
     const auto waarde = LeesGetal(punt, ".");
     if (!waarde || tekst.find_first_of(" \t") != std::string::npos) {
-        throw Gebruiksfout("--" + optie + ": \"" + tekst + "\" is not a number");
+        throw Gebruiksfout("--" + optie + ": \"" + tekst + "\" is geen getal");
     }
     return *waarde;
 }
@@ -88,7 +88,7 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             continue;
         }
         if (arg.rfind("--", 0) != 0) {
-            throw Gebruiksfout("unexpected argument \"" + arg + "\"");
+            throw Gebruiksfout("onverwacht argument \"" + arg + "\"");
         }
         std::string naam = arg.substr(2);
         std::optional<std::string> waarde;
@@ -98,11 +98,11 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
         }
         const bool bestand = naam == "pdf" || naam == "project" || naam == "opslaan";
         if (!bestand && naam != "methode" && ZoekOptie(naam) == nullptr) {
-            throw Gebruiksfout("unknown option \"" + arg + "\"");
+            throw Gebruiksfout("onbekende optie \"" + arg + "\"");
         }
         if (!waarde) {
             if (i + 1 >= argumenten.size()) {
-                throw Gebruiksfout("option --" + naam + " needs a value");
+                throw Gebruiksfout("optie --" + naam + " heeft een waarde nodig");
             }
             waarde = argumenten[++i];
         }
@@ -115,7 +115,7 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
         } else if (naam == "methode") {
             opties.Methode = MethodeUitSleutel(*waarde);
             if (!opties.Methode) {
-                throw Gebruiksfout("--methode: \"" + *waarde + "\" is not nen1068 or iso6946");
+                throw Gebruiksfout("--methode: \"" + *waarde + "\" is niet nen1068 of iso6946");
             }
         } else if (naam == "lambda-bestand") {
             opties.LambdaBestand = *waarde;
@@ -128,8 +128,8 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
         const TOptieDef* def = ZoekOptie(naam);
         if ((def->Voor == Scherm::Plat && opties.Afschot) ||
             (def->Voor == Scherm::Afschot && !opties.Afschot)) {
-            throw Gebruiksfout("option --" + naam + " does not apply to the " +
-                               (opties.Afschot ? "tapered" : "flat-roof") + " screen");
+            throw Gebruiksfout("optie --" + naam + " hoort niet bij het " +
+                               (opties.Afschot ? "afschotscherm" : "platdakscherm"));
         }
         if (def->Argument == Soort::Getal) {
             LeesArgumentGetal(naam, waarde);
@@ -137,7 +137,7 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             if (waarde.empty() || waarde.size() > 9 ||
                 !std::all_of(waarde.begin(), waarde.end(),
                              [](char c) { return c >= '0' && c <= '9'; })) {
-                throw Gebruiksfout("--" + naam + ": \"" + waarde + "\" is not a whole number");
+                throw Gebruiksfout("--" + naam + ": \"" + waarde + "\" is geen geheel getal");
             }
         }
     }
@@ -145,13 +145,13 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
          {std::pair{"--pdf", &opties.Pdf}, std::pair{"--project", &opties.Project},
           std::pair{"--opslaan", &opties.Opslaan}}) {
         if (*waarde && (*waarde)->empty()) {
-            throw Gebruiksfout(std::string(optie) + ": the file name is empty");
+            throw Gebruiksfout(std::string(optie) + ": de bestandsnaam is leeg");
         }
     }
     if (opties.Batch && (opties.Afschot || opties.Json || opties.Pdf || opties.Project ||
                          opties.Opslaan || !opties.Waarden.empty())) {
-        throw Gebruiksfout("--batch reads the options from standard input; only "
-                           "--lambda-bestand may go with it");
+        throw Gebruiksfout("--batch leest de opties van de standaardinvoer; alleen "
+                           "--lambda-bestand mag erbij");
     }
     return opties;
 }

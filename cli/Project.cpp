@@ -7,6 +7,7 @@
 #include "RcFout.h"
 #include "RcWizard.h"
 #include "RekenModel.h"
+#include "VeiligOpslaan.h"
 
 #include <ctime>
 #include <filesystem>
@@ -30,19 +31,16 @@ std::string WensRcTekst(const std::string& optie) {
 }
 
 void SlaOp(const std::string& pad, TRekenModel& model, const TProjectgegevens& project,
-           const std::string& wensRc) {
-    const std::string tekst =
-        AlsBestandstekst(Vastleggen(model, project, wensRc, RCV_VERSIE, std::time(nullptr)));
+           const std::string& wensRc, const TOnbekendeSleutels& onbekend) {
+    TBerekeningsbestand berekening =
+        Vastleggen(model, project, wensRc, RCV_VERSIE, std::time(nullptr));
+    berekening.Onbekend = onbekend;
+    const std::string tekst = AlsBestandstekst(berekening);
     const std::filesystem::path doel = platform::PadUitUtf8(pad);
-    std::filesystem::path tijdelijk = doel;
-    tijdelijk += ".rcveltor-tmp";
     try {
-        platform::SchrijfBestand(
-            tijdelijk, {reinterpret_cast<const unsigned char*>(tekst.data()), tekst.size()});
-        std::filesystem::rename(tijdelijk, doel);
-    } catch (const std::exception& fout) {
-        std::error_code weg;
-        std::filesystem::remove(tijdelijk, weg);
+        platform::SlaVeiligOp(doel,
+                              {reinterpret_cast<const unsigned char*>(tekst.data()), tekst.size()});
+    } catch (const platform::TBestandsfout& fout) {
         throw RcFout("Het bestand \"" + platform::Utf8(doel.filename()) +
                      "\" kan niet worden opgeslagen (" + fout.what() + ").");
     }

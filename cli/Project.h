@@ -21,10 +21,10 @@ TBerekeningsbestand OpenProject(const std::string& pad, TRekenModel& model,
 // The wizard's wanted Rc as its field would show the option's value.
 std::string WensRcTekst(const std::string& optie);
 
-// Saves the model's calculation at `pad`: written beside it first and then
-// renamed over it, so a failed save keeps an earlier file whole. Throws
+// Saves the model's calculation at `pad` as one safe step (a failed save
+// keeps an earlier file whole), with the opened file's unknown keys. Throws
 // RcFout with a Dutch message naming the file.
 void SlaOp(const std::string& pad, TRekenModel& model, const TProjectgegevens& project,
-           const std::string& wensRc);
+           const std::string& wensRc, const TOnbekendeSleutels& onbekend);
 
 } // namespace rcveltor::cli

@@ -31,8 +31,8 @@ std::string Entries(const TLijstVeld& lijst) {
 void Kies(TLijstVeld& lijst, const std::string& optie, const std::string& tekst) {
     const int index = lijst.IndexVan(tekst);
     if (index < 0) {
-        throw Gebruiksfout("--" + optie + ": \"" + tekst + "\" is not in the list " + lijst.Naam +
-                           "; it holds:" + Entries(lijst));
+        throw Gebruiksfout("--" + optie + ": \"" + tekst + "\" staat niet in de lijst " +
+                           lijst.Naam + "; die bevat:" + Entries(lijst));
     }
     lijst.ItemIndex = index;
 }
@@ -45,8 +45,8 @@ void KiesCombinatie(TLijstVeld& lijst, const std::string& tekst) {
             return;
         }
     }
-    throw Gebruiksfout("--combinatie: combination " + tekst + " is not offered; " + lijst.Naam +
-                       " holds:" + Entries(lijst));
+    throw Gebruiksfout("--combinatie: combinatie " + tekst + " wordt niet aangeboden; " +
+                       lijst.Naam + " bevat:" + Entries(lijst));
 }
 
 class TToepasser {

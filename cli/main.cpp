@@ -20,13 +20,13 @@ int main(int argc, char** argv) {
     pdf.Doorgeven = [argv] {
         const auto programma = platform::EigenMap() / RCV_PDF_PROGRAMMA;
         const std::string reden = platform::VervangDoor(programma, argv);
-        std::cerr << "rcveltor-cli: --pdf: cannot start \"" << programma.string() << "\": " << reden
-                  << "\n";
+        std::cerr << "rcveltor-cli: --pdf: \"" << programma.string()
+                  << "\" kan niet worden gestart: " << reden << "\n";
         return 1;
     };
 #else
     pdf.Doorgeven = []() -> int {
-        throw cli::Gebruiksfout("--pdf: writing a PDF is not in this build");
+        throw cli::Gebruiksfout("--pdf: deze uitgave schrijft geen PDF");
     };
 #endif
     return cli::Draai(platform::Argumenten(argc, argv), pdf);

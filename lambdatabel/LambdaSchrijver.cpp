@@ -4,6 +4,7 @@
 #include "Extended80.h"
 #include "RcFout.h"
 #include "Tekstcodering.h"
+#include "VeiligOpslaan.h"
 
 #include <cstring>
 #include <limits>
@@ -117,7 +118,7 @@ std::vector<unsigned char> SchrijfLambdaTabel(std::span<const TLambdaRegel> rege
 
 void SchrijfLambdaBestand(const std::string& bestandsnaam, std::span<const TLambdaRegel> regels) {
     try {
-        platform::SchrijfBestand(platform::PadUitUtf8(bestandsnaam), SchrijfLambdaTabel(regels));
+        platform::SlaVeiligOp(platform::PadUitUtf8(bestandsnaam), SchrijfLambdaTabel(regels));
     } catch (const platform::TBestandsfout& reden) {
         throw RcFout("Cannot create file \"" + bestandsnaam + "\". " + reden.what());
     }

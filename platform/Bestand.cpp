@@ -4,8 +4,9 @@
 #include <windows.h>
 #else
 #include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace rcveltor::platform {
@@ -23,28 +24,6 @@ std::string Utf8(const std::filesystem::path& pad) {
 
 namespace {
 
-// The system's message for the last error, without its closing full stop.
-TBestandsfout Systeemfout() {
-    const DWORD code = GetLastError();
-    wchar_t* tekst = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&tekst), 0, nullptr);
-    std::string uit;
-    if (n > 0) {
-        const int lengte = WideCharToMultiByte(CP_UTF8, 0, tekst, static_cast<int>(n), nullptr, 0,
-                                               nullptr, nullptr);
-        uit.resize(static_cast<std::size_t>(lengte));
-        WideCharToMultiByte(CP_UTF8, 0, tekst, static_cast<int>(n), uit.data(), lengte, nullptr,
-                            nullptr);
-        LocalFree(tekst);
-    }
-    while (!uit.empty() && (uit.back() == '.' || static_cast<unsigned char>(uit.back()) <= ' ')) {
-        uit.pop_back();
-    }
-    return TBestandsfout(uit.empty() ? "System error " + std::to_string(code) : uit);
-}
-
 struct THandvat {
     HANDLE h;
     ~THandvat() {
@@ -61,14 +40,24 @@ std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad, std::si
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (bestand.h == INVALID_HANDLE_VALUE) {
-        throw Systeemfout();
+        const DWORD code = GetLastError();
+        // A folder does not open as a file: Windows calls that no access.
+        const DWORD soort = GetFileAttributesW(pad.c_str());
+        if (soort != INVALID_FILE_ATTRIBUTES && (soort & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            throw TBestandsfout(kIsEenMap);
+        }
+        throw TBestandsfout(Foutreden(code));
+    }
+    // Consoles, printers and pipes ("CON", "NUL", "\\.\pipe\x") are no file.
+    if (GetFileType(bestand.h) != FILE_TYPE_DISK) {
+        throw TBestandsfout(kGeenGewoonBestand);
     }
     std::vector<unsigned char> inhoud;
     std::vector<unsigned char> blok(1 << 16);
     for (;;) {
         DWORD gelezen = 0;
         if (!ReadFile(bestand.h, blok.data(), static_cast<DWORD>(blok.size()), &gelezen, nullptr)) {
-            throw Systeemfout();
+            throw TBestandsfout(Foutreden(GetLastError()));
         }
         if (gelezen == 0 || inhoud.size() > hoogstens) {
             return inhoud;
@@ -77,54 +66,53 @@ std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad, std::si
     }
 }
 
-void SchrijfBestand(const std::filesystem::path& pad, std::span<const unsigned char> inhoud) {
-    const THandvat bestand{CreateFileW(pad.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr)};
-    if (bestand.h == INVALID_HANDLE_VALUE) {
-        throw Systeemfout();
-    }
-    DWORD geschreven = 0;
-    if (!WriteFile(bestand.h, inhoud.data(), static_cast<DWORD>(inhoud.size()), &geschreven,
-                   nullptr) ||
-        geschreven != inhoud.size()) {
-        throw Systeemfout();
-    }
-}
-
 #else
 
+namespace {
+
+struct TDescriptor {
+    int fd;
+    ~TDescriptor() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+
+} // namespace
+
 std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad, std::size_t hoogstens) {
-    errno = 0;
-    std::ifstream bestand(pad, std::ios::binary);
-    if (!bestand) {
-        throw TBestandsfout(std::strerror(errno != 0 ? errno : ENOENT));
+    // Without O_NONBLOCK a FIFO's open waits for a writer that never comes.
+    const TDescriptor bestand{::open(pad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (bestand.fd < 0) {
+        throw TBestandsfout(Foutreden(static_cast<unsigned long>(errno)));
+    }
+    struct stat soort {};
+    if (::fstat(bestand.fd, &soort) != 0) {
+        throw TBestandsfout(Foutreden(static_cast<unsigned long>(errno)));
+    }
+    if (S_ISDIR(soort.st_mode)) {
+        throw TBestandsfout(kIsEenMap);
+    }
+    if (!S_ISREG(soort.st_mode)) {
+        throw TBestandsfout(kGeenGewoonBestand);
     }
     std::vector<unsigned char> inhoud;
-    std::vector<char> blok(1 << 16);
-    while (bestand && inhoud.size() <= hoogstens) {
-        bestand.read(blok.data(), static_cast<std::streamsize>(blok.size()));
-        const auto gelezen = static_cast<std::size_t>(bestand.gcount());
-        inhoud.insert(inhoud.end(), blok.begin(),
-                      blok.begin() + static_cast<std::ptrdiff_t>(gelezen));
-    }
-    if (bestand.bad()) {
-        // A directory opens but cannot be read.
-        throw TBestandsfout(std::strerror(errno != 0 ? errno : EIO));
+    std::vector<unsigned char> blok(1 << 16);
+    while (inhoud.size() <= hoogstens) {
+        const ssize_t gelezen = ::read(bestand.fd, blok.data(), blok.size());
+        if (gelezen < 0 && errno == EINTR) {
+            continue;
+        }
+        if (gelezen < 0) {
+            throw TBestandsfout(Foutreden(static_cast<unsigned long>(errno)));
+        }
+        if (gelezen == 0) {
+            break;
+        }
+        inhoud.insert(inhoud.end(), blok.begin(), blok.begin() + gelezen);
     }
     return inhoud;
-}
-
-void SchrijfBestand(const std::filesystem::path& pad, std::span<const unsigned char> inhoud) {
-    errno = 0;
-    std::ofstream bestand(pad, std::ios::binary | std::ios::trunc);
-    if (bestand) {
-        bestand.write(reinterpret_cast<const char*>(inhoud.data()),
-                      static_cast<std::streamsize>(inhoud.size()));
-        bestand.close();
-    }
-    if (!bestand) {
-        throw TBestandsfout(std::strerror(errno != 0 ? errno : EIO));
-    }
 }
 
 #endif

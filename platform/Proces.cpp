@@ -1,10 +1,11 @@
 #include "Proces.h"
 
+#include "Systeemfout.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 #endif
 
@@ -28,7 +29,7 @@ std::filesystem::path EigenMap() {
 }
 
 std::string VervangDoor(const std::filesystem::path&, char**) {
-    return "starting another program is not in this build";
+    return "deze uitgave start geen ander programma";
 }
 
 #else
@@ -41,7 +42,7 @@ std::filesystem::path EigenMap() {
 
 std::string VervangDoor(const std::filesystem::path& programma, char** argv) {
     execv(programma.c_str(), argv);
-    return std::strerror(errno);
+    return Foutreden(static_cast<unsigned long>(errno));
 }
 
 #endif

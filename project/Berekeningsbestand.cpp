@@ -37,6 +37,16 @@ nlohmann::ordered_json AlsObject(const TUitkomst& u) {
     return {{"rc", u.Rc}, {"u", u.U}};
 }
 
+// Unknown keys go after the known ones; a key the writer wrote itself wins.
+void VoegToe(nlohmann::ordered_json& object, const TOnbekendeSleutels::TLeden& leden) {
+    for (const auto& [sleutel, tekst] : leden) {
+        auto waarde = nlohmann::ordered_json::parse(tekst, nullptr, false);
+        if (!waarde.is_discarded() && !object.contains(sleutel)) {
+            object[sleutel] = std::move(waarde);
+        }
+    }
+}
+
 std::string Vervang(const std::string& tekst, const std::string& van, const std::string& naar) {
     if (van == naar || van.empty()) {
         return tekst;
@@ -109,28 +119,37 @@ std::string AlsBestandstekst(const TBerekeningsbestand& b) {
     if (b.UitkomstAfschot) {
         resultaten["afschot"] = AlsObject(*b.UitkomstAfschot);
     }
-    const nlohmann::ordered_json o = {
+    nlohmann::ordered_json project = {{"naam", p.Naam},
+                                      {"nummer", p.Nummer},
+                                      {"adres", p.Adres},
+                                      {"postcodePlaats", p.PostcodePlaats},
+                                      {"opdrachtgever", p.Opdrachtgever},
+                                      {"opgesteldDoor", p.OpgesteldDoor},
+                                      {"datum", p.Datum},
+                                      {"opmerking", p.Opmerking}};
+    nlohmann::ordered_json afschot = AlsObject(b.Afschot);
+    VoegToe(project, b.Onbekend.Project);
+    VoegToe(plat, b.Onbekend.Plat);
+    VoegToe(afschot, b.Onbekend.Afschot);
+    nlohmann::ordered_json o = {
         {"formaat", kBestandsformaat},
         {"versie", kBestandsversie},
         {"programma", b.Programma},
         {"opgeslagen", b.Opgeslagen},
-        {"project",
-         {{"naam", p.Naam},
-          {"nummer", p.Nummer},
-          {"adres", p.Adres},
-          {"postcodePlaats", p.PostcodePlaats},
-          {"opdrachtgever", p.Opdrachtgever},
-          {"opgesteldDoor", p.OpgesteldDoor},
-          {"datum", p.Datum},
-          {"opmerking", p.Opmerking}}},
+        {"project", project},
         {"methode", std::string(MethodeSleutel(b.Methode))},
         {"plat", plat},
-        {"afschot", AlsObject(b.Afschot)},
+        {"afschot", afschot},
         {"resultaten", resultaten},
     };
+    VoegToe(o, b.Onbekend.Bestand);
     // Texts that are not UTF-8 never reach a file; a replacement character
     // shows where one was.
-    return o.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    const auto vervang = nlohmann::ordered_json::error_handler_t::replace;
+    const std::string tekst = o.dump(2, ' ', false, vervang) + "\n";
+    // Indenting a later release's large keys could make a file too large to
+    // open again; then it is written on one line.
+    return tekst.size() <= kMaxBestandsgrootte ? tekst : o.dump(-1, ' ', false, vervang) + "\n";
 }
 
 } // namespace rcveltor

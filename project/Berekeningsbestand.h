@@ -24,6 +24,18 @@ struct TUitkomst {
     bool operator==(const TUitkomst&) const = default;
 };
 
+// The keys of a file of this version that this release does not know (a
+// later release may add some), each with its value as JSON text: kept so that
+// a save gives them back.
+struct TOnbekendeSleutels {
+    using TLeden = std::vector<std::pair<std::string, std::string>>;
+    TLeden Bestand; // at the top level
+    TLeden Project;
+    TLeden Plat;
+    TLeden Afschot;
+    bool operator==(const TOnbekendeSleutels&) const = default;
+};
+
 // One calculation as kept in a .rcv file.
 struct TBerekeningsbestand {
     std::string Programma;                // version of the program that saved it
@@ -35,6 +47,7 @@ struct TBerekeningsbestand {
     TInvoer Afschot;                      // the tapered screen's inputs
     std::optional<TUitkomst> UitkomstPlat;    // flat roof's Rc and U at saving
     std::optional<TUitkomst> UitkomstAfschot; // tapered roof's Rc and U at saving
+    TOnbekendeSleutels Onbekend;              // written back after the known keys
     bool operator==(const TBerekeningsbestand&) const = default;
 };
 

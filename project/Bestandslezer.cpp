@@ -5,6 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <vector>
+
 namespace rcveltor {
 
 namespace {
@@ -88,6 +91,61 @@ constexpr std::initializer_list<const char*> kLagen = {"damprem",
                                                        "combinatie",
                                                        "aantal"};
 
+constexpr std::initializer_list<const char*> kBestandssleutels = {
+    "formaat", "versie", "programma", "opgeslagen", "project",
+    "methode", "plat",   "afschot",   "resultaten"};
+constexpr std::initializer_list<const char*> kProjectsleutels = {
+    "naam",          "nummer",        "adres", "postcodePlaats",
+    "opdrachtgever", "opgesteldDoor", "datum", "opmerking"};
+constexpr std::initializer_list<const char*> kPlatsleutels = {"isolatie", "dikte", "wensRc"};
+constexpr std::initializer_list<const char*> kAfschotsleutels = {
+    "isolatie", "minDikte", "afschotLengte", "oppervlak1", "oppervlak2", "oppervlak3"};
+
+// Deeper values are refused rather than kept: writing them back nests as
+// deep as they do.
+constexpr std::size_t kMaxDiepte = 100;
+
+// How deep a value nests, counted without recursion; stops past kMaxDiepte.
+std::size_t Diepte(const json& waarde) {
+    std::vector<std::pair<const json*, std::size_t>> open{{&waarde, 1}};
+    std::size_t diepst = 0;
+    while (!open.empty() && diepst <= kMaxDiepte) {
+        const auto [w, diepte] = open.back();
+        open.pop_back();
+        diepst = std::max(diepst, diepte);
+        if (w->is_structured()) {
+            for (const auto& kind : *w) {
+                open.emplace_back(&kind, diepte + 1);
+            }
+        }
+    }
+    return diepst;
+}
+
+// The members of `object` that are none of the known keys, as JSON text.
+TOnbekendeSleutels::TLeden
+OnbekendeLeden(const TLezer& lezer, const json& object, const std::string& waar,
+               std::initializer_list<std::initializer_list<const char*>> bekend) {
+    TOnbekendeSleutels::TLeden leden;
+    for (const auto& [sleutel, waarde] : object.items()) {
+        bool gevonden = false;
+        for (const auto& groep : bekend) {
+            for (const char* b : groep) {
+                gevonden = gevonden || sleutel == b;
+            }
+        }
+        if (gevonden) {
+            continue;
+        }
+        if (Diepte(waarde) > kMaxDiepte) {
+            lezer.Fout(waar + "\"" + sleutel + "\" is dieper genest dan " +
+                       std::to_string(kMaxDiepte) + " niveaus");
+        }
+        leden.emplace_back(sleutel, waarde.dump());
+    }
+    return leden;
+}
+
 } // namespace
 
 std::string Bestandsmelding(const std::string& naam, const std::string& reden) {
@@ -128,6 +186,12 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
     }
 
     TBerekeningsbestand b;
+    // Only this version's own file: an older one's unknown keys meant
+    // something else.
+    const bool bewaar = *versie == kBestandsversie;
+    if (bewaar) {
+        b.Onbekend.Bestand = OnbekendeLeden(lezer, o, "", {kBestandssleutels});
+    }
     b.Programma = lezer.Tekst(o, "programma", "\"programma\"").value_or("");
     b.Opgeslagen = lezer.Tekst(o, "opgeslagen", "\"opgeslagen\"").value_or("");
     if (const json* p = lezer.Object(o, "project", "\"project\"")) {
@@ -140,6 +204,9 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
         g.OpgesteldDoor = lezer.Projectveld(*p, "opgesteldDoor", false);
         g.Datum = lezer.Projectveld(*p, "datum", false);
         g.Opmerking = lezer.Projectveld(*p, "opmerking", true);
+        if (bewaar) {
+            b.Onbekend.Project = OnbekendeLeden(lezer, *p, "\"project\".", {kProjectsleutels});
+        }
         if (!g.Datum.empty() && !IsDatum(g.Datum)) {
             lezer.Fout("\"project\".\"datum\" is geen datum in de vorm JJJJ-MM-DD: \"" + g.Datum +
                        "\"");
@@ -158,17 +225,27 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
         const TInvoer lagen = lezer.Invoer(*plat, "plat", kLagen);
         b.Plat.insert(b.Plat.end(), lagen.begin(), lagen.end());
         b.WensRc = lezer.Tekst(*plat, "wensRc", "\"plat\".\"wensRc\"").value_or("");
+        if (bewaar) {
+            b.Onbekend.Plat = OnbekendeLeden(lezer, *plat, "\"plat\".", {kPlatsleutels, kLagen});
+        }
     }
     if (const json* afschot = lezer.Object(o, "afschot", "\"afschot\"")) {
-        b.Afschot = lezer.Invoer(
-            *afschot, "afschot",
-            {"isolatie", "minDikte", "afschotLengte", "oppervlak1", "oppervlak2", "oppervlak3"});
+        b.Afschot = lezer.Invoer(*afschot, "afschot", kAfschotsleutels);
         const TInvoer lagen = lezer.Invoer(*afschot, "afschot", kLagen);
         b.Afschot.insert(b.Afschot.end(), lagen.begin(), lagen.end());
+        if (bewaar) {
+            b.Onbekend.Afschot =
+                OnbekendeLeden(lezer, *afschot, "\"afschot\".", {kAfschotsleutels, kLagen});
+        }
     }
     if (const json* r = lezer.Object(o, "resultaten", "\"resultaten\"")) {
         b.UitkomstPlat = lezer.Uitkomst(*r, "plat");
         b.UitkomstAfschot = lezer.Uitkomst(*r, "afschot");
+    }
+    // Kept keys are written back as this program writes numbers: a file
+    // they would make too large to open again is refused now, not then.
+    if (b.Onbekend != TOnbekendeSleutels{} && AlsBestandstekst(b).size() > kMaxBestandsgrootte) {
+        lezer.Fout("de sleutels die deze versie niet kent, maken het bij opslaan groter dan 1 MiB");
     }
     return b;
 }

@@ -19,7 +19,8 @@ public:
 std::string Bestandsmelding(const std::string& naam, const std::string& reden);
 
 // Parses and checks the whole text: format, version, every type and every
-// project date. Unknown keys are ignored; a missing key is an empty field
+// project date. Unknown keys are not applied; those of a file of this version
+// are kept in Onbekend for the next save. A missing key is an empty field
 // (project) or the start value (inputs). naam: the file as messages name it.
 TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& naam);
 

@@ -1,13 +1,14 @@
 #include "PdfExport.h"
 
+#include "Bestand.h"
 #include "Letterbestanden.h"
 #include "RcFout.h"
 #include "Tekstopmaak.h"
 #include "Type0Letter.h"
+#include "VeiligOpslaan.h"
 
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -412,21 +413,12 @@ QByteArray MaakPdf(const TPaginaSet& set, const TPdfVoortgang& voortgang,
 void SchrijfPdf(const TPaginaSet& set, const QString& bestand, const TPdfVoortgang& voortgang,
                 const TPdfLetters& letters) {
     const QByteArray pdf = MaakPdf(set, voortgang, letters);
-    QSaveFile uit(bestand);
-    const auto fout = [&] {
-        return RcFout("Cannot create file \"" + bestand.toStdString() + "\". " +
-                      uit.errorString().toStdString());
-    };
-    if (!uit.open(QIODevice::WriteOnly)) {
-        throw fout();
-    }
-    if (uit.write(pdf) != pdf.size()) {
-        const RcFout f = fout();
-        uit.cancelWriting();
-        throw f;
-    }
-    if (!uit.commit()) {
-        throw fout();
+    try {
+        platform::SlaVeiligOp(platform::PadUitUtf8(bestand.toStdString()),
+                              {reinterpret_cast<const unsigned char*>(pdf.constData()),
+                               static_cast<std::size_t>(pdf.size())});
+    } catch (const platform::TBestandsfout& reden) {
+        throw RcFout("Cannot create file \"" + bestand.toStdString() + "\". " + reden.what());
     }
 }
 

@@ -665,7 +665,7 @@ private slots:
         p.Start();
         QCOMPARE(wachter.Meldingen().size(), 1);
         QVERIFY(wachter.Meldingen().front().startsWith(QStringLiteral("Cannot open file \"")));
-        QVERIFY(wachter.Meldingen().front().endsWith(QStringLiteral("No such file or directory.")));
+        QVERIFY(wachter.Meldingen().front().endsWith(QStringLiteral(". Niet gevonden.")));
         QVERIFY(!hoofdZichtbaar);
         QCOMPARE(p.Tekst("EditRc"), QStringLiteral("2,74"));
         // Without the table a fastener combination fails with the conversion error.

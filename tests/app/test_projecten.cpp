@@ -1,6 +1,6 @@
 // A calculation as a file, driven through the main window's menu and keys:
 // the project data dialog, save, open, a new calculation, the question
-// before changes are lost, and files that cannot be opened.
+// before changes are lost, what a save keeps, and files that cannot be opened.
 
 #include "Guitest.h"
 #include "Programma.h"
@@ -12,11 +12,16 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QWindow>
+
+#include <sys/stat.h>
 
 using namespace rcveltor::app;
 using rcveltor::test::TModaalwachter;
@@ -283,11 +288,49 @@ private slots:
         QCOMPARE(titel(), QStringLiteral("RcVeltor"));
         p.hoofd->OpenBijStart(bestand);
         QCOMPARE(titel(), QStringLiteral("dak.rcv - RcVeltor"));
+    }
+
+    // A later release's keys, a link to the file and the file's permissions
+    // all survive a save.
+    void aSaveKeepsWhatItDoesNotKnowTheLinkAndThePermissions() {
+        TModaalwachter& wachter = Wachter();
+        TProgramma p;
+        p.Start();
+        QTemporaryDir map;
+        const QString echt = map.filePath(QStringLiteral("echt.rcv"));
+        const QString link = map.filePath(QStringLiteral("dak.rcv"));
+        {
+            QFile f(echt);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(R"({"formaat": "rcveltor-berekening", "versie": 1, "later": [1, {"a": null}],
+                "project": {"naam": "Loods", "kleur": "rood"},
+                "plat": {"dikte": "100", "helling": "2,5"}, "afschot": {"richting": 3}})");
+        }
+        QVERIFY(QFile::setPermissions(echt, QFile::ReadOwner | QFile::WriteOwner));
+        const auto rechten = QFile::permissions(echt);
+        QVERIFY(QFile::link(QStringLiteral("echt.rcv"), link));
+        p.hoofd->OpenBijStart(link);
+        p.Klik("ImageBerekening");
+        p.hoofd->Panel1()->DikteIsol()->stepBy(2);
+        QVERIFY(p.hoofd->Beheer().Opslaan());
+
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFile::permissions(echt), rechten);
+        const auto j = QJsonDocument::fromJson(Inhoud(echt).toUtf8()).object();
+        QCOMPARE(j.value(QStringLiteral("later")).toArray().size(), 2);
+        const auto deel = [&j](const char* naam) {
+            return j.value(QLatin1String(naam)).toObject();
+        };
+        QCOMPARE(deel("project").value(QStringLiteral("kleur")).toString(), QStringLiteral("rood"));
+        QCOMPARE(deel("plat").value(QStringLiteral("helling")).toString(), QStringLiteral("2,5"));
+        QVERIFY(p.Tekst("DikteIsol") != QStringLiteral("100"));
+        QCOMPARE(deel("plat").value(QStringLiteral("dikte")).toString(), p.Tekst("DikteIsol"));
+        QCOMPARE(deel("afschot").value(QStringLiteral("richting")).toInt(), 3);
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void aFileThatCannotBeOpenedLeavesEverythingAsItWas_data() {
-        QTest::addColumn<QByteArray>("inhoud");
+        QTest::addColumn<QByteArray>("inhoud"); // "fifo" and "map": such a special file
         QTest::addColumn<QString>("reden");
         QTest::newRow("afgebroken")
             << QByteArray("{\"formaat\": \"rcveltor-berekening\", \"ver") << "geen geldige JSON";
@@ -298,6 +341,9 @@ private slots:
             << QByteArray("{\"formaat\": \"rcveltor-berekening\", \"versie\": 1, "
                           "\"plat\": {\"dikte\": \"140\", \"isolatie\": \"Kurk\"}}")
             << "\"Kurk\" staat niet in de lijst";
+        // Refused at once instead of waiting for a writer.
+        QTest::newRow("fifo") << QByteArray("fifo") << "(Het is geen gewoon bestand)";
+        QTest::newRow("map") << QByteArray("map") << "(Het is een map)";
     }
 
     void aFileThatCannotBeOpenedLeavesEverythingAsItWas() {
@@ -308,7 +354,11 @@ private slots:
         p.hoofd->Beheer().Project.Naam = "Sporthal Oost";
         QTemporaryDir map;
         const QString bestand = map.filePath(QStringLiteral("kapot.rcv"));
-        {
+        if (inhoud == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(bestand).constData(), 0644), 0);
+        } else if (inhoud == "map") {
+            QVERIFY(QDir().mkdir(bestand));
+        } else {
             QFile f(bestand);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(inhoud);

@@ -119,12 +119,14 @@ TEST_P(BatchRegel, IsAnsweredOnItsOwn) {
     }
 }
 
-const std::string kGeenJson = R"({"exit": 2, "gebruiksfout": "the batch line is not valid JSON"})";
+const std::string kGeenJson =
+    R"({"exit": 2, "gebruiksfout": "de batchregel is geen geldige JSON"})";
 const std::string kGeenLijst =
-    R"({"exit": 2, "gebruiksfout": "the batch line is not a JSON array of strings"})";
+    R"({"exit": 2, "gebruiksfout": "de batchregel is geen JSON-lijst van teksten"})";
 
 std::string NietToegestaan(const std::string& optie) {
-    return R"({"exit": 2, "gebruiksfout": ")" + optie + R"( is not allowed in a batch line"})";
+    return R"({"exit": 2, "gebruiksfout": ")" + optie +
+           R"( is niet toegestaan in een batchregel"})";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -135,8 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
         TRegelGeval{R"(["--dikte", null])", kGeenLijst}, TRegelGeval{R"(["--dikte",)", kGeenJson},
         TRegelGeval{"[\"\xff\"]", kGeenJson}, TRegelGeval{R"(["\ud800"])", kGeenJson},
         TRegelGeval{"[] []", kGeenJson},
-        TRegelGeval{R"(["a\u0000"])", R"({"exit": 2, "gebruiksfout": "the batch line holds a )"
-                                      R"(NUL character, which no argument can"})"},
+        TRegelGeval{R"(["a\u0000"])", R"({"exit": 2, "gebruiksfout": "de batchregel bevat een )"
+                                      R"(NUL-teken, dat geen argument kan bevatten"})"},
         TRegelGeval{R"(["--json"])", NietToegestaan("--json")},
         TRegelGeval{R"(["--pdf", "x.pdf"])", NietToegestaan("--pdf")},
         TRegelGeval{R"(["--batch"])", NietToegestaan("--batch")},
@@ -218,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                     kTeVeel},
         TGrensGeval{"veel_lege_teksten", "[" + Herhaald(R"("",)", 300000) + R"(""])", kTeVeel},
         TGrensGeval{"getal_te_groot", R"(["--dikte", 1e400])",
-                    Gebruiksfout("the batch line is not valid JSON")},
+                    Gebruiksfout("de batchregel is geen geldige JSON")},
         // Characters, not bytes: a cut never splits one.
         TGrensGeval{"melding_ingekort", R"(["--isolatie", ")" + Herhaald("\u00e9", 300) + R"("])",
                     "", "", Herhaald("\u00e9", 200) + "\u2026"},

@@ -101,15 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
             {"--afschot", "--json", "--oppervlak1", "0", "--oppervlak2", "0", "--oppervlak3", "0"},
             1,
             {R"("fouten": ["Invalid floating point operation"])"}},
-        CliGeval{
-            {"--json", "--lambda-bestand", "/nonexistent/lambda.bin"},
-            1,
-            {R"("fouten": ["Cannot open file \"/nonexistent/lambda.bin\". No such file or directory"])",
-             R"("EditRc": "2,74")"}},
+        CliGeval{{"--json", "--lambda-bestand", "/nonexistent/lambda.bin"},
+                 1,
+                 {R"("fouten": ["Cannot open file \"/nonexistent/lambda.bin\". Niet gevonden"])",
+                  R"("EditRc": "2,74")"}},
         CliGeval{
             {"--json", "--lambda-bestand", "/nonexistent/lambda.bin", "--combinatie", "1"},
             1,
-            {R"x(No such file or directory", "Could not convert variant of type (Null) into type (Double)"])x"}},
+            {R"x(Niet gevonden", "Could not convert variant of type (Null) into type (Double)"])x"}},
         // NEN-EN-ISO 6946: the issue's Tovik 20 mm/m (NEN 1068 9,17), by hand 8,7393.
         CliGeval{{"--afschot", "--json", "--methode", "iso6946", "--isolatie", "Tovik 20 mm/m",
                   "--min-dikte", "250", "--afschot-lengte", "10", "--oppervlak1", "10",

@@ -154,8 +154,8 @@ TEST(CliProject, TheMethodTravelsWithTheFile) {
 TEST(CliProject, NoFilesInABatchLine) {
     const TUitvoer r =
         Voer("echo '[\"--project\", \"x.rcv\"]' | (" + Opdracht({"--batch"}) + ") 2>/dev/null");
-    EXPECT_EQ(r.Uit, "{\"exit\": 2, \"gebruiksfout\": \"--project is not allowed in a batch "
-                     "line\"}\n");
+    EXPECT_EQ(r.Uit, "{\"exit\": 2, \"gebruiksfout\": \"--project is niet toegestaan in een "
+                     "batchregel\"}\n");
 }
 
 } // namespace

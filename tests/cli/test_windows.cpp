@@ -104,13 +104,13 @@ TEST_P(WindowsEigen, SaysSoItself) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tabel, WindowsEigen,
-    testing::Values(TEigenGeval{" --pdf rapport.pdf", 2,
-                                "--pdf: writing a PDF is not in this build"},
-                    // A missing table is named with its drive, in Windows' form and words.
+    testing::Values(TEigenGeval{" --pdf rapport.pdf", 2, "--pdf: deze uitgave schrijft geen PDF"},
+                    // A missing table is named with its drive, in Windows' form.
                     TEigenGeval{" --json --lambda-bestand ontbreekt\\\\lambda.bin", 1,
-                                "\\data\\ontbreekt\\lambda.bin\". Path not found"},
+                                "\\data\\ontbreekt\\lambda.bin\". Niet gevonden"},
                     // Arguments reach the program as UTF-8, whatever the code page.
-                    TEigenGeval{" --isolatie 'Pelmar ë'", 2, "\"Pelmar ë\" is not in the list"}));
+                    TEigenGeval{" --isolatie 'Pelmar ë'", 2,
+                                "\"Pelmar ë\" staat niet in de lijst"}));
 
 } // namespace
 } // namespace rcveltor::test

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <sys/stat.h>
 
 using namespace rcveltor::app;
 using namespace rcveltor::test;
@@ -181,26 +182,48 @@ private slots:
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 
-    void aMissingFileIsReportedAndTheWindowOpensAllTheSame() {
+    void aFileThatCannotBeReadIsReportedAndTheWindowOpensAllTheSame_data() {
+        QTest::addColumn<QString>("soort");
+        QTest::addColumn<QString>("reden");
+        QTest::newRow("ontbreekt") << ""
+                                   << "Niet gevonden";
+        // Refused at once instead of waiting for a writer.
+        QTest::newRow("fifo") << "fifo"
+                              << "Het is geen gewoon bestand";
+        QTest::newRow("map") << "map"
+                             << "Het is een map";
+    }
+
+    void aFileThatCannotBeReadIsReportedAndTheWindowOpensAllTheSame() {
+        QFETCH(QString, soort);
+        QFETCH(QString, reden);
         TModaalwachter& wachter = Wachter();
         TUpdateOpstelling o;
         TProgramma p(o);
         const QString pad = o.Werkmap + QStringLiteral("/info.rtf");
-        QFile::remove(pad);
+        const auto maakOnleesbaar = [&] {
+            QFile::remove(pad);
+            if (soort == QLatin1String("fifo")) {
+                QCOMPARE(::mkfifo(QFile::encodeName(pad).constData(), 0644), 0);
+            } else if (soort == QLatin1String("map")) {
+                QVERIFY(QDir().mkdir(pad));
+            }
+        };
+        maakOnleesbaar();
         p.ToonInfo();
-        QCOMPARE(
-            wachter.Meldingen(),
-            QStringList{
-                QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(pad)});
+        QCOMPARE(wachter.Meldingen(),
+                 QStringList{QStringLiteral("Cannot open file \"%1\". %2.").arg(pad, reden)});
         QVERIFY(p.info->isVisible());
         QCOMPARE(p.Tekst(), QString());
         p.info->close();
 
         // A later failure keeps the text of the last showing.
+        QFile::remove(pad);
+        QDir(pad).removeRecursively();
         p.SchrijfInfo("eerder");
         p.ToonInfo();
         p.info->close();
-        QFile::remove(pad);
+        maakOnleesbaar();
         p.ToonInfo();
         QCOMPARE(wachter.Meldingen().size(), 2);
         QCOMPARE(p.Tekst(), QStringLiteral("eerder"));

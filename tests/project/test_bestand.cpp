@@ -111,7 +111,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"methode\" is geen bekende rekenmethode: \"nen2024\""},
         TWeigering{"OnbekendeCombinatie",
                    [] { return Gewijzigd([](auto& o) { o["afschot"]["combinatie"] = "99 - x"; }); },
-                   "\"afschot\".\"combinatie\": \"99 - x\" staat niet in de lijst"}),
+                   "\"afschot\".\"combinatie\": \"99 - x\" staat niet in de lijst"},
+        // Kept keys are written back; one nested past any real use is refused.
+        TWeigering{"TeDiepGenest",
+                   [] {
+                       return Gewijzigd([](auto& o) {
+                           o["plat"]["later"] =
+                               ordered_json::parse(std::string(101, '[') + std::string(101, ']'));
+                       });
+                   },
+                   "\"plat\".\"later\" is dieper genest dan 100 niveaus"}),
     [](const auto& info) { return info.param.Naam; });
 
 // A project field read from a file is cleaned as the dialog cleans it: a line
