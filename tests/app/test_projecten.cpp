@@ -288,6 +288,7 @@ private slots:
         QCOMPARE(titel(), QStringLiteral("RcVeltor"));
         p.hoofd->OpenBijStart(bestand);
         QCOMPARE(titel(), QStringLiteral("dak.rcv - RcVeltor"));
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     // A later release's keys, a link to the file and the file's permissions
