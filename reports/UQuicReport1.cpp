@@ -50,7 +50,10 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
         Voeg(b, Cel(549, y, 54, 25, true));
         Voeg(b, Cel(607, y, 69, 25, false));
     }
-    Voeg(b, Cel(2, 364, 675, 157, false));
+    // The fastener box grows by the ISO line only under that method, so the
+    // NEN 1068 report keeps its layout.
+    bevestigerVakNen_ = Voeg(b, Cel(2, 364, 675, 117, false));
+    bevestigerVakIso_ = Voeg(b, Cel(2, 364, 675, 157, false));
     Voeg(b, Cel(2, 534, 675, 227, false));
 
     l.Noem("LabelNorm", Titel(b, QStringLiteral("Rc-berekening")));
@@ -188,6 +191,8 @@ void TQuickReport1::QRSubDetail2BeforePrint() {
     for (const char* naam : kIsoTeksten) {
         labels_.Aan(QString::fromLatin1(naam)) = iso;
     }
+    romp_.Elementen[bevestigerVakNen_].Aan = !iso;
+    romp_.Elementen[bevestigerVakIso_].Aan = iso;
     labels_.Aan(QStringLiteral("LabelStandaard")) = rc_.DikteNietStandaard;
     const std::string& scheiding = rc_.RmDakbed.Scheiding;
     labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3, scheiding);

@@ -22,6 +22,8 @@ protected:
 
 private:
     const TRcBerekening& rc_;
+    std::size_t bevestigerVakNen_ = 0; // the fastener box's outline under NEN 1068
+    std::size_t bevestigerVakIso_ = 0; // and under NEN-EN-ISO 6946, one line taller
 };
 
 } // namespace rcveltor::rapport

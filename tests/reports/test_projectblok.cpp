@@ -3,6 +3,7 @@
 // inside the margins, no text over another, long texts cut with an ellipsis;
 // under NEN-EN-ISO 6946 the method's results beside it.
 
+#include "Methode.h"
 #include "Pdfonderzoek.h"
 #include "Projectgegevens.h"
 #include "RekenModel.h"
@@ -223,6 +224,30 @@ TEST_P(Projectblok, FollowsTheProjectDataFromOnePrintingToTheNext) {
     EXPECT_FALSE(teksten().contains(QStringLiteral("Kantoor De Vaart")));
     project = {};
     EXPECT_EQ(teksten(), zonder);
+}
+
+// The flat report's fastener box takes the ISO line only under that method:
+// the NEN 1068 page keeps its layout, also after switching back.
+TEST(Bevestigervak, GrowsOnlyUnderIso) {
+    TRekenModel model(",");
+    model.Opstarten(RCV_LAMBDA_BIN);
+    rapport::TQuickReport1 rapport(model.Rc);
+    const auto hoogte = [&](TMethode methode) {
+        model.KiesMethode(methode);
+        const auto set = rapport.Genereer(false);
+        for (const rapport::TElement& e : set->Paginas.at(0).Elementen) {
+            const auto* vak = std::get_if<rapport::TRechthoekElement>(&e);
+            if (vak != nullptr && vak->Vak.width() == 675) {
+                return vak->Vak.height(); // the first wide box holds the fasteners
+            }
+        }
+        return 0.0;
+    };
+    for (auto [methode, verwacht] :
+         {std::pair{TMethode::Nen1068, 117.0}, std::pair{TMethode::Iso6946, 157.0},
+          std::pair{TMethode::Nen1068, 117.0}}) {
+        EXPECT_EQ(hoogte(methode), verwacht);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Beide, Projectblok, testing::Values(false, true),
