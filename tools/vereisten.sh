@@ -4,7 +4,7 @@
 set -euo pipefail
 
 RCV_PAKKETTEN=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config ccache
     g++-mingw-w64-x86-64-posix googletest wine64
     clang libclang-rt-14-dev
     libgtest-dev libbenchmark-dev nlohmann-json3-dev
@@ -39,6 +39,9 @@ rcv_installeer_vereisten() {
 
 rcv_bouw() {
     local preset=$1
+    # A second build of the same sources, in any of the presets, comes from the cache.
+    export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+    export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j 2
 }
