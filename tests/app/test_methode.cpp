@@ -37,6 +37,19 @@ void KiesMetToets(TKeuzeLijst* lijst, Qt::Key toets) {
     QTest::keyClick(lijst, toets);
 }
 
+// The tapered screen under NEN-EN-ISO 6946 with its three areas typed as 0.
+void AfschotZonderOppervlakOnderIso(TProgramma& p) {
+    p.Klik("ImageAfschot");
+    KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode2"), Qt::Key_Down);
+    for (const char* naam : {"oppvl1", "oppvl2", "oppvl3"}) {
+        auto* veld = p.Vind<TSpinVeld>(naam);
+        veld->setFocus();
+        veld->Regel()->selectAll();
+        QTest::keyClicks(veld->Regel(), QStringLiteral("0"));
+        QTest::keyClick(veld->Regel(), Qt::Key_Tab);
+    }
+}
+
 } // namespace
 
 class TestMethode : public rcveltor::test::TGuiTest {
@@ -90,15 +103,7 @@ private slots:
         TModaalwachter& wachter = Wachter();
         TProgramma p;
         p.Start();
-        p.Klik("ImageAfschot");
-        KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode2"), Qt::Key_Down);
-        for (const char* naam : {"oppvl1", "oppvl2", "oppvl3"}) {
-            auto* veld = p.Vind<TSpinVeld>(naam);
-            veld->setFocus();
-            veld->Regel()->selectAll();
-            QTest::keyClicks(veld->Regel(), QStringLiteral("0"));
-            QTest::keyClick(veld->Regel(), Qt::Key_Tab);
-        }
+        AfschotZonderOppervlakOnderIso(p);
         QCOMPARE(p.Tekst("EditRc2"), QStringLiteral("-"));
         QCOMPARE(p.Tekst("EditU2"), QStringLiteral("-"));
         QCOMPARE(p.Tekst("Eis2"), QStringLiteral("-"));
@@ -149,15 +154,7 @@ private slots:
             f.close();
             p.hoofd->OpenBijStart(pad);
         } else {
-            p.Klik("ImageAfschot");
-            KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode2"), Qt::Key_Down);
-            for (const char* naam : {"oppvl1", "oppvl2", "oppvl3"}) {
-                auto* veld = p.Vind<TSpinVeld>(naam);
-                veld->setFocus();
-                veld->Regel()->selectAll();
-                QTest::keyClicks(veld->Regel(), QStringLiteral("0"));
-                QTest::keyClick(veld->Regel(), Qt::Key_Tab);
-            }
+            AfschotZonderOppervlakOnderIso(p);
             p.Klik("ImageBerekening");
             KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode"), Qt::Key_Up);
         }
