@@ -231,13 +231,15 @@ ZLIB_MINGW=(-DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include
     -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a)
 
 # Only a font rasteriser, without the optional libraries; qtbase and PoDoFo
-# share it, so the program holds one copy of its symbols.
+# share it, so the program holds one copy of its symbols. With Debian's zlib:
+# without it freetype compiles in a zlib of its own, whose symbols clash with
+# the zlib that libarchive and PoDoFo link.
 stap_freetype() {
     bron_uitpakken freetype freetype
     local b=$PAD/bouw/freetype
     zacht cmake "${CMAKE_KRUIS[@]}" -S "$PAD/src/freetype" -B "$b" \
         -DCMAKE_INSTALL_PREFIX="$PAD/freetype" -DBUILD_SHARED_LIBS=OFF \
-        -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+        -DFT_REQUIRE_ZLIB=ON "${ZLIB_MINGW[@]}" -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
         -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
     zacht cmake --build "$b" -j2
     zacht cmake --install "$b"
