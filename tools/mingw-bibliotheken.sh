@@ -267,7 +267,7 @@ qt_configureren() {
         -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF \
         -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
         -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-        -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_tuiotouch=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_tuiotouch=OFF \
         -DINPUT_openssl=no -DFEATURE_openssl=OFF -DFEATURE_schannel=ON \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
         -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
@@ -328,7 +328,7 @@ stap_libarchive() {
     for h in archive.h archive_entry.h; do
         install -m644 "$PAD/src/libarchive/libarchive/$h" "$p/include/"
         grep -q '^#define LIBARCHIVE_STATIC' "$p/include/$h" ||
-            sed -i '0,/^#define [A-Z_]*_H_INCLUDED/s//&\n#define LIBARCHIVE_STATIC 1/' "$p/include/$h"
+            sed -Ei '0,/^#define[[:space:]]+[A-Z_]*_H_INCLUDED/s//&\n#define LIBARCHIVE_STATIC 1/' "$p/include/$h"
     done
     sed -i 's/^Libs: .*/Libs: -L${libdir} -larchive -lz -lbcrypt/' "$p/lib/pkgconfig/libarchive.pc"
 }
