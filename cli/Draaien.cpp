@@ -1,12 +1,12 @@
 #include "Draaien.h"
 
 #include "Batch.h"
+#include "Berekening.h"
 #include "Bestand.h"
 #include "Bestandslezer.h"
 #include "Opties.h"
-#include "Project.h"
 #include "RcFout.h"
-#include "RekenModel.h"
+#include "Systeemfout.h"
 #include "Toepassen.h"
 #include "Uitvoer.h"
 
@@ -46,20 +46,23 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
         if (opties.Pdf && pdf.Doorgeven) {
             return pdf.Doorgeven();
         }
-        TRekenModel model(",");
-        std::vector<std::string> fouten = model.Opstarten(LambdaPad(opties));
-        std::optional<TBerekeningsbestand> project;
+        TBerekening berekening(TWensRcBron::Optie);
+        TRekenModel& model = berekening.Model;
+        std::vector<std::string> fouten = berekening.Opstarten(LambdaPad(opties));
         std::string afwijking;
         if (opties.Project) {
             try {
-                project = OpenProject(*opties.Project, model, fouten, afwijking);
+                const TOpening opening = berekening.Open(*opties.Project);
+                fouten.insert(fouten.end(), opening.Fouten.begin(), opening.Fouten.end());
+                afwijking = opening.Afwijking;
             } catch (const TOnbruikbaarBestand& fout) {
                 std::cerr << "rcveltor-cli: " << fout.what() << "\n";
                 return 1;
             }
         }
         PasToe(opties, model, fouten);
-        const TProjectgegevens* gegevens = project ? &project->Project : nullptr;
+        // The project data shows only with an opened file.
+        const TProjectgegevens* gegevens = opties.Project ? &berekening.Project : nullptr;
 
         std::cout << (opties.Json ? AlsJson(model, opties.Afschot, fouten, gegevens)
                                   : AlsTabel(model, opties.Afschot));
@@ -71,15 +74,16 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
         }
         bool opgeslagen = true;
         if (opties.Opslaan) {
-            const auto wens = opties.Waarden.find("wens-rc");
-            const std::string wensRc = wens != opties.Waarden.end() ? WensRcTekst(wens->second)
-                                       : project                    ? project->WensRc
-                                                                    : std::string();
+            // The wizard's wanted Rc as its field would show the option's value.
+            if (const auto wens = opties.Waarden.find("wens-rc"); wens != opties.Waarden.end()) {
+                Zet(berekening.WensRc, LeesArgumentGetal("wens-rc", wens->second));
+            }
             try {
-                SlaOp(*opties.Opslaan, model, gegevens ? *gegevens : TProjectgegevens{}, wensRc,
-                      project ? project->Onbekend : TOnbekendeSleutels{});
-            } catch (const RcFout& fout) {
-                std::cerr << "rcveltor-cli: " << fout.what() << "\n";
+                berekening.SlaOp(*opties.Opslaan);
+            } catch (const platform::TBestandsfout& fout) {
+                std::cerr << "rcveltor-cli: Het bestand \""
+                          << platform::Utf8(platform::PadUitUtf8(*opties.Opslaan).filename())
+                          << "\" kan niet worden opgeslagen (" << fout.what() << ").\n";
                 opgeslagen = false;
             }
         }
