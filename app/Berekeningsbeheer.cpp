@@ -1,20 +1,14 @@
 #include "Berekeningsbeheer.h"
 
-#include "Bestand.h"
-#include "Bestandslezer.h"
 #include "Eigenaar.h"
 #include "Foutmelding.h"
-#include "Openen.h"
 #include "Opslagmap.h"
-#include "RekenModel.h"
-#include "URcWizard.h"
-#include "VeiligOpslaan.h"
+#include "Systeemfout.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <ctime>
 
 namespace rcveltor::app {
 
@@ -43,8 +37,8 @@ QString MetAchtervoegsel(const QString& pad) {
 
 } // namespace
 
-TBerekeningsbeheer::TBerekeningsbeheer(TRekenModel& model, QWidget* venster)
-    : model_(model), venster_(venster) {
+TBerekeningsbeheer::TBerekeningsbeheer(TBerekening& berekening, QWidget* venster)
+    : berekening_(berekening), venster_(venster) {
     VraagOpslagnaam = [this](const QString& voorstel) {
         QFileDialog dialoog(melding::Eigenaar(venster_), QStringLiteral("Opslaan als"),
                             melding::OpslagMap(laatsteMap_), kFilter);
@@ -76,29 +70,13 @@ TBerekeningsbeheer::TBerekeningsbeheer(TRekenModel& model, QWidget* venster)
     };
 }
 
-std::string TBerekeningsbeheer::WensRc() const {
-    return wizard_ != nullptr ? wizard_->WensRc().Tekst : std::string();
-}
-
-TBerekeningsbestand TBerekeningsbeheer::Stand() {
-    return Vastleggen(model_, Project, WensRc(), std::string(), 0);
-}
-
-void TBerekeningsbeheer::Vastgelegd() {
-    vastgelegd_ = Stand();
-}
-
-bool TBerekeningsbeheer::Gewijzigd() {
-    return !vastgelegd_ || Stand() != *vastgelegd_;
-}
-
 bool TBerekeningsbeheer::Opslaan() {
-    return bestand_.isEmpty() ? OpslaanAls() : SchrijfNaar(bestand_);
+    return Bestand().isEmpty() ? OpslaanAls() : SchrijfNaar(Bestand());
 }
 
 bool TBerekeningsbeheer::OpslaanAls() {
     const QString voorstel =
-        bestand_.isEmpty() ? Voorstel(Project) : QFileInfo(bestand_).fileName();
+        Bestand().isEmpty() ? Voorstel(berekening_.Project) : QFileInfo(Bestand()).fileName();
     const QString gekozen = VraagOpslagnaam(voorstel);
     if (gekozen.isEmpty()) {
         return false;
@@ -120,27 +98,20 @@ bool TBerekeningsbeheer::OpslaanAls() {
 }
 
 bool TBerekeningsbeheer::SchrijfNaar(const QString& pad) {
-    TBerekeningsbestand berekening =
-        Vastleggen(model_, Project, WensRc(), RCV_VERSIE, std::time(nullptr));
-    berekening.Onbekend = onbekend_;
-    const std::string tekst = AlsBestandstekst(berekening);
     try {
-        platform::SlaVeiligOp(platform::PadUitUtf8(pad.toStdString()),
-                              {reinterpret_cast<const unsigned char*>(tekst.data()), tekst.size()});
+        berekening_.SlaOp(pad.toStdString());
     } catch (const platform::TBestandsfout& fout) {
         melding::ToonFoutmelding(
             venster_, QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen (%2).")
                           .arg(QDir::toNativeSeparators(pad), QString::fromUtf8(fout.what())));
         return false;
     }
-    bestand_ = pad;
     laatsteMap_ = QFileInfo(pad).absolutePath();
-    Vastgelegd();
     return true;
 }
 
 bool TBerekeningsbeheer::MagVerdergaan() {
-    if (!Gewijzigd()) {
+    if (!berekening_.Gewijzigd()) {
         return true;
     }
     QMessageBox vraag(QMessageBox::Question, kTitel, QStringLiteral("Wijzigingen opslaan?"),
@@ -161,20 +132,13 @@ void TBerekeningsbeheer::NieuweBerekening() {
     if (!MagVerdergaan()) {
         return;
     }
-    const auto fouten = model_.NieuweBerekening();
-    Project = {};
-    onbekend_ = {};
-    if (wizard_ != nullptr) {
-        wizard_->ZetWensRc(std::string());
-    }
-    bestand_.clear();
+    const auto fouten = berekening_.Nieuw();
     if (Ververs) {
         Ververs();
     }
     for (const auto& fout : fouten) {
         melding::ToonFoutmelding(venster_, QString::fromStdString(fout));
     }
-    Vastgelegd();
 }
 
 void TBerekeningsbeheer::Openen() {
@@ -194,24 +158,14 @@ void TBerekeningsbeheer::OpenBestand(const QString& pad) {
 }
 
 void TBerekeningsbeheer::Open(const QString& pad) {
-    const std::string naam = QFileInfo(pad).fileName().toStdString();
     TOpening opening;
     try {
-        // Read and checked whole before the screens are touched.
-        const TBerekeningsbestand berekening = LeesBerekeningsbestand(pad.toStdString());
-        opening = OpenBerekening(berekening, model_, naam, TSchermfouten::Apart);
-        Project = berekening.Project;
-        onbekend_ = berekening.Onbekend;
-        if (wizard_ != nullptr) {
-            wizard_->ZetWensRc(berekening.WensRc);
-        }
+        opening = berekening_.Open(pad.toStdString(), TSchermfouten::Apart);
     } catch (const std::exception& fout) {
         melding::ToonFoutmelding(venster_, QString::fromStdString(fout.what()));
         return;
     }
-    bestand_ = pad;
     laatsteMap_ = QFileInfo(pad).absolutePath();
-    Vastgelegd();
     if (Ververs) {
         Ververs();
     }

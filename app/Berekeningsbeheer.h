@@ -1,36 +1,26 @@
 #pragma once
 
-// The calculation as a document: its project data, the file it belongs to,
-// and whether it changed since it was last saved, opened or begun. Saving,
-// opening and a new calculation; each asks first when changes would be lost.
+// The calculation's file commands as the window program asks them: the file
+// dialogs, "Wijzigingen opslaan?" before changes would be lost, and the
+// messages. The calculation itself (its state, opening, saving, a new one)
+// is TBerekening's.
 
-#include "Berekeningsbestand.h"
+#include "Berekening.h"
 
 #include <QString>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 class QWidget;
 
-namespace rcveltor {
-class TRekenModel;
-}
-
 namespace rcveltor::app {
-
-class TFrmRcWizard;
 
 class TBerekeningsbeheer {
 public:
     // venster: the owner of every dialog and message box.
-    TBerekeningsbeheer(TRekenModel& model, QWidget* venster);
+    TBerekeningsbeheer(TBerekening& berekening, QWidget* venster);
 
-    void ZetWizard(TFrmRcWizard* wizard) { wizard_ = wizard; }
-
-    TProjectgegevens Project; // the project data of the calculation
-    QString Bestand() const { return bestand_; }
     // After a file was opened or a new calculation begun: the screens are
     // refreshed by this.
     std::function<void()> Ververs;
@@ -42,10 +32,6 @@ public:
     std::function<void(const std::vector<std::string>& plat,
                        const std::vector<std::string>& afschot)>
         MeldFouten;
-
-    // The present state counts as saved: after the start-up.
-    void Vastgelegd();
-    bool Gewijzigd();
 
     // Menu commands. Opslaan and OpslaanAls say whether the file was written.
     bool Opslaan();
@@ -62,18 +48,13 @@ public:
     bool MagVerdergaan();
 
 private:
-    TBerekeningsbestand Stand();
-    std::string WensRc() const;
+    QString Bestand() const { return QString::fromStdString(berekening_.Bestand()); }
     bool SchrijfNaar(const QString& pad);
     void Open(const QString& pad);
 
-    TRekenModel& model_;
+    TBerekening& berekening_;
     QWidget* venster_;
-    TFrmRcWizard* wizard_ = nullptr;
-    QString bestand_;                               // the file saved to or opened; empty for none
-    QString laatsteMap_;                            // folder of the last file; empty before
-    std::optional<TBerekeningsbestand> vastgelegd_; // the state last saved, opened or begun
-    TOnbekendeSleutels onbekend_; // the opened file's keys this release does not know
+    QString laatsteMap_; // folder of the last file; empty before
 };
 
 } // namespace rcveltor::app

@@ -72,7 +72,8 @@ QScrollArea* SchermGebied(QWidget* paneel, QWidget* ouder, const QString& naam) 
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(model_, this) {
+TMainForm::TMainForm(TBerekening& berekening, QWidget* ouder)
+    : QWidget(ouder), berekening_(berekening), beheer_(berekening, this) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kTitel);
     resize(792, 526);
@@ -194,8 +195,9 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(mode
     image1_->setObjectName(QStringLiteral("Image1"));
 
     const TActie actie = [this](const std::function<void()>& a) { Actie(a); };
-    panel1_ = new TRcPaneel(model_.Rc, model_.Gedeeld, actie, nullptr);
-    panel2_ = new TAfschotPaneel(model_.Afschot, model_.Gedeeld, actie, nullptr);
+    TRekenModel& model = berekening_.Model;
+    panel1_ = new TRcPaneel(model.Rc, model.Gedeeld, actie, nullptr);
+    panel2_ = new TAfschotPaneel(model.Afschot, model.Gedeeld, actie, nullptr);
     connect(panel1_, &TRcPaneel::MethodeGekozen, this, &TMainForm::KiesMethode);
     connect(panel2_, &TAfschotPaneel::MethodeGekozen, this, &TMainForm::KiesMethode);
     scrollBox1_ = SchermGebied(panel1_, this, QStringLiteral("ScrollBox1"));
@@ -223,7 +225,7 @@ void TMainForm::updateDisplay() {
 }
 
 void TMainForm::ToonTitel() {
-    const QString bestand = beheer_.Bestand();
+    const QString bestand = QString::fromStdString(berekening_.Bestand());
     if (bestand.isEmpty()) {
         setWindowModified(false);
         setWindowTitle(kTitel);
@@ -231,7 +233,7 @@ void TMainForm::ToonTitel() {
     }
     // Qt puts the "*" of unsaved changes at the placeholder.
     setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(bestand).fileName(), kTitel));
-    setWindowModified(beheer_.Gewijzigd());
+    setWindowModified(berekening_.Gewijzigd());
 }
 
 void TMainForm::MeldFouten(TZichtbaarScherm scherm, const std::vector<std::string>& fouten) {
@@ -285,15 +287,14 @@ void TMainForm::FormShow() {
     opgestart_ = true;
     Toon(TZichtbaarScherm::Geen);
     // The method last chosen, before anything is calculated.
-    model_.KiesMethode(BewaardeMethode());
+    berekening_.KiesMethode(BewaardeMethode());
     const auto fouten =
-        model_.Opstarten(QDir(werkmap_).filePath(QStringLiteral("lambda.bin")).toStdString());
+        berekening_.Opstarten(QDir(werkmap_).filePath(QStringLiteral("lambda.bin")).toStdString());
     updateDisplay();
     for (const auto& fout : fouten) {
         ToonFoutmelding(nullptr, QString::fromStdString(fout));
     }
-    beheer_.Vastgelegd();
-    if (!model_.OpstartVoltooid) {
+    if (!berekening_.Model.OpstartVoltooid) {
         return;
     }
     // The connection is asked in every case; the check itself only without "/-u".
@@ -417,8 +418,8 @@ void TMainForm::SpeedButton1Click() {
     if (wizard_ == nullptr || melding::VoerUitBovenop(*wizard_, this) != QDialog::Accepted) {
         return;
     }
-    const double wensRc = wizard_->WensRc().Waarde();
-    Actie([this, wensRc] { ZoekDikte(model_.Rc, wensRc); });
+    const double wensRc = berekening_.WensRc.Waarde();
+    Actie([this, wensRc] { ZoekDikte(berekening_.Model.Rc, wensRc); });
 }
 
 void TMainForm::ImageProjectClick() {
@@ -426,9 +427,9 @@ void TMainForm::ImageProjectClick() {
     if (projectgegevens_ == nullptr) {
         projectgegevens_ = new TFrmProjectgegevens(this);
     }
-    projectgegevens_->Toon(beheer_.Project);
+    projectgegevens_->Toon(berekening_.Project);
     if (melding::VoerUitBovenop(*projectgegevens_, this) == QDialog::Accepted) {
-        beheer_.Project = projectgegevens_->Gegevens();
+        berekening_.Project = projectgegevens_->Gegevens();
     }
     ToonTitel();
 }
@@ -472,7 +473,7 @@ TMethode TMainForm::BewaardeMethode() const {
 void TMainForm::KiesMethode(int methode) {
     const auto m = static_cast<TMethode>(methode);
     std::vector<std::string> afschot;
-    const auto plat = model_.KiesMethode(m, &afschot);
+    const auto plat = berekening_.KiesMethode(m, &afschot);
     updateDisplay();
     MeldFouten(TZichtbaarScherm::Plat, plat);
     MeldFouten(TZichtbaarScherm::Afschot, afschot);
@@ -483,7 +484,7 @@ void TMainForm::KiesMethode(int methode) {
 }
 
 void TMainForm::OpenBijStart(const QString& pad) {
-    if (!model_.OpstartVoltooid) {
+    if (!berekening_.Model.OpstartVoltooid) {
         return;
     }
     beheer_.OpenBestand(pad);

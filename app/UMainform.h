@@ -3,9 +3,9 @@
 // The main window: bands, menu, the start screen and both calculation
 // screens, and the program's start-up.
 
+#include "Berekening.h"
 #include "Berekeningsbeheer.h"
 #include "Paneelplaatsing.h"
-#include "RekenModel.h"
 #include "UpdateControle.h"
 
 #include <QWidget>
@@ -30,14 +30,12 @@ enum class TZichtbaarScherm { Geen, Plat, Afschot };
 class TMainForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* ouder = nullptr);
+    // berekening: the calculation the window shows; it outlives the window.
+    explicit TMainForm(TBerekening& berekening, QWidget* ouder = nullptr);
     ~TMainForm() override;
 
     // Set before showing.
-    void ZetWizard(TFrmRcWizard* wizard) {
-        wizard_ = wizard;
-        beheer_.ZetWizard(wizard);
-    }
+    void ZetWizard(TFrmRcWizard* wizard) { wizard_ = wizard; }
     void ZetUpdateControle(TUpdateControle controle) { update_ = std::move(controle); }
     void ZetGeenUpdate(bool geenUpdate) { geenUpdate_ = geenUpdate; }
     void ZetWerkmap(const QString& werkmap) { werkmap_ = werkmap; }
@@ -80,7 +78,6 @@ public:
     // Refreshes both screens from their records.
     void updateDisplay();
 
-    TRekenModel& Model() { return model_; }
     TBerekeningsbeheer& Beheer() { return beheer_; }
     TZichtbaarScherm ZichtbaarScherm() const { return zichtbaar_; }
     TRcPaneel* Panel1() const { return panel1_; }
@@ -113,7 +110,7 @@ private:
     // "RcVeltor", or "dak.rcv - RcVeltor" with Qt's "*" for unsaved changes.
     void ToonTitel();
 
-    TRekenModel model_;
+    TBerekening& berekening_;
     TBerekeningsbeheer beheer_;
     TUpdateControle update_;
     TFrmRcWizard* wizard_ = nullptr;

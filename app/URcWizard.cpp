@@ -1,9 +1,7 @@
 #include "URcWizard.h"
 
 #include "Plaatje.h"
-#include "RcWizard.h"
 #include "Velden.h"
-#include "Weergave.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +11,7 @@ namespace rcveltor::app {
 
 using namespace beeld;
 
-TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcVeld(",")) {
+TFrmRcWizard::TFrmRcWizard(TNumVeld& wensRc, QWidget* ouder) : QDialog(ouder), wensRc_(wensRc) {
     setObjectName(QStringLiteral("FrmRcWizard"));
     setWindowTitle(QStringLiteral("Rc-Wizard"));
     setFixedSize(634, 185);
@@ -67,15 +65,9 @@ TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcV
     connect(knop_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TFrmRcWizard::ZetWensRc(const std::string& tekst) {
-    wensRc_ = MaakWensRcVeld(",");
-    if (const auto waarde = LeesGetal(tekst, wensRc_.Scheiding)) {
-        Zet(wensRc_, *waarde);
-    }
-    veld_->Toon(wensRc_);
-}
-
 void TFrmRcWizard::showEvent(QShowEvent* e) {
+    // Opening a file or a new calculation may have changed it meanwhile.
+    veld_->Toon(wensRc_);
     QDialog::showEvent(e);
     // Centred on the screen, not on the main window.
     if (QScreen* scherm = screen()) {

@@ -1,11 +1,9 @@
 #pragma once
 
-// The Rc wizard: asks for the desired Rc. The dialog lives as long as the
-// program, so the desired Rc is kept from one opening to the next.
+// The Rc wizard: asks for the desired Rc. It edits the calculation's wanted
+// Rc, which is kept from one opening to the next and shown anew at each.
 
 #include "NumVeld.h"
-
-#include <string>
 
 #include <QDialog>
 
@@ -18,12 +16,11 @@ class TSpinVeld;
 class TFrmRcWizard : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmRcWizard(QWidget* ouder = nullptr);
+    // wensRc: the calculation's wanted Rc (TBerekening::WensRc); it outlives
+    // the dialog.
+    explicit TFrmRcWizard(TNumVeld& wensRc, QWidget* ouder = nullptr);
 
     const TNumVeld& WensRc() const { return wensRc_; }
-    // The wanted Rc from its shown text ("," as separator), as a step to it
-    // would show it; an empty text gives the start value.
-    void ZetWensRc(const std::string& tekst);
     TSpinVeld* WensRcVeld() const { return veld_; }
     QPushButton* Button1() const { return knop_; }
 
@@ -31,7 +28,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    TNumVeld wensRc_;
+    TNumVeld& wensRc_;
     TSpinVeld* veld_ = nullptr;
     QPushButton* knop_ = nullptr;
 };

@@ -54,11 +54,13 @@ int main(int argc, char** argv) {
     }
     const QString openBestand = argumenten.isEmpty() ? QString() : argumenten.front();
 
-    // The main window, the wizard and the info window are created hidden at
-    // start; the reports and the preview, which nothing shows before the first
-    // print command, on that command. Each lives until the program ends.
-    TMainForm mainForm;
-    TFrmRcWizard wizard(&mainForm);
+    // The calculation, which the windows show and edit. The main window, the
+    // wizard and the info window are created hidden at start; the reports and
+    // the preview, which nothing shows before the first print command, on that
+    // command. Each lives until the program ends.
+    rcveltor::TBerekening berekening(rcveltor::TWensRcBron::Wizard);
+    TMainForm mainForm(berekening);
+    TFrmRcWizard wizard(berekening.WensRc, &mainForm);
     std::unique_ptr<TQuickReport1> quickReport1;
     std::unique_ptr<TFrmPreview> preview;
     TFrmInfo info(&mainForm);
@@ -75,14 +77,14 @@ int main(int argc, char** argv) {
         switch (mainForm.ZichtbaarScherm()) {
         case TZichtbaarScherm::Plat:
             if (!quickReport1) {
-                quickReport1 = std::make_unique<TQuickReport1>(mainForm.Model().Rc,
-                                                               &mainForm.Beheer().Project);
+                quickReport1 =
+                    std::make_unique<TQuickReport1>(berekening.Model.Rc, &berekening.Project);
             }
             return quickReport1.get();
         case TZichtbaarScherm::Afschot:
             if (!quickReport2) {
-                quickReport2 = std::make_unique<TQuickReport2>(mainForm.Model().Afschot,
-                                                               &mainForm.Beheer().Project);
+                quickReport2 =
+                    std::make_unique<TQuickReport2>(berekening.Model.Afschot, &berekening.Project);
             }
             return quickReport2.get();
         case TZichtbaarScherm::Geen:

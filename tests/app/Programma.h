@@ -1,8 +1,9 @@
 #pragma once
 
-// The main window and the wizard as the program creates them, for the
-// widget tests.
+// The calculation, the main window and the wizard as the program creates
+// them, for the widget tests.
 
+#include "Berekening.h"
 #include "UMainform.h"
 #include "URcWizard.h"
 #include "Velden.h"
@@ -16,8 +17,8 @@ namespace rcveltor::app {
 
 struct TProgramma {
     explicit TProgramma(const QString& werkmap = QStringLiteral(RCV_DATA_DIR)) {
-        hoofd = std::make_unique<TMainForm>();
-        wizard = std::make_unique<TFrmRcWizard>(hoofd.get());
+        hoofd = std::make_unique<TMainForm>(berekening);
+        wizard = std::make_unique<TFrmRcWizard>(berekening.WensRc, hoofd.get());
         hoofd->ZetWizard(wizard.get());
         hoofd->ZetGeenUpdate(true);
         hoofd->ZetWerkmap(werkmap);
@@ -45,6 +46,7 @@ struct TProgramma {
     void Klik(const char* menu) { QTest::mouseClick(Vind<QWidget>(menu), Qt::LeftButton); }
 
     QTemporaryDir instellingen;
+    TBerekening berekening{TWensRcBron::Wizard};
     std::unique_ptr<TMainForm> hoofd;
     std::unique_ptr<TFrmRcWizard> wizard;
     int piepjes = 0;

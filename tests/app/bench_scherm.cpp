@@ -81,8 +81,9 @@ int main(int argc, char** argv) {
         kaal.show();
         return QApplication::exec();
     }
-    TMainForm hoofd;
-    TFrmRcWizard wizard(&hoofd);
+    rcveltor::TBerekening berekening(rcveltor::TWensRcBron::Wizard);
+    TMainForm hoofd(berekening);
+    TFrmRcWizard wizard(berekening.WensRc, &hoofd);
     hoofd.ZetWizard(&wizard);
     hoofd.ZetGeenUpdate(true);
     if (modus == QStringLiteral("stap")) {

@@ -4,6 +4,7 @@
 #include "Guitest.h"
 #include "Programma.h"
 #include "RcPaneel.h"
+#include "RcWizard.h"
 #include "UMainform.h"
 #include "UPreview.h"
 #include "UQuicReport1.h"
@@ -354,7 +355,8 @@ private slots:
     }
 
     void theWizardsTextLetsTheHeaderShowThrough() {
-        TFrmRcWizard wizard;
+        rcveltor::TNumVeld wensRc = rcveltor::MaakWensRcVeld(",");
+        TFrmRcWizard wizard(wensRc);
         auto* uitleg = wizard.findChild<QLabel*>(QStringLiteral("Uitleg"));
         QVERIFY(uitleg != nullptr);
         const QRect vak = uitleg->geometry();
@@ -372,7 +374,8 @@ private slots:
     }
 
     void theWizardsTextStandsOutFromTheArtworkBehindIt() {
-        TFrmRcWizard wizard;
+        rcveltor::TNumVeld wensRc = rcveltor::MaakWensRcVeld(",");
+        TFrmRcWizard wizard(wensRc);
         auto* uitleg = wizard.findChild<QLabel*>(QStringLiteral("Uitleg"));
         const QRect vak = uitleg->geometry();
         const QRgb tekst = Lichtste(wizard.grab(vak).toImage());
@@ -492,7 +495,7 @@ private slots:
         TProgramma p;
         // As the program makes it: a window of the main window's own.
         rcveltor::rapport::TFrmPreview preview(p.hoofd.get());
-        rcveltor::rapport::TQuickReport1 rapport(p.hoofd->Model().Rc);
+        rcveltor::rapport::TQuickReport1 rapport(p.berekening.Model.Rc);
         preview.KiesRapport = [&]() -> rcveltor::rapport::TRapport* { return &rapport; };
         p.hoofd->Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };
         p.Start();
@@ -681,7 +684,7 @@ private slots:
     // Last: once the application has quit, no later event loop would run.
     void closingTheMainWindowEndsTheProgramWhileAPreviewWaits() {
         TProgramma p;
-        rcveltor::rapport::TQuickReport1 rapport(p.hoofd->Model().Rc);
+        rcveltor::rapport::TQuickReport1 rapport(p.berekening.Model.Rc);
         rcveltor::rapport::TFrmPreview preview;
         preview.KiesRapport = [&]() -> rcveltor::rapport::TRapport* { return &rapport; };
         p.hoofd->Afdrukken = [&](TZichtbaarScherm) { preview.Start(); };

@@ -177,7 +177,7 @@ private slots:
         p.Start();
         p.Klik("ImageBerekening");
         KiesMetToets(p.Vind<TKeuzeLijst>("Rekenmethode"), Qt::Key_Down);
-        p.wizard->ZetWensRc("3,50");
+        Zet(p.berekening.WensRc, 3.5);
         wachter.Verwacht([&](QDialog*) { p.wizard->Button1()->click(); });
         QTest::mouseClick(p.Vind<QToolButton>("SpeedButton1"), Qt::LeftButton);
         QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("135"));

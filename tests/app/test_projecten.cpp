@@ -84,7 +84,7 @@ private slots:
         p.Klik("ImageProject");
         // Named for the first time: dated today.
         QCOMPARE(datum, QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy")));
-        QCOMPARE(p.hoofd->Beheer().Project.Naam, std::string("Kantoor De Vaart"));
+        QCOMPARE(p.berekening.Project.Naam, std::string("Kantoor De Vaart"));
 
         const QString documenten = thuis.filePath(QStringLiteral("Documents"));
         wachter.Verwacht([&](QDialog* d) {
@@ -101,20 +101,20 @@ private slots:
         p.Toets(Qt::Key_S);
         const QString bestand = documenten + QStringLiteral("/Kantoor De Vaart.rcv");
         QVERIFY(Inhoud(bestand).contains(QStringLiteral("\"dikte\": \"120\"")));
-        QCOMPARE(p.hoofd->Beheer().Bestand(), bestand);
+        QCOMPARE(QString::fromStdString(p.berekening.Bestand()), bestand);
 
         // Saved: a new calculation asks nothing and clears the project.
         p.Klik("ImageNieuw");
         QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("110"));
-        QVERIFY(p.hoofd->Beheer().Project.Leeg());
+        QVERIFY(p.berekening.Project.Leeg());
 
         p.hoofd->OpenBijStart(bestand);
         QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("120"));
         QCOMPARE(p.Tekst("EditRc"), QStringLiteral("2,98"));
-        QCOMPARE(p.hoofd->Beheer().Project.Naam, std::string("Kantoor De Vaart"));
-        QCOMPARE(p.hoofd->Beheer().Project.Opdrachtgever, std::string("Bouwbedrijf Van Dijk"));
-        QCOMPARE(p.hoofd->Beheer().Project.Opmerking, std::string("Noordzijde\n\tdakrand"));
-        QVERIFY(!p.hoofd->Beheer().Gewijzigd());
+        QCOMPARE(p.berekening.Project.Naam, std::string("Kantoor De Vaart"));
+        QCOMPARE(p.berekening.Project.Opdrachtgever, std::string("Bouwbedrijf Van Dijk"));
+        QCOMPARE(p.berekening.Project.Opmerking, std::string("Noordzijde\n\tdakrand"));
+        QVERIFY(!p.berekening.Gewijzigd());
         qputenv("HOME", echtThuis);
         QVERIFY(wachter.Meldingen().isEmpty());
     }
@@ -162,8 +162,8 @@ private slots:
             d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         p.Klik("ImageProject");
-        QCOMPARE(QString::fromStdString(p.hoofd->Beheer().Project.Adres), adres);
-        QCOMPARE(QString::fromStdString(p.hoofd->Beheer().Project.Opmerking), opmerking);
+        QCOMPARE(QString::fromStdString(p.berekening.Project.Adres), adres);
+        QCOMPARE(QString::fromStdString(p.berekening.Project.Opmerking), opmerking);
         QVERIFY(wachter.Meldingen().isEmpty());
     }
 
@@ -255,7 +255,7 @@ private slots:
         p.Toets(Qt::Key_S, Qt::ShiftModifier);
         const bool geschreven = !bestaat || vervangen;
         QCOMPARE(Inhoud(doel).contains(QStringLiteral("\"dikte\": \"120\"")), geschreven);
-        QCOMPARE(p.hoofd->Beheer().Bestand(), geschreven ? doel : QString());
+        QCOMPARE(QString::fromStdString(p.berekening.Bestand()), geschreven ? doel : QString());
         QCOMPARE(QDir(map.path()).entryList(QDir::Files), QStringList{bestand});
         QCOMPARE(wachter.Meldingen(),
                  bestaat ? QStringList{QStringLiteral("Het bestand \"%1\" bestaat al. Wilt u "
@@ -352,7 +352,7 @@ private slots:
         QFETCH(QString, reden);
         TModaalwachter& wachter = Wachter();
         TGewijzigd p;
-        p.hoofd->Beheer().Project.Naam = "Sporthal Oost";
+        p.berekening.Project.Naam = "Sporthal Oost";
         QTemporaryDir map;
         const QString bestand = map.filePath(QStringLiteral("kapot.rcv"));
         if (inhoud == "fifo") {
@@ -376,8 +376,8 @@ private slots:
         QVERIFY2(melding.contains(reden), qPrintable(melding));
         QCOMPARE(p.Tekst("DikteIsol"), QStringLiteral("120"));
         QCOMPARE(p.Tekst("EditRc"), QStringLiteral("2,98"));
-        QCOMPARE(p.hoofd->Beheer().Project.Naam, std::string("Sporthal Oost"));
-        QVERIFY(p.hoofd->Beheer().Bestand().isEmpty());
+        QCOMPARE(p.berekening.Project.Naam, std::string("Sporthal Oost"));
+        QVERIFY(p.berekening.Bestand().empty());
     }
 
 private:

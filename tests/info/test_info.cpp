@@ -26,7 +26,7 @@ namespace {
 // working folder of the test's own; the desktop and the connection stubbed.
 struct TProgramma {
     explicit TProgramma(TUpdateOpstelling& o) {
-        hoofd = std::make_unique<TMainForm>();
+        hoofd = std::make_unique<TMainForm>(berekening);
         info = std::make_unique<TFrmInfo>(hoofd.get(), o.Instellingen());
         info->ZetWerkmap(o.Werkmap);
         hoofd->ZetWerkmap(QStringLiteral(RCV_DATA_DIR));
@@ -57,6 +57,7 @@ struct TProgramma {
         return w;
     }
 
+    rcveltor::TBerekening berekening{rcveltor::TWensRcBron::Wizard};
     std::unique_ptr<TMainForm> hoofd;
     std::unique_ptr<TFrmInfo> info;
     QString werkmap;
