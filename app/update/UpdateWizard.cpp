@@ -244,12 +244,15 @@ void TFrmUpdateWizard::KnopClick() {
         reject();
         return;
     case TWizardPagina::Klaar:
-        // Unsaved work is asked about first; cancelled, the wizard stays.
-        if (!motor_.MagAfsluiten()) {
+        switch (motor_.Herstart()) {
+        case THerstart::Uitgesteld:
+            // Unsaved work was kept: the wizard stays.
             return;
-        }
-        if (!motor_.Herstart()) {
+        case THerstart::Mislukt:
             QMessageBox::warning(this, kUpdateWizardTitel, teksten_.HerstartMislukt);
+            break;
+        case THerstart::Gestart:
+            break;
         }
         accept();
         return;
