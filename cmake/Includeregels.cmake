@@ -14,13 +14,14 @@ foreach(map basis calc lambdatabel project)
     endforeach()
 endforeach()
 
-# The report core includes no header of the windows.
+# The report core and the information text's reader include no header of the windows.
 set(vensterkoppen "")
 foreach(map app app/update preview melding)
     file(GLOB koppen RELATIVE "${BRON}/${map}" "${BRON}/${map}/*.h")
     list(APPEND vensterkoppen ${koppen})
 endforeach()
-file(GLOB_RECURSE bronnen "${BRON}/reports/*.h" "${BRON}/reports/*.cpp")
+file(GLOB_RECURSE bronnen "${BRON}/reports/*.h" "${BRON}/reports/*.cpp" "${BRON}/rtf/*.h"
+     "${BRON}/rtf/*.cpp")
 foreach(b IN LISTS bronnen)
     file(STRINGS "${b}" regels REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(r IN LISTS regels)

@@ -1,35 +1,19 @@
 #include "Tekstcodering.h"
 
-#include <array>
+#include "Windows1252.h"
 
 namespace rcveltor {
 
 namespace {
 
-// Unicode of the bytes 0x80-0x9F; the five unassigned bytes map to the C1
-// control with the same number, as Windows converts them.
-constexpr std::array<char16_t, 32> Cp1252Hoog = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
+// The names keep every byte: an unassigned one reads as the C1 control with
+// its number and writes back as that byte, as Windows converts them.
 char32_t AnsiNaarUnicode(unsigned char c) {
-    if (c >= 0x80 && c <= 0x9F) {
-        return Cp1252Hoog[c - 0x80u];
-    }
-    return c;
+    return *Windows1252NaarUnicode(c, TOnbezet::AlsC1);
 }
 
 char UnicodeNaarAnsi(char32_t u) {
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-        return static_cast<char>(u);
-    }
-    for (std::size_t i = 0; i < Cp1252Hoog.size(); ++i) {
-        if (Cp1252Hoog[i] == u) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return '?';
+    return static_cast<char>(UnicodeNaarWindows1252(u, TOnbezet::AlsC1).value_or('?'));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "Tekstopmaak.h"
 #include "Type0Letter.h"
 #include "VeiligOpslaan.h"
+#include "Windows1252.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -25,13 +26,6 @@ using namespace PoDoFo;
 constexpr double kPtPerEenheid = 72.0 / 96.0; // a layout unit is 1/96 inch
 constexpr double kPtPerMm = 72.0 / 25.4;
 
-// Unicode of the bytes 0x80 to 0x9F of Windows-1252; 0 where the code page
-// has no character.
-constexpr char16_t kWindows1252Hoog[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 // The characters the reports need beyond Windows-1252 ("Rc \u2265 6,3",
 // "\u0394Uf"), on two bytes the code page leaves empty; the font's encoding
 // names their glyphs there.
@@ -42,10 +36,14 @@ struct TAanvulling {
 };
 constexpr TAanvulling kAanvullingen[] = {{0x81, 0x2265, "greaterequal"}, {0x8D, 0x0394, "uni0394"}};
 
-// The character of a Windows-1252 byte; 0 where the code page has none.
+// The character of a Windows-1252 byte; 0 where the code page has none: the
+// fonts' WinAnsi encoding has no glyph on the unassigned bytes, and the
+// additions take two of them.
 char16_t UitWindows1252(int code) {
-    return code >= 0x80 && code < 0xA0 ? kWindows1252Hoog[code - 0x80]
-                                       : static_cast<char16_t>(code);
+    if (code < 0 || code > 0xFF) {
+        return static_cast<char16_t>(code);
+    }
+    return Windows1252NaarUnicode(static_cast<unsigned char>(code), TOnbezet::Geen).value_or(0);
 }
 
 // The same with the additions.
@@ -76,13 +74,8 @@ bool HeeftAanvulling(const TPaginaSet& set) {
 }
 
 bool InWindows1252(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+    if (UnicodeNaarWindows1252(c, TOnbezet::Geen)) {
         return true;
-    }
-    for (char16_t h : kWindows1252Hoog) {
-        if (h != 0 && h == c) {
-            return true;
-        }
     }
     for (const TAanvulling& a : kAanvullingen) {
         if (a.Teken == c) {
@@ -99,15 +92,12 @@ char16_t Gewisseld(unsigned eenheid) {
 
 // The byte of a character of the encoding; "?" where it has none.
 char NaarByte(char16_t c) {
-    if (c < 0x80) {
-        return static_cast<char>(c);
-    }
-    for (int code = 0; code < 0x100; ++code) {
-        if (UitAangevuld(code) == c && c != 0) {
-            return static_cast<char>(code);
+    for (const TAanvulling& a : kAanvullingen) {
+        if (a.Teken == c) {
+            return static_cast<char>(a.Code);
         }
     }
-    return '?';
+    return static_cast<char>(UnicodeNaarWindows1252(c, TOnbezet::Geen).value_or('?'));
 }
 
 // Windows-1252 with the additions as the fonts' Differences. The text is

@@ -80,4 +80,9 @@ qint64 KopieerInhoud(int van, int naar) {
     }
 }
 
+QString Systeemfout() {
+    return errno == ENOSPC ? QStringLiteral("Er is onvoldoende schijfruimte")
+                           : QString::fromLocal8Bit(strerror(errno));
+}
+
 } // namespace rcveltor::update

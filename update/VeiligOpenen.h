@@ -23,4 +23,7 @@ bool MaakPriveMap(const QString& pad, QString* fout);
 // or -1 with errno as the failing read or write left it.
 qint64 KopieerInhoud(int van, int naar);
 
+// errno in words, for the log; a full disk in the user's words.
+QString Systeemfout();
+
 } // namespace rcveltor::update

@@ -195,22 +195,46 @@ void TFrmUpdateWizard::Ga(TWizardPagina pagina) {
     knop_->setEnabled(true);
     switch (pagina) {
     case TWizardPagina::Welkom:
-        knop_->setText(teksten_.StartButton);
+        ZetKnop(TWizardKnop::Start);
         break;
     case TWizardPagina::Versie:
         break;
     case TWizardPagina::Nieuw:
     case TWizardPagina::Componenten:
-        knop_->setText(teksten_.NextButton);
+        ZetKnop(TWizardKnop::Volgende);
         break;
     case TWizardPagina::Licentie:
-        knop_->setText(teksten_.NextButton);
+        ZetKnop(TWizardKnop::Volgende);
         knop_->setEnabled(aanvaard_->isChecked());
         break;
     case TWizardPagina::Download:
-        knop_->setText(teksten_.CancelButton);
+        ZetKnop(TWizardKnop::Annuleren);
         break;
     case TWizardPagina::Klaar:
+        ZetKnop(TWizardKnop::Herstarten);
+        break;
+    }
+}
+
+void TFrmUpdateWizard::ZetKnop(TWizardKnop knop) {
+    knopDoet_ = knop;
+    switch (knop) {
+    case TWizardKnop::Start:
+        knop_->setText(teksten_.StartButton);
+        break;
+    case TWizardKnop::Update:
+        knop_->setText(teksten_.GetUpdateButton);
+        break;
+    case TWizardKnop::Volgende:
+        knop_->setText(teksten_.NextButton);
+        break;
+    case TWizardKnop::Annuleren:
+        knop_->setText(teksten_.CancelButton);
+        break;
+    case TWizardKnop::Verlaten:
+        knop_->setText(teksten_.ExitButton);
+        break;
+    case TWizardKnop::Herstarten:
         knop_->setText(teksten_.RestartButton);
         break;
     }
@@ -224,7 +248,7 @@ void TFrmUpdateWizard::KnopClick() {
         motor_.StartControle(motor_.Instellingen().WizardLimietMs);
         return;
     case TWizardPagina::Versie:
-        if (knop_->text() == teksten_.GetUpdateButton) {
+        if (knopDoet_ == TWizardKnop::Update) {
             NaVersie();
         } else {
             QDialog::reject();
@@ -244,12 +268,15 @@ void TFrmUpdateWizard::KnopClick() {
         reject();
         return;
     case TWizardPagina::Klaar:
-        // Unsaved work is asked about first; cancelled, the wizard stays.
-        if (!motor_.MagAfsluiten()) {
+        switch (motor_.Herstart()) {
+        case THerstart::Uitgesteld:
+            // Unsaved work was kept: the wizard stays.
             return;
-        }
-        if (!motor_.Herstart()) {
+        case THerstart::Mislukt:
             QMessageBox::warning(this, kUpdateWizardTitel, teksten_.HerstartMislukt);
+            break;
+        case THerstart::Gestart:
+            break;
         }
         accept();
         return;
@@ -271,7 +298,7 @@ void TFrmUpdateWizard::ToonVersie() {
         if (!motor_.Instellingen().KanZelfInstalleren()) {
             // Only the package manager may replace this program.
             bericht_->setText(teksten_.ViaPakketbeheer.arg(b.Versie.toString()));
-            knop_->setText(teksten_.ExitButton);
+            ZetKnop(TWizardKnop::Verlaten);
             break;
         }
         bericht_->setText(teksten_.NewVersionFound + QStringLiteral(" :\n") + huidig +
@@ -279,17 +306,17 @@ void TFrmUpdateWizard::ToonVersie() {
                           b.Versie.toString() + QStringLiteral(" (") +
                           b.Datum.toString(QStringLiteral("dd-MM-yyyy")) + QLatin1Char(' ') +
                           b.Tijd.toString(QStringLiteral("hh:mm")) + QLatin1Char(')'));
-        knop_->setText(teksten_.GetUpdateButton);
+        ZetKnop(TWizardKnop::Update);
         break;
     }
     case TControleUitkomst::NietNieuwer:
         bericht_->setText(teksten_.NoNewVersionAvail + QLatin1Char('\n') + huidig);
-        knop_->setText(teksten_.ExitButton);
+        ZetKnop(TWizardKnop::Verlaten);
         break;
     case TControleUitkomst::Onbereikbaar:
     case TControleUitkomst::Ongeldig:
         bericht_->setText(teksten_.CannotConnect + QLatin1Char('\n') + teksten_.NoUpdateOnServer);
-        knop_->setText(teksten_.ExitButton);
+        ZetKnop(TWizardKnop::Verlaten);
         break;
     }
 }
@@ -298,7 +325,7 @@ void TFrmUpdateWizard::NaVersie() {
     const TControlebestand& b = *motor_.LaatsteControle().Bestand;
     if (b.Componenten.isEmpty()) {
         QMessageBox::information(this, kUpdateWizardTitel, teksten_.NoFilesFound);
-        knop_->setText(teksten_.ExitButton);
+        ZetKnop(TWizardKnop::Verlaten);
         return;
     }
     nieuw_->setPlainText(b.Nieuw);
@@ -365,7 +392,7 @@ void TFrmUpdateWizard::Geinstalleerd(bool gelukt) {
 
 void TFrmUpdateWizard::Mislukt() {
     status_->setText(teksten_.FailedDownload);
-    knop_->setText(teksten_.ExitButton);
+    ZetKnop(TWizardKnop::Verlaten);
     if (isVisible()) {
         QMessageBox::warning(this, kUpdateWizardTitel, teksten_.FailedDownload);
     }

@@ -59,6 +59,8 @@ struct TUpdateTeksten {
 };
 
 enum class TWizardPagina { Welkom, Versie, Nieuw, Licentie, Componenten, Download, Klaar };
+// What the one button does; its text follows.
+enum class TWizardKnop { Start, Update, Volgende, Annuleren, Verlaten, Herstarten };
 
 class TFrmUpdateWizard : public QDialog {
     Q_OBJECT
@@ -79,6 +81,7 @@ private:
     void ToonVersie();
     void NaVersie();
     void Ga(TWizardPagina pagina);
+    void ZetKnop(TWizardKnop knop);
     void StartDownload();
     void Gedownload(bool gelukt);
     void Geinstalleerd(bool gelukt);
@@ -89,6 +92,7 @@ private:
     TUpdateMotor& motor_;
     TUpdateTeksten teksten_;
     TWizardPagina pagina_ = TWizardPagina::Welkom;
+    TWizardKnop knopDoet_ = TWizardKnop::Start;
     bool bezig_ = false;
     bool installeren_ = false;
 

@@ -2,23 +2,22 @@
 
 // The update engine: reads the signed control file from the update server,
 // downloads the announced components into a folder of the user's own (each
-// checked against the size and SHA-256 that the signed file gives), extracts
-// and installs them as one transaction, and restarts the program.
+// checked against the size and SHA-256 that the signed file gives), has the
+// core in update/ decide on the file and install the downloads on a thread
+// of their own, and restarts the program.
 
-#include "Controlebestand.h"
-#include "Installatie.h"
+#include "Updatecontrole.h"
+#include "Updateinstallatie.h"
+#include "Updateinstellingen.h"
 #include "Updatelog.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
 #include <QUrl>
 #include <QVersionNumber>
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QNetworkAccessManager;
 class QFile;
@@ -28,51 +27,11 @@ namespace rcveltor::update {
 
 class TOphaler;
 
-struct TUpdateInstellingen {
-    QUrl Server;                                        // the update server's base address
-    QString Pad = QStringLiteral("/veltor/Rc/Rc.INF");  // the control file on it
-    QString Agent = QStringLiteral("VeltorUpdate/1.0"); // the engine's own name
-    QString Programma = QStringLiteral("RcVeltor");     // the control file must name it
-    QVersionNumber HuidigeVersie;
-    QByteArray PubliekeSleutel;  // Ed25519, 32 bytes
-    QString Werkmap;             // the log and Doel=werkmap
-    QString Downloadmap;         // downloads (kept afterwards) and extraction; made 0700
-    QString Instellingenbestand; // remembers the highest version a valid file announced
-    QString Statusmap;           // the log when the program cannot update itself
-    QString Programmamap;        // where Doel=programma installs
-    QString ProgrammaBestand;    // started after an update
-    QStringList HerstartArgumenten;
-    QString LogBestand = QStringLiteral("WUPDATE.LOG");
-    bool TussenbestandenBewaren = true;
-    int ZoekLimietMs = 3000;      // the whole check at start-up
-    int WizardLimietMs = 15000;   // the whole check from the wizard
-    int StilteLimietMs = 30000;   // a download's longest silence
-    int ZelftestLimietMs = 20000; // the new program's start and end before the swap
-    // A download's whole time: this much, plus its signed size at this rate.
-    int DownloadBasisMs = 60000;
-    qint64 DownloadBytesPerSeconde = 50000;
-
-    QUrl ControleUrl() const;
-    QString LogPad() const;
-    QString JournaalPad() const; // the installation's, in Downloadmap
-    // False for a program that a package manager installed (under /usr, not
-    // /usr/local) or whose folders this user cannot write: such a program is
-    // told of a newer version but never updates itself.
-    bool KanZelfInstalleren() const;
-
-    // For the running program: the server from RCVELTOR_UPDATE_URL or the
-    // built-in one, the maker's key, the working directory, a folder in the
-    // user's cache, the program's own file and arguments.
-    static TUpdateInstellingen VoorDitProgramma();
-};
-
-enum class TControleUitkomst { Nieuwer, NietNieuwer, Onbereikbaar, Ongeldig };
-
-struct TControle {
-    TControleUitkomst Uitkomst = TControleUitkomst::Onbereikbaar;
-    std::optional<TControlebestand> Bestand;
-    QUrl Url;
-    QString Reden; // English, as logged
+// What a restart came to.
+enum class THerstart {
+    Gestart,    // the installed program runs; this one is asked to end
+    Uitgesteld, // the user keeps this program running: the new one starts next time
+    Mislukt,    // it could not be started; the old program is back
 };
 
 class TUpdateMotor : public QObject {
@@ -99,9 +58,9 @@ public:
     bool Installeer();
     // The same on a thread of its own; Geinstalleerd follows.
     void StartInstallatie();
-    // Starts the installed program and asks this one to end. When it cannot
-    // be started the old program is put back and the answer is false.
-    bool Herstart();
+    // Asks MagAfsluiten, then starts the installed program and asks this one
+    // to end. When it cannot be started the old program is put back.
+    THerstart Herstart();
 
     // Replaceable for tests.
     std::function<bool(const QString& programma, const QStringList& argumenten,
@@ -136,9 +95,7 @@ private:
     void DownloadKlaar();
     void DownloadMislukt(const QString& reden);
     void SluitDownload(bool weg);
-    QString Doelmap(TDoel doel) const;
-    QVersionNumber HoogsteVersie() const;
-    void OnthoudVersie(const QVersionNumber& versie);
+    std::unique_ptr<TUpdateInstallatie> NieuweInstallatie();
     QNetworkAccessManager& Netwerk();
 
     TUpdateInstellingen instellingen_;
@@ -156,20 +113,10 @@ private:
     QPointer<TOphaler> downloadOphaler_;
     std::unique_ptr<QFile> bestand_;
     bool gedownload_ = false;
+    // The installation on its own thread, while it runs.
     QThread* installatie_ = nullptr;
-    // The installation's state, changed by one thread at a time: Annuleer
-    // cancels only what has not reached the swap.
-    enum TInstallatieToestand { Bezig, Geannuleerd, Wisselt };
-    std::atomic<int> toestand_ = Bezig;
+    std::unique_ptr<TUpdateInstallatie> lopend_;
 };
-
-// At every start, before anything else: completes or rolls back an
-// installation that was killed part-way or whose new program did not confirm
-// that it started, and removes what it left.
-TInstallatie::THerstel HerstelOnderbrokenUpdate(const TUpdateInstellingen& instellingen,
-                                                int limietSeconden = 120);
-// Once the main window shows: the new program runs, the old files may go.
-bool BevestigUpdateStart(const TUpdateInstellingen& instellingen);
 
 // Answers whether the server announces a newer version; no when it cannot be
 // reached within the start-up limit or its file is not trustworthy.

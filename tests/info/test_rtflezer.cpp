@@ -51,6 +51,8 @@ private slots:
         QTest::newRow("windows-1252 bytes")
             << QByteArray("{\\rtf1 caf\\'e9 \\'80 \\'93q\\'94 \\'a9}")
             << QStringLiteral("caf\u00e9 \u20ac \u201cq\u201d \u00a9");
+        QTest::newRow("an unassigned byte is the C1 control with its number")
+            << QByteArray("{\\rtf1 a\\'81b\x8d}") << QStringLiteral("a\u0081b\u008d");
         QTest::newRow("raw high bytes are windows-1252 too")
             << QByteArray("{\\rtf1 caf\xe9}") << QStringLiteral("caf\u00e9");
         QTest::newRow("unicode with its fallback skipped")

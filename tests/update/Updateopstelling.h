@@ -1,167 +1,35 @@
 #pragma once
 
-// What the update tests share: a working folder, an install folder holding
-// an old program, a key pair of the tests' own, the local server and a way to
-// publish a release on it.
+// What the update tests against the engine share: the folders, keys and
+// releases of TUpdateMappen, the local server and a way to publish a release
+// on it.
 
-#include "Archiefbouwer.h"
-#include "Controlebestand.h"
-#include "Handtekening.h"
 #include "Testserver.h"
+#include "Updatemappen.h"
 #include "Updatemotor.h"
-
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace rcveltor::test {
 
-struct TStuk {
-    QString Naam;
-    QByteArray Inhoud;
-    update::TSoort Soort = update::TSoort::Archief;
-    update::TDoel Doel = update::TDoel::Programma;
-    QString Bestand = {};
-};
-
-inline QByteArray LeesBestand(const QString& pad) {
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline void SchrijfBestand(const QString& pad, const QByteArray& inhoud) {
-    QFile f(pad);
-    if (!f.open(QIODevice::WriteOnly)) {
-        qFatal("cannot write %s", qPrintable(pad));
-    }
-    f.write(inhoud);
-}
-
-class TUpdateOpstelling {
+class TUpdateOpstelling : public TUpdateMappen {
 public:
-    static inline const QByteArray kOudProgramma = "#!/bin/sh\n# versie 4.0.1.3\n";
-
-    TUpdateOpstelling() {
-        QDir(map_.path()).mkpath(QStringLiteral("werk"));
-        QDir(map_.path()).mkpath(QStringLiteral("programma"));
-        Werkmap = map_.filePath(QStringLiteral("werk"));
-        Programmamap = map_.filePath(QStringLiteral("programma"));
-        Downloadmap = map_.filePath(QStringLiteral("cache/updates"));
-        Instellingenbestand = map_.filePath(QStringLiteral("config/RcVeltor.ini"));
-        Statusmap = map_.filePath(QStringLiteral("state/RcVeltor"));
-        SchrijfBestand(Programmamap + QStringLiteral("/RcVeltor"), kOudProgramma);
-        SchrijfBestand(Werkmap + QStringLiteral("/lambda.bin"), "oude tabel");
-    }
-
     update::TUpdateInstellingen Instellingen() const {
-        update::TUpdateInstellingen i;
+        update::TUpdateInstellingen i = TUpdateMappen::Instellingen();
         i.Server = Server.Adres();
-        i.HuidigeVersie = QVersionNumber({4, 0, 1, 3});
-        i.PubliekeSleutel = Publiek;
-        i.Werkmap = Werkmap;
-        i.Downloadmap = Downloadmap;
-        i.Instellingenbestand = Instellingenbestand;
-        i.Statusmap = Statusmap;
-        i.Programmamap = Programmamap;
-        i.ProgrammaBestand = Programmamap + QStringLiteral("/RcVeltor");
-        i.HerstartArgumenten = {QStringLiteral("--na-update")};
-        i.ZoekLimietMs = 2000;
-        i.WizardLimietMs = 2000;
-        i.StilteLimietMs = 2000;
         return i;
-    }
-
-    // A tar.gz in memory.
-    QByteArray Archief(const std::vector<TArchiefItem>& items) const {
-        const QString pad = map_.filePath(QStringLiteral("archief.tmp"));
-        MaakArchief(pad, items);
-        const QByteArray inhoud = LeesBestand(pad);
-        QFile::remove(pad);
-        return inhoud;
     }
 
     // Serves a signed control file for versie, its components under /bestanden/.
     update::TControlebestand Publiceer(const QString& versie, const QList<TStuk>& stukken,
                                        QByteArray sleutel = {}) {
-        update::TControlebestand b;
-        b.Programma = QStringLiteral("RcVeltor");
-        b.Versie = QVersionNumber::fromString(versie);
-        b.Datum = QDate(2009, 4, 15);
-        b.Tijd = QTime(10, 30);
-        b.GeldigTot = GeldigTot;
-        b.Ondertekend = Ondertekend;
-        b.Nieuw = QStringLiteral("Sneller rekenen.\nNieuwe platen.");
-        b.Licentie = QStringLiteral("Gebruik op eigen risico.");
-        for (const TStuk& s : stukken) {
-            update::TComponent c;
-            c.Naam = s.Naam;
-            c.Url = QStringLiteral("/bestanden/") + s.Naam;
-            c.Grootte = s.Inhoud.size();
-            c.Sha256 = QCryptographicHash::hash(s.Inhoud, QCryptographicHash::Sha256);
-            c.Soort = s.Soort;
-            c.Doel = s.Doel;
-            c.Uitgepakt = 1 << 24;
-            c.Bestand = s.Bestand;
-            b.Componenten.append(c);
-            Server.Zet(c.Url, {200, s.Inhoud, false, false});
+        const update::TControlebestand b = Controlebestand(versie, stukken);
+        for (qsizetype i = 0; i < stukken.size(); ++i) {
+            Server.Zet(b.Componenten.at(i).Url, {200, stukken.at(i).Inhoud, false, false});
         }
-        const QByteArray inhoud = update::SchrijfControlebestand(b);
-        Server.Zet(
-            QStringLiteral("/veltor/Rc/Rc.INF"),
-            {200,
-             update::VoegHandtekeningToe(
-                 inhoud, update::OndertekenEd25519(inhoud, sleutel.isEmpty() ? Prive : sleutel)),
-             false, false});
+        Server.Zet(QStringLiteral("/veltor/Rc/Rc.INF"), {200, Getekend(b, sleutel), false, false});
         return b;
     }
 
-    // A release: the program (and a help file) as an archive, and a
-    // working-folder file on its own.
-    QList<TStuk> Uitgave(const QByteArray& programma) const {
-        return {
-            {QStringLiteral("RcVeltor-4.0.1.4.tar.gz"),
-             Archief({{"RcVeltor", programma, TArchiefItem::Bestand, {}, 0755},
-                      {"hulp/lees-mij.txt", "nieuw"}}),
-             update::TSoort::Archief, update::TDoel::Programma},
-            {QStringLiteral("lambda.bin"), "nieuwe tabel", update::TSoort::Bestand,
-             update::TDoel::Werkmap, QStringLiteral("lambda.bin")},
-        };
-    }
-
-    // The install folder and the working folder's own files, with contents.
-    QStringList Stand() const {
-        QStringList stand;
-        for (const QString& map : {Programmamap, Werkmap}) {
-            for (const QFileInfo& f : QDir(map).entryInfoList(
-                     QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System)) {
-                if (f.fileName() == QLatin1String("WUPDATE.LOG")) {
-                    continue;
-                }
-                stand << f.fileName() + QLatin1Char('=') +
-                             QString::fromLatin1(LeesBestand(f.filePath()).toHex().left(64));
-            }
-        }
-        stand.sort();
-        return stand;
-    }
-    QString Log() const {
-        return QString::fromUtf8(LeesBestand(Werkmap + QStringLiteral("/WUPDATE.LOG")));
-    }
-
-    QByteArray Prive = update::NieuweEd25519Sleutel();
-    QByteArray Publiek = update::PubliekeEd25519Sleutel(Prive);
     TTestserver Server;
-    QString Werkmap;
-    QString Programmamap;
-    QString Downloadmap; // made by the engine
-    QString Instellingenbestand;
-    QString Statusmap;
-    QDate GeldigTot = QDate::currentDate().addDays(30); // of what Publiceer signs
-    QDate Ondertekend = QDate::currentDate();
-
-private:
-    QTemporaryDir map_;
 };
 
 } // namespace rcveltor::test

@@ -33,7 +33,8 @@ QByteArray Stub() {
 // The engine and its wizard, shown without modality so that the test drives
 // it and the watchdog leaves it alone.
 struct TWizard {
-    explicit TWizard(TUpdateOpstelling& o) : motor(o.Instellingen()) {
+    explicit TWizard(TUpdateOpstelling& o, TUpdateTeksten eigen = {})
+        : motor(o.Instellingen()), teksten(std::move(eigen)) {
         motor.Afsluiten = [this] { ++afgesloten; };
         wizard = std::make_unique<TFrmUpdateWizard>(motor, teksten);
         wizard->setModal(false);
@@ -334,6 +335,22 @@ private slots:
         w.Klik();
         QCOMPARE(gestart, 1);
         QCOMPARE(w.afgesloten, 1);
+    }
+
+    // What the button does follows its role, never its text: with "Update"
+    // worded as "Verlaten", leaving still leaves.
+    void theButtonFollowsItsRoleNotItsText() {
+        TModaalwachter& wachter = Wachter();
+        TUpdateOpstelling o;
+        o.Publiceer(QStringLiteral("4.0.1.3"), {});
+        TUpdateTeksten teksten;
+        teksten.GetUpdateButton = teksten.ExitButton;
+        TWizard w(o, teksten);
+        w.Klik();
+        QTRY_COMPARE(w.wizard->Pagina(), TWizardPagina::Versie);
+        w.Klik();
+        QVERIFY(!w.wizard->isVisible());
+        QVERIFY(wachter.Meldingen().isEmpty());
     }
 
     void anUpdateWithoutFilesSaysSo() {

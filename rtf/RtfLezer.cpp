@@ -1,5 +1,7 @@
 #include "RtfLezer.h"
 
+#include "Windows1252.h"
+
 #include <QColor>
 #include <QStringDecoder>
 #include <QTextBlockFormat>
@@ -33,14 +35,10 @@ constexpr int kMaxHalvePunten = 144;
 constexpr double kTekstbreedte = 400;
 constexpr double kMaxHoogte = 4e6;
 
-// 0x80..0x9F; the five unassigned bytes keep their own code, as Windows does.
-constexpr std::array<char16_t, 32> kCp1252 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
+// An unassigned byte reads as the C1 control with its number, as Windows
+// converts it.
 QChar Cp1252(unsigned char b) {
-    return b >= 0x80 && b < 0xA0 ? QChar(kCp1252[b - 0x80]) : QChar(char16_t(b));
+    return QChar(*Windows1252NaarUnicode(b, TOnbezet::AlsC1));
 }
 
 // Groups whose content is not shown.

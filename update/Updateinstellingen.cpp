@@ -1,0 +1,68 @@
+#include "Updateinstellingen.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace rcveltor::update {
+
+namespace {
+// Configured at release (RCV_UPDATE_SERVER).
+const QString kStandaardServer = QStringLiteral(RCV_UPDATE_SERVER);
+} // namespace
+
+QUrl TUpdateInstellingen::ControleUrl() const {
+    QUrl url = Server;
+    QString pad = url.path();
+    while (pad.endsWith(QLatin1Char('/'))) {
+        pad.chop(1);
+    }
+    url.setPath(pad + Pad);
+    return url;
+}
+
+QString TUpdateInstellingen::LogPad() const {
+    // The working folder of a packaged program is no place to write.
+    return QDir(KanZelfInstalleren() ? Werkmap : Statusmap).filePath(LogBestand);
+}
+
+bool TUpdateInstellingen::KanZelfInstalleren() const {
+    const QString programma = QDir(Programmamap).absolutePath() + QLatin1Char('/');
+    if (programma.startsWith(QLatin1String("/usr/")) &&
+        !programma.startsWith(QLatin1String("/usr/local/"))) {
+        return false;
+    }
+    return ::access(QFile::encodeName(Programmamap).constData(), W_OK) == 0 &&
+           ::access(QFile::encodeName(Werkmap).constData(), W_OK) == 0;
+}
+
+QString TUpdateInstellingen::JournaalPad() const {
+    return QDir(Downloadmap).filePath(QStringLiteral("installatie.journaal"));
+}
+
+TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
+    TUpdateInstellingen i;
+    const QString server = qEnvironmentVariable("RCVELTOR_UPDATE_URL");
+    i.Server = QUrl(server.isEmpty() ? kStandaardServer : server, QUrl::StrictMode);
+    i.HuidigeVersie = QVersionNumber::fromString(QStringLiteral(RCV_VERSIE));
+    i.PubliekeSleutel = QByteArray::fromHex(RCV_UPDATE_SLEUTEL);
+    i.Werkmap = QDir::currentPath();
+    i.Downloadmap = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+                        .filePath(QStringLiteral("updates"));
+    i.Instellingenbestand =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("update.ini"));
+    // XDG's state folder; Qt 6.4 does not know it yet.
+    const QString status = qEnvironmentVariable("XDG_STATE_HOME");
+    i.Statusmap =
+        QDir(status.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/state") : status)
+            .filePath(QStringLiteral("RcVeltor"));
+    i.Programmamap = QCoreApplication::applicationDirPath();
+    i.ProgrammaBestand = QCoreApplication::applicationFilePath();
+    i.HerstartArgumenten = QCoreApplication::arguments().mid(1);
+    return i;
+}
+
+} // namespace rcveltor::update
