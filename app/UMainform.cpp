@@ -1,5 +1,6 @@
 #include "UMainform.h"
 
+#include "Actie.h"
 #include "AfschotPaneel.h"
 #include "Eigenaar.h"
 #include "Foutmelding.h"
@@ -207,11 +208,9 @@ TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(mode
 TMainForm::~TMainForm() = default;
 
 void TMainForm::Actie(const std::function<void()>& actie) {
-    try {
-        actie();
-    } catch (const std::exception& fout) {
+    if (const auto fout = VoerActieUit(actie)) {
         updateDisplay();
-        ToonFoutmelding(this, QString::fromStdString(fout.what()));
+        ToonFoutmelding(this, QString::fromStdString(*fout));
     }
     updateDisplay();
 }
