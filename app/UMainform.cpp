@@ -1,5 +1,6 @@
 #include "UMainform.h"
 
+#include "Actie.h"
 #include "AfschotPaneel.h"
 #include "Eigenaar.h"
 #include "Foutmelding.h"
@@ -209,11 +210,9 @@ TMainForm::TMainForm(TBerekening& berekening, QWidget* ouder)
 TMainForm::~TMainForm() = default;
 
 void TMainForm::Actie(const std::function<void()>& actie) {
-    try {
-        actie();
-    } catch (const std::exception& fout) {
+    if (const auto fout = VoerActieUit(actie)) {
         updateDisplay();
-        ToonFoutmelding(this, QString::fromStdString(fout.what()));
+        ToonFoutmelding(this, QString::fromStdString(*fout));
     }
     updateDisplay();
 }

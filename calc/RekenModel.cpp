@@ -1,5 +1,6 @@
 #include "RekenModel.h"
 
+#include "Actie.h"
 #include "RcFout.h"
 
 #include <memory>
@@ -56,57 +57,49 @@ std::vector<std::string> TRekenModel::KiesMethode(TMethode methode,
     const std::pair<TLagenScherm*, std::vector<std::string>*> schermen[] = {
         {&Rc, &fouten}, {&Afschot, afschotFouten != nullptr ? afschotFouten : &fouten}};
     for (const auto& [scherm, naar] : schermen) {
-        try {
-            scherm->Herberekening();
-        } catch (const RcFout& fout) {
-            naar->emplace_back(fout.what());
-        }
+        VoerActieUit([scherm] { scherm->Herberekening(); }, *naar);
     }
     return fouten;
 }
 
 std::vector<std::string> TRekenModel::StartOp(const std::function<void()>& laadTabel) {
     std::vector<std::string> fouten;
-    try {
-        Gedeeld.Initialiseren = true;
-        Rc.StartDakbedekking();
-        Afschot.StartDakbedekking();
-        Rc.StartPlaat();
-        Afschot.StartPlaat();
-        Rc.StartDikte();
-        Rc.StartLambda();
-        Afschot.StartLambda();
-        Afschot.StartGeometrie();
-        Rc.StartRmIsol();
-        Rc.StartDamprem();
-        Afschot.StartDamprem();
-        Rc.StartOnderconstructie();
-        Afschot.StartOnderconstructie();
-        Rc.StartCombinaties();
-        Afschot.StartCombinaties();
-    } catch (const RcFout& fout) {
-        fouten.emplace_back(fout.what());
+    const bool gestart = VoerActieUit(
+        [this] {
+            Gedeeld.Initialiseren = true;
+            Rc.StartDakbedekking();
+            Afschot.StartDakbedekking();
+            Rc.StartPlaat();
+            Afschot.StartPlaat();
+            Rc.StartDikte();
+            Rc.StartLambda();
+            Afschot.StartLambda();
+            Afschot.StartGeometrie();
+            Rc.StartRmIsol();
+            Rc.StartDamprem();
+            Afschot.StartDamprem();
+            Rc.StartOnderconstructie();
+            Afschot.StartOnderconstructie();
+            Rc.StartCombinaties();
+            Afschot.StartCombinaties();
+        },
+        fouten);
+    if (!gestart) {
         return fouten;
     }
-
-    try {
-        laadTabel();
-    } catch (const RcFout& fout) {
-        fouten.emplace_back(fout.what());
-    }
-
-    try {
-        Rc.LeesCombinatieNr();
-        Afschot.LeesCombinatieNr();
-        Gedeeld.Initialiseren = false;
-        Rc.BerekenLambdaRW();
-        Rc.BerekenRc();
-        Afschot.BerekenLambdaRW();
-        Afschot.BerekenAfschot();
-        OpstartVoltooid = true;
-    } catch (const RcFout& fout) {
-        fouten.emplace_back(fout.what());
-    }
+    VoerActieUit(laadTabel, fouten);
+    VoerActieUit(
+        [this] {
+            Rc.LeesCombinatieNr();
+            Afschot.LeesCombinatieNr();
+            Gedeeld.Initialiseren = false;
+            Rc.BerekenLambdaRW();
+            Rc.BerekenRc();
+            Afschot.BerekenLambdaRW();
+            Afschot.BerekenAfschot();
+            OpstartVoltooid = true;
+        },
+        fouten);
     return fouten;
 }
 

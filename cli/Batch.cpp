@@ -10,6 +10,8 @@
 #include "Uitvoer.h"
 #include "Werkers.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <thread>
 #include <vector>
@@ -71,13 +73,11 @@ std::string BatchAntwoord(std::string_view regel, TLambdaTabel& tabel,
         std::vector<std::string> fouten = model.Opstarten(tabel, laadfout);
         PasToe(opties, model, fouten);
         KortVeldenIn(model);
-        std::string antwoord = AlsJson(model, opties.Afschot, fouten);
-        antwoord.resize(antwoord.size() - 2); // "}\n"
-        antwoord += fouten.empty() ? ", \"exit\": 0}" : ", \"exit\": 1}";
-        return antwoord;
+        nlohmann::ordered_json antwoord = JsonObject(model, opties.Afschot, fouten);
+        antwoord["exit"] = fouten.empty() ? 0 : 1;
+        return SchrijfJson(antwoord);
     } catch (const Gebruiksfout& fout) {
-        return "{\"exit\": 2, \"gebruiksfout\": " +
-               JsonTekst(KortWaardenIn(fout.what(), argumenten)) + "}";
+        return SchrijfJson({{"exit", 2}, {"gebruiksfout", KortWaardenIn(fout.what(), argumenten)}});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Methode.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -18,16 +19,17 @@ public:
 
 // The parsed command line; a repeated option keeps its last value.
 struct TOpties {
-    bool Afschot = false;                       // --afschot: the tapered screen
-    bool Json = false;                          // --json: one JSON object instead of a table
-    bool Hulp = false;                          // --help
-    bool Batch = false;                         // --batch: command lines from standard input
-    std::optional<std::string> Pdf;             // --pdf FILE
-    std::optional<std::string> LambdaBestand;   // --lambda-bestand FILE
-    std::optional<std::string> Project;         // --project FILE: a calculation file opened first
-    std::optional<std::string> Opslaan;         // --opslaan FILE: the calculation saved as a file
-    std::optional<TMethode> Methode;            // --methode nen1068|iso6946, before the options
-    std::map<std::string, std::string> Waarden; // screen options by name, without "--"
+    bool Afschot = false;                     // --afschot: the tapered screen
+    bool Json = false;                        // --json: one JSON object instead of a table
+    bool Hulp = false;                        // --help
+    bool Batch = false;                       // --batch: command lines from standard input
+    std::optional<std::string> Pdf;           // --pdf FILE
+    std::optional<std::string> LambdaBestand; // --lambda-bestand FILE
+    std::optional<std::string> Project;       // --project FILE: a calculation file opened first
+    std::optional<std::string> Opslaan;       // --opslaan FILE: the calculation saved as a file
+    std::optional<TMethode> Methode;          // --methode nen1068|iso6946, before the options
+    // Screen options by name, without "--"; found by a std::string_view too.
+    std::map<std::string, std::string, std::less<>> Waarden;
 };
 
 // Throws Gebruiksfout for an unknown option, a missing argument, a number

@@ -1,24 +1,14 @@
 #include "Toepassen.h"
 
+#include "Actie.h"
 #include "Producten.h"
-#include "RcFout.h"
 #include "RcWizard.h"
 #include "RekenModel.h"
-
-#include <functional>
+#include "Veldentabel.h"
 
 namespace rcveltor::cli {
 
 namespace {
-
-// One user action: an error ends it and is reported once.
-void Actie(std::vector<std::string>& fouten, const std::function<void()>& actie) {
-    try {
-        actie();
-    } catch (const RcFout& fout) {
-        fouten.emplace_back(fout.what());
-    }
-}
 
 std::string Entries(const TLijstVeld& lijst) {
     std::string s;
@@ -37,7 +27,7 @@ void Kies(TLijstVeld& lijst, const std::string& optie, const std::string& tekst)
     lijst.ItemIndex = index;
 }
 
-void KiesCombinatie(TLijstVeld& lijst, const std::string& tekst) {
+void KiesCombinatie(TLijstVeld& lijst, const std::string& optie, const std::string& tekst) {
     const int nummer = std::stoi(tekst);
     for (std::size_t i = 0; i < lijst.Items.size(); ++i) {
         if (CombinatieNummer(lijst.Items[i]) == nummer) {
@@ -45,101 +35,72 @@ void KiesCombinatie(TLijstVeld& lijst, const std::string& tekst) {
             return;
         }
     }
-    throw Gebruiksfout("--combinatie: combinatie " + tekst + " wordt niet aangeboden; " +
+    throw Gebruiksfout("--" + optie + ": combinatie " + tekst + " wordt niet aangeboden; " +
                        lijst.Naam + " bevat:" + Entries(lijst));
 }
 
-class TToepasser {
-public:
-    TToepasser(const TOpties& o, std::vector<std::string>& f) : opties(o), fouten(f) {}
-
-    const std::string* Optie(const std::string& naam) const {
-        const auto it = opties.Waarden.find(naam);
-        return it == opties.Waarden.end() ? nullptr : &it->second;
-    }
-
-    // A value set by the program or the spin buttons: clamped.
-    void ZetGetal(const std::string& naam, TNumVeld& veld) {
-        if (const auto* w = Optie(naam)) {
-            const double waarde = LeesArgumentGetal(naam, *w);
-            Actie(fouten, [&] { Zet(veld, waarde); });
+// Sets every input given as an option, in the table's order, as the user
+// would on the screen.
+void PasInvoerToe(const TOpties& opties, const TVelden& velden, std::vector<std::string>& fouten) {
+    for (const TSchermveld& veld : velden) {
+        if (veld.Invoer == nullptr) {
+            continue;
+        }
+        const auto gegeven = opties.Waarden.find(veld.Invoer->Optie);
+        if (gegeven == opties.Waarden.end()) {
+            continue;
+        }
+        const std::string& optie = gegeven->first;
+        const std::string& w = gegeven->second;
+        switch (veld.Invoer->Wijze) {
+        case TInvoerwijze::Kiezen:
+            Kies(*veld.Lijst, optie, w);
+            VoerActieUit(veld.Gekozen, fouten);
+            break;
+        case TInvoerwijze::KiezenOpNummer:
+            KiesCombinatie(*veld.Lijst, optie, w);
+            VoerActieUit(veld.Gekozen, fouten);
+            break;
+        case TInvoerwijze::Typen: {
+            // One edit, then the field is left.
+            LeesArgumentGetal(optie, w);
+            const std::string getypt = AlsGetypt(w);
+            VoerActieUit([&] { Typ(*veld.Getal, getypt); }, fouten);
+            VoerActieUit([&] { Verlaat(*veld.Getal); }, fouten);
+            break;
+        }
+        case TInvoerwijze::Stappen: {
+            // As the program or the spin buttons set it: clamped.
+            const double waarde = LeesArgumentGetal(optie, w);
+            VoerActieUit([&] { Zet(*veld.Getal, waarde); }, fouten);
+            break;
+        }
         }
     }
-
-    // A value typed as one edit, then the field is left.
-    void TypGetal(const std::string& naam, TNumVeld& veld) {
-        if (const auto* w = Optie(naam)) {
-            LeesArgumentGetal(naam, *w);
-            const std::string getypt = AlsGetypt(*w);
-            Actie(fouten, [&] { Typ(veld, getypt); });
-            Actie(fouten, [&] { Verlaat(veld); });
-        }
-    }
-
-    void KiesLijst(const std::string& naam, TLijstVeld& lijst,
-                   const std::function<void()>& closeUp) {
-        if (const auto* w = Optie(naam)) {
-            Kies(lijst, naam, *w);
-            Actie(fouten, closeUp);
-        }
-    }
-
-    // The rows both screens share, from the vapour retarder to the count.
-    void Lagen(TLagenScherm& s) {
-        KiesLijst("damprem", s.CBdamprem, [&] { s.CBdampremCloseUp(); });
-        TypGetal("dikte-damprem", s.DikteDamprem);
-        TypGetal("lambda-damprem", s.LambdaDamprem);
-        KiesLijst("onderconstructie", s.CBonderconstructie, [&] { s.CBonderconstructieCloseUp(); });
-        ZetGetal("dikte-onderconstructie", s.DikteOndercons);
-        TypGetal("lambda-onderconstructie", s.LambdaOndercons);
-        if (const auto* w = Optie("combinatie")) {
-            KiesCombinatie(s.CBcombinatie, *w);
-            Actie(fouten, [&] { s.CBcombinatieCloseUp(); });
-        }
-        ZetGetal("aantal", s.EditAantal);
-    }
-
-    void Plat(TRcBerekening& rc) {
-        KiesLijst("isolatie", rc.CBisolatie, [&] { rc.CBisolatieCloseUp(); });
-        ZetGetal("dikte", rc.DikteIsol);
-        Lagen(rc);
-        if (const auto* w = Optie("wens-rc")) {
-            TNumVeld wensRc = MaakWensRcVeld(rc.DikteIsol.Scheiding);
-            const double waarde = LeesArgumentGetal("wens-rc", *w);
-            Actie(fouten, [&] {
-                Zet(wensRc, waarde);
-                ZoekDikte(rc, wensRc.Waarde());
-            });
-        }
-    }
-
-    void Afschot(TAfschotBerekening& a) {
-        KiesLijst("isolatie", a.cbIsolatie2, [&] { a.cbIsolatie2CloseUp(); });
-        TypGetal("min-dikte", a.MinDikte);
-        TypGetal("afschot-lengte", a.AfschotLengte);
-        TypGetal("oppervlak1", a.oppvl1);
-        TypGetal("oppervlak2", a.oppvl2);
-        TypGetal("oppervlak3", a.oppvl3);
-        Lagen(a);
-    }
-
-private:
-    const TOpties& opties;
-    std::vector<std::string>& fouten;
-};
+}
 
 } // namespace
 
 void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten) {
-    TToepasser t(opties, fouten);
     if (opties.Methode) {
         const auto methodefouten = model.KiesMethode(*opties.Methode);
         fouten.insert(fouten.end(), methodefouten.begin(), methodefouten.end());
     }
     if (opties.Afschot) {
-        t.Afschot(model.Afschot);
-    } else {
-        t.Plat(model.Rc);
+        PasInvoerToe(opties, Velden(model.Afschot), fouten);
+        return;
+    }
+    TRcBerekening& rc = model.Rc;
+    PasInvoerToe(opties, Velden(rc), fouten);
+    if (const auto wens = opties.Waarden.find("wens-rc"); wens != opties.Waarden.end()) {
+        TNumVeld wensRc = MaakWensRcVeld(rc.DikteIsol.Scheiding);
+        const double waarde = LeesArgumentGetal("wens-rc", wens->second);
+        VoerActieUit(
+            [&] {
+                Zet(wensRc, waarde);
+                ZoekDikte(rc, wensRc.Waarde());
+            },
+            fouten);
     }
 }
 

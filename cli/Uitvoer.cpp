@@ -2,9 +2,12 @@
 
 #include "Projectgegevens.h"
 #include "RekenModel.h"
+#include "Veldentabel.h"
 
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
 #include <cstdio>
-#include <utility>
 
 namespace rcveltor::cli {
 
@@ -50,62 +53,6 @@ std::string JsonTekst(const std::string& s) {
 }
 
 namespace {
-
-using TVeldLijst = std::vector<std::pair<std::string, std::string>>;
-
-TVeldLijst PlatVelden(const TRcBerekening& r) {
-    return {
-        {"CBisolatie", r.CBisolatie.Tekst()},
-        {"DikteIsol", r.DikteIsol.Tekst},
-        {"LambdaIsol", r.LambdaIsol.Tekst},
-        {"RmIsol", r.RmIsol.Tekst},
-        {"RmDakbed", r.RmDakbed.Tekst},
-        {"CBdamprem", r.CBdamprem.Tekst()},
-        {"DikteDamprem", r.DikteDamprem.Tekst},
-        {"LambdaDamprem", r.LambdaDamprem.Tekst},
-        {"RmDamprem", r.RmDamprem.Tekst},
-        {"CBonderconstructie", r.CBonderconstructie.Tekst()},
-        {"DikteOndercons", r.DikteOndercons.Tekst},
-        {"LambdaOndercons", r.LambdaOndercons.Tekst},
-        {"RmOndercons", r.RmOndercons.Tekst},
-        {"SubTotaalRc", r.SubTotaalRc.Tekst},
-        {"CBcombinatie", r.CBcombinatie.Tekst()},
-        {"EditAantal", r.EditAantal.Tekst},
-        {"LambdaRW", r.LambdaRW.Tekst},
-        {"EditRmIsolCor", r.EditRmIsolCor.Tekst},
-        {"RmReductie", r.RmReductie.Tekst},
-        {"EditPercentage", r.EditPercentage.Tekst},
-        {"EditRc", r.EditRc.Tekst},
-        {"EditU", r.EditU.Tekst},
-    };
-}
-
-TVeldLijst AfschotVelden(const TAfschotBerekening& a) {
-    return {
-        {"cbIsolatie2", a.cbIsolatie2.Tekst()},
-        {"LambdaIsol2", a.LambdaIsol2.Tekst},
-        {"MinDikte", a.MinDikte.Tekst},
-        {"AfschotLengte", a.AfschotLengte.Tekst},
-        {"MaxDikte", a.MaxDikte.Tekst},
-        {"oppvl1", a.oppvl1.Tekst},
-        {"oppvl2", a.oppvl2.Tekst},
-        {"oppvl3", a.oppvl3.Tekst},
-        {"cbDamprem2", a.CBdamprem.Tekst()},
-        {"DikteDamprem2", a.DikteDamprem.Tekst},
-        {"LambdaDamprem2", a.LambdaDamprem.Tekst},
-        {"RmDamprem2", a.RmDamprem.Tekst},
-        {"cbOnderconstructie2", a.CBonderconstructie.Tekst()},
-        {"DikteOndercons2", a.DikteOndercons.Tekst},
-        {"LambdaOndercons2", a.LambdaOndercons.Tekst},
-        {"RmOndercons2", a.RmOndercons.Tekst},
-        {"SubTotaalRc2", a.SubTotaalRc.Tekst},
-        {"cbCombinatie2", a.CBcombinatie.Tekst()},
-        {"EditAantal2", a.EditAantal.Tekst},
-        {"LambdaRW2", a.LambdaRW.Tekst},
-        {"EditRc2", a.EditRc2.Tekst},
-        {"EditU2", a.EditU2.Tekst},
-    };
-}
 
 // Pads to a width counted in characters, not bytes (UTF-8 safe).
 std::string Kolom(const std::string& s, std::size_t breedte) {
@@ -156,67 +103,93 @@ std::string IsoRegels(const TRekenModel& model, const TLagenScherm& s) {
            std::string(kIsoBerekendVolgens) + "\n";
 }
 
+void VoegJsonToe(std::string& uit, const nlohmann::ordered_json& waarde) {
+    if (waarde.is_object()) {
+        const char* tussen = "";
+        uit += '{';
+        for (const auto& [sleutel, lid] :
+             waarde.get_ref<const nlohmann::ordered_json::object_t&>()) {
+            uit += tussen;
+            VoegJsonTekst(uit, sleutel);
+            uit += ": ";
+            VoegJsonToe(uit, lid);
+            tussen = ", ";
+        }
+        uit += '}';
+    } else if (waarde.is_array()) {
+        const char* tussen = "";
+        uit += '[';
+        for (const auto& element : waarde.get_ref<const nlohmann::ordered_json::array_t&>()) {
+            uit += tussen;
+            VoegJsonToe(uit, element);
+            tussen = ", ";
+        }
+        uit += ']';
+    } else if (waarde.is_string()) {
+        VoegJsonTekst(uit, waarde.get_ref<const std::string&>());
+    } else if (waarde.is_boolean()) {
+        uit += waarde.get<bool>() ? "true" : "false";
+    } else if (waarde.is_number_integer()) {
+        uit += std::to_string(waarde.get<std::int64_t>());
+    } else {
+        uit += waarde.dump();
+    }
+}
+
 } // namespace
+
+std::string SchrijfJson(const nlohmann::ordered_json& waarde) {
+    std::string uit;
+    uit.reserve(1024); // a screen's answer, without growing
+    VoegJsonToe(uit, waarde);
+    return uit;
+}
+
+nlohmann::ordered_json JsonObject(TRekenModel& model, bool afschot,
+                                  const std::vector<std::string>& fouten,
+                                  const TProjectgegevens* project) {
+    // NEN 1068 keeps the output it always had; the other method adds its
+    // name and its results.
+    const bool iso = model.Gedeeld.Methode == TMethode::Iso6946;
+    // The members are added in place where their room is reserved: an
+    // ordered object copies every member, keys included, when it grows.
+    nlohmann::ordered_json o = nlohmann::ordered_json::object();
+    o.get_ref<nlohmann::ordered_json::object_t&>().reserve(8);
+    o["scherm"] = afschot ? "afschot" : "plat";
+    if (iso) {
+        o["methode"] = std::string(MethodeSleutel(model.Gedeeld.Methode));
+    }
+    const TVelden schermvelden = afschot ? Velden(model.Afschot) : Velden(model.Rc);
+    nlohmann::ordered_json velden = nlohmann::ordered_json::object();
+    auto& leden = velden.get_ref<nlohmann::ordered_json::object_t&>();
+    leden.reserve(schermvelden.size());
+    for (const TSchermveld& veld : schermvelden) {
+        if (iso || !veld.AlleenIso) {
+            // The table's names are unique: no search for an earlier one.
+            leden.emplace_back(veld.Naam, veld.Getoond());
+        }
+    }
+    o["velden"] = std::move(velden);
+    if (!afschot) {
+        o["DikteNietStandaard"] = model.Rc.DikteNietStandaard;
+    }
+    o["fouten"] = fouten;
+    if (project != nullptr) {
+        o["project"] = {{"naam", project->Naam},
+                        {"nummer", project->Nummer},
+                        {"adres", project->Adres},
+                        {"postcodePlaats", project->PostcodePlaats},
+                        {"opdrachtgever", project->Opdrachtgever},
+                        {"opgesteldDoor", project->OpgesteldDoor},
+                        {"datum", project->Datum},
+                        {"opmerking", project->Opmerking}};
+    }
+    return o;
+}
 
 std::string AlsJson(TRekenModel& model, bool afschot, const std::vector<std::string>& fouten,
                     const TProjectgegevens* project) {
-    TVeldLijst velden = afschot ? AfschotVelden(model.Afschot) : PlatVelden(model.Rc);
-    const bool iso = model.Gedeeld.Methode == TMethode::Iso6946;
-    if (iso) {
-        // NEN 1068 keeps today's output; the other method adds its results.
-        const TLagenScherm& scherm = afschot ? static_cast<const TLagenScherm&>(model.Afschot)
-                                             : static_cast<const TLagenScherm&>(model.Rc);
-        if (afschot) {
-            velden.emplace_back("EditRcMin2", model.Afschot.EditRcMin2.Tekst);
-        }
-        velden.emplace_back("DeltaUf", scherm.DeltaUf.Tekst);
-        velden.emplace_back("PercentageU", scherm.PercentageU.Tekst);
-        velden.emplace_back("Eis", scherm.Eis);
-    }
-    std::string s = "{\"scherm\": ";
-    s += afschot ? "\"afschot\"" : "\"plat\"";
-    if (iso) {
-        s += ", \"methode\": ";
-        VoegJsonTekst(s, MethodeSleutel(model.Gedeeld.Methode));
-    }
-    s += ", \"velden\": {";
-    for (std::size_t i = 0; i < velden.size(); ++i) {
-        if (i > 0) {
-            s += ", ";
-        }
-        VoegJsonTekst(s, velden[i].first);
-        s += ": ";
-        VoegJsonTekst(s, velden[i].second);
-    }
-    s += "}";
-    if (!afschot) {
-        s += ", \"DikteNietStandaard\": ";
-        s += model.Rc.DikteNietStandaard ? "true" : "false";
-    }
-    s += ", \"fouten\": [";
-    for (std::size_t i = 0; i < fouten.size(); ++i) {
-        if (i > 0) {
-            s += ", ";
-        }
-        s += JsonTekst(fouten[i]);
-    }
-    s += "]";
-    if (project != nullptr) {
-        const TVeldLijst p = {{"naam", project->Naam},
-                              {"nummer", project->Nummer},
-                              {"adres", project->Adres},
-                              {"postcodePlaats", project->PostcodePlaats},
-                              {"opdrachtgever", project->Opdrachtgever},
-                              {"opgesteldDoor", project->OpgesteldDoor},
-                              {"datum", project->Datum},
-                              {"opmerking", project->Opmerking}};
-        s += ", \"project\": {";
-        for (std::size_t i = 0; i < p.size(); ++i) {
-            s += (i > 0 ? ", " : "") + JsonTekst(p[i].first) + ": " + JsonTekst(p[i].second);
-        }
-        s += "}";
-    }
-    return s + "}\n";
+    return SchrijfJson(JsonObject(model, afschot, fouten, project)) + "\n";
 }
 
 std::string AlsTabel(TRekenModel& model, bool afschot) {

@@ -1,7 +1,7 @@
 #include "Berekeningsbestand.h"
 
-#include "Invoervelden.h"
 #include "RekenModel.h"
+#include "Veldentabel.h"
 
 #include <nlohmann/json.hpp>
 
@@ -9,21 +9,18 @@ namespace rcveltor {
 
 namespace {
 
-// Reads every input field's shown text.
-class TVastlegger : public TInvoerBezoeker {
-public:
-    TVastlegger(TInvoer& invoer, const std::string& scheiding) : invoer_(invoer), sch_(scheiding) {}
-    void Lijst(const char* sleutel, TLijstVeld& lijst, const std::function<void()>&) override {
-        invoer_.emplace_back(sleutel, lijst.Tekst());
+// Every input field's shown text under its key.
+TInvoer Invoer(const TVelden& velden, const std::string& scheiding) {
+    TInvoer invoer;
+    for (const TSchermveld& veld : velden) {
+        if (veld.Invoer != nullptr) {
+            invoer.emplace_back(veld.Invoer->Sleutel, veld.Lijst != nullptr
+                                                          ? veld.Lijst->Tekst()
+                                                          : MetKomma(veld.Getal->Tekst, scheiding));
+        }
     }
-    void Getal(const char* sleutel, TNumVeld& veld, bool) override {
-        invoer_.emplace_back(sleutel, MetKomma(veld.Tekst, sch_));
-    }
-
-private:
-    TInvoer& invoer_;
-    const std::string& sch_;
-};
+    return invoer;
+}
 
 nlohmann::ordered_json AlsObject(const TInvoer& invoer) {
     nlohmann::ordered_json o = nlohmann::ordered_json::object();
@@ -94,11 +91,9 @@ TBerekeningsbestand Vastleggen(TRekenModel& model, const TProjectgegevens& proje
     b.Opgeslagen = IsoTijd(tijd);
     b.Project = project;
     b.Methode = model.Gedeeld.Methode;
-    TVastlegger plat(b.Plat, sch);
-    BezoekPlat(model.Rc, plat);
+    b.Plat = Invoer(Velden(model.Rc), sch);
     b.WensRc = MetKomma(wensRc, sch);
-    TVastlegger afschot(b.Afschot, sch);
-    BezoekAfschot(model.Afschot, afschot);
+    b.Afschot = Invoer(Velden(model.Afschot), sch);
     b.UitkomstPlat =
         TUitkomst{MetKomma(model.Rc.EditRc.Tekst, sch), MetKomma(model.Rc.EditU.Tekst, sch)};
     b.UitkomstAfschot = TUitkomst{MetKomma(model.Afschot.EditRc2.Tekst, sch),

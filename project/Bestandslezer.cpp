@@ -1,6 +1,7 @@
 #include "Bestandslezer.h"
 
 #include "Bestand.h"
+#include "Veldentabel.h"
 #include "Veldtekst.h"
 
 #include <nlohmann/json.hpp>
@@ -54,12 +55,13 @@ public:
         return SchoonVeldtekst(Tekst(project, sleutel, waar).value_or(""), regels);
     }
 
+    // The screen's inputs in the order they are applied.
     TInvoer Invoer(const json& scherm, const std::string& schermnaam,
-                   std::initializer_list<const char*> sleutels) const {
+                   const std::vector<std::string>& sleutels) const {
         TInvoer invoer;
-        for (const char* sleutel : sleutels) {
+        for (const std::string& sleutel : sleutels) {
             const std::string waar = "\"" + schermnaam + "\".\"" + sleutel + "\"";
-            if (auto tekst = Tekst(scherm, sleutel, waar)) {
+            if (auto tekst = Tekst(scherm, sleutel.c_str(), waar)) {
                 invoer.emplace_back(sleutel, std::move(*tekst));
             }
         }
@@ -82,24 +84,21 @@ private:
     const std::string& naam_;
 };
 
-constexpr std::initializer_list<const char*> kLagen = {"damprem",
-                                                       "dikteDamprem",
-                                                       "lambdaDamprem",
-                                                       "onderconstructie",
-                                                       "dikteOnderconstructie",
-                                                       "lambdaOnderconstructie",
-                                                       "combinatie",
-                                                       "aantal"};
-
-constexpr std::initializer_list<const char*> kBestandssleutels = {
-    "formaat", "versie", "programma", "opgeslagen", "project",
-    "methode", "plat",   "afschot",   "resultaten"};
-constexpr std::initializer_list<const char*> kProjectsleutels = {
+const std::vector<std::string> kBestandssleutels = {"formaat",    "versie",  "programma",
+                                                    "opgeslagen", "project", "methode",
+                                                    "plat",       "afschot", "resultaten"};
+const std::vector<std::string> kProjectsleutels = {
     "naam",          "nummer",        "adres", "postcodePlaats",
     "opdrachtgever", "opgesteldDoor", "datum", "opmerking"};
-constexpr std::initializer_list<const char*> kPlatsleutels = {"isolatie", "dikte", "wensRc"};
-constexpr std::initializer_list<const char*> kAfschotsleutels = {
-    "isolatie", "minDikte", "afschotLengte", "oppervlak1", "oppervlak2", "oppervlak3"};
+
+// The keys of the screen's inputs, from the table of fields.
+std::vector<std::string> Invoersleutels(TSchermsoort scherm) {
+    std::vector<std::string> sleutels;
+    for (const TInvoerRij* rij : Invoerrijen(scherm)) {
+        sleutels.emplace_back(rij->Sleutel);
+    }
+    return sleutels;
+}
 
 // Deeper values are refused rather than kept: writing them back nests as
 // deep as they do.
@@ -123,18 +122,12 @@ std::size_t Diepte(const json& waarde) {
 }
 
 // The members of `object` that are none of the known keys, as JSON text.
-TOnbekendeSleutels::TLeden
-OnbekendeLeden(const TLezer& lezer, const json& object, const std::string& waar,
-               std::initializer_list<std::initializer_list<const char*>> bekend) {
+TOnbekendeSleutels::TLeden OnbekendeLeden(const TLezer& lezer, const json& object,
+                                          const std::string& waar,
+                                          const std::vector<std::string>& bekend) {
     TOnbekendeSleutels::TLeden leden;
     for (const auto& [sleutel, waarde] : object.items()) {
-        bool gevonden = false;
-        for (const auto& groep : bekend) {
-            for (const char* b : groep) {
-                gevonden = gevonden || sleutel == b;
-            }
-        }
-        if (gevonden) {
+        if (std::find(bekend.begin(), bekend.end(), sleutel) != bekend.end()) {
             continue;
         }
         if (Diepte(waarde) > kMaxDiepte) {
@@ -190,7 +183,7 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
     // something else.
     const bool bewaar = *versie == kBestandsversie;
     if (bewaar) {
-        b.Onbekend.Bestand = OnbekendeLeden(lezer, o, "", {kBestandssleutels});
+        b.Onbekend.Bestand = OnbekendeLeden(lezer, o, "", kBestandssleutels);
     }
     b.Programma = lezer.Tekst(o, "programma", "\"programma\"").value_or("");
     b.Opgeslagen = lezer.Tekst(o, "opgeslagen", "\"opgeslagen\"").value_or("");
@@ -205,7 +198,7 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
         g.Datum = lezer.Projectveld(*p, "datum", false);
         g.Opmerking = lezer.Projectveld(*p, "opmerking", true);
         if (bewaar) {
-            b.Onbekend.Project = OnbekendeLeden(lezer, *p, "\"project\".", {kProjectsleutels});
+            b.Onbekend.Project = OnbekendeLeden(lezer, *p, "\"project\".", kProjectsleutels);
         }
         if (!g.Datum.empty() && !IsDatum(g.Datum)) {
             lezer.Fout("\"project\".\"datum\" is geen datum in de vorm JJJJ-MM-DD: \"" + g.Datum +
@@ -221,21 +214,19 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
         b.Methode = *gekozen;
     }
     if (const json* plat = lezer.Object(o, "plat", "\"plat\"")) {
-        b.Plat = lezer.Invoer(*plat, "plat", {"isolatie", "dikte"});
-        const TInvoer lagen = lezer.Invoer(*plat, "plat", kLagen);
-        b.Plat.insert(b.Plat.end(), lagen.begin(), lagen.end());
+        std::vector<std::string> sleutels = Invoersleutels(TSchermsoort::Plat);
+        b.Plat = lezer.Invoer(*plat, "plat", sleutels);
         b.WensRc = lezer.Tekst(*plat, "wensRc", "\"plat\".\"wensRc\"").value_or("");
         if (bewaar) {
-            b.Onbekend.Plat = OnbekendeLeden(lezer, *plat, "\"plat\".", {kPlatsleutels, kLagen});
+            sleutels.emplace_back("wensRc");
+            b.Onbekend.Plat = OnbekendeLeden(lezer, *plat, "\"plat\".", sleutels);
         }
     }
     if (const json* afschot = lezer.Object(o, "afschot", "\"afschot\"")) {
-        b.Afschot = lezer.Invoer(*afschot, "afschot", kAfschotsleutels);
-        const TInvoer lagen = lezer.Invoer(*afschot, "afschot", kLagen);
-        b.Afschot.insert(b.Afschot.end(), lagen.begin(), lagen.end());
+        const std::vector<std::string> sleutels = Invoersleutels(TSchermsoort::Afschot);
+        b.Afschot = lezer.Invoer(*afschot, "afschot", sleutels);
         if (bewaar) {
-            b.Onbekend.Afschot =
-                OnbekendeLeden(lezer, *afschot, "\"afschot\".", {kAfschotsleutels, kLagen});
+            b.Onbekend.Afschot = OnbekendeLeden(lezer, *afschot, "\"afschot\".", sleutels);
         }
     }
     if (const json* r = lezer.Object(o, "resultaten", "\"resultaten\"")) {

@@ -1,10 +1,10 @@
 #include "Openen.h"
 
+#include "Actie.h"
 #include "Bestandslezer.h"
-#include "Invoervelden.h"
-#include "RcFout.h"
 #include "RcWizard.h"
 #include "RekenModel.h"
+#include "Veldentabel.h"
 #include "Weergave.h"
 
 namespace rcveltor {
@@ -34,14 +34,27 @@ double LeesInvoerGetal(const TNumVeld& veld, const std::string& tekst, const std
 }
 
 // Applies the file's texts as the user would enter them.
-class TNaspeler : public TInvoerBezoeker {
+class TNaspeler {
 public:
     TNaspeler(const TInvoer& invoer, std::string scherm, const std::string& naam,
               std::vector<std::string>& fouten)
         : invoer_(invoer), scherm_(std::move(scherm)), naam_(naam), fouten_(fouten) {}
 
-    void Lijst(const char* sleutel, TLijstVeld& lijst,
-               const std::function<void()>& gekozen) override {
+    void Speel(const TVelden& velden) {
+        for (const TSchermveld& veld : velden) {
+            if (veld.Invoer == nullptr) {
+                continue;
+            }
+            if (veld.Lijst != nullptr) {
+                Lijst(veld.Invoer->Sleutel, *veld.Lijst, veld.Gekozen);
+            } else {
+                Getal(veld.Invoer->Sleutel, *veld.Getal, veld.Invoer->Wijze == TInvoerwijze::Typen);
+            }
+        }
+    }
+
+private:
+    void Lijst(std::string_view sleutel, TLijstVeld& lijst, const std::function<void()>& gekozen) {
         const std::string* tekst = Zoek(sleutel);
         if (tekst == nullptr || tekst->empty() || *tekst == lijst.Tekst()) {
             return;
@@ -52,10 +65,10 @@ public:
                                                                  "\" staat niet in de lijst"));
         }
         lijst.ItemIndex = index;
-        Actie(gekozen);
+        VoerActieUit(gekozen, fouten_);
     }
 
-    void Getal(const char* sleutel, TNumVeld& veld, bool getypt) override {
+    void Getal(std::string_view sleutel, TNumVeld& veld, bool getypt) {
         const std::string* gegeven = Zoek(sleutel);
         if (gegeven == nullptr || gegeven->empty()) {
             return;
@@ -68,15 +81,14 @@ public:
         }
         const double waarde = LeesInvoerGetal(veld, tekst, Waar(sleutel), naam_);
         if (getypt) {
-            Actie([&] { Typ(veld, tekst); });
-            Actie([&] { Verlaat(veld); });
+            VoerActieUit([&] { Typ(veld, tekst); }, fouten_);
+            VoerActieUit([&] { Verlaat(veld); }, fouten_);
         } else {
-            Actie([&] { Zet(veld, waarde); });
+            VoerActieUit([&] { Zet(veld, waarde); }, fouten_);
         }
     }
 
-private:
-    const std::string* Zoek(const char* sleutel) const {
+    const std::string* Zoek(std::string_view sleutel) const {
         for (const auto& [s, tekst] : invoer_) {
             if (s == sleutel) {
                 return &tekst;
@@ -85,17 +97,8 @@ private:
         return nullptr;
     }
 
-    std::string Waar(const char* sleutel) const {
-        return "\"" + scherm_ + "\".\"" + sleutel + "\"";
-    }
-
-    // One user action: an error ends it and is reported once.
-    void Actie(const std::function<void()>& actie) {
-        try {
-            actie();
-        } catch (const RcFout& fout) {
-            fouten_.emplace_back(fout.what());
-        }
+    std::string Waar(std::string_view sleutel) const {
+        return "\"" + scherm_ + "\".\"" + std::string(sleutel) + "\"";
     }
 
     const TInvoer& invoer_;
@@ -106,10 +109,8 @@ private:
 
 void Naspelen(const TBerekeningsbestand& b, TRekenModel& model, const std::string& naam,
               std::vector<std::string>& platFouten, std::vector<std::string>& afschotFouten) {
-    TNaspeler plat(b.Plat, "plat", naam, platFouten);
-    BezoekPlat(model.Rc, plat);
-    TNaspeler afschot(b.Afschot, "afschot", naam, afschotFouten);
-    BezoekAfschot(model.Afschot, afschot);
+    TNaspeler(b.Plat, "plat", naam, platFouten).Speel(Velden(model.Rc));
+    TNaspeler(b.Afschot, "afschot", naam, afschotFouten).Speel(Velden(model.Afschot));
 }
 
 void Vergelijk(const std::optional<TUitkomst>& opgeslagen, const std::string& rc,

@@ -127,6 +127,32 @@ INSTANTIATE_TEST_SUITE_P(
         CliGeval{{"--pdf", ""}, 2, {}}, CliGeval{{"--dikte"}, 2, {}},
         CliGeval{{"--methode", "iso"}, 2, {}}));
 
+// The screens' options as --help lists them, made from the table of fields:
+// in the order they are applied, each number marked as typed or clamped.
+TEST(Cli, HelpListsTheInputsInTheirOrder) {
+    const Resultaat r = Start({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(
+        r.uit.find(
+            "\nFlat-roof screen (default), applied in this order:\n"
+            "  --isolatie TEXT                 insulation board\n"
+            "  --dikte MM                      insulation thickness (clamped)\n"
+            "  --damprem TEXT                  vapour retarder\n"
+            "  --dikte-damprem MM              vapour retarder thickness (typed)\n"
+            "  --lambda-damprem W              vapour retarder lambda (typed)\n"
+            "  --onderconstructie TEXT         substructure\n"
+            "  --dikte-onderconstructie MM     substructure thickness (clamped)\n"
+            "  --lambda-onderconstructie W     substructure lambda (typed)\n"
+            "  --combinatie N                  fastener combination number\n"
+            "  --aantal N                      fasteners per m2 (clamped)\n"
+            "  --wens-rc X                     Rc wizard: thinnest standard thickness reaching X\n"
+            "Tapered screen (--afschot): --isolatie, --min-dikte MM, --afschot-lengte M,\n"
+            "  --oppervlak1 M2, --oppervlak2 M2, --oppervlak3 M2 (typed), then --damprem ...\n"
+            "  --aantal as above.\n--methode "),
+        std::string::npos)
+        << r.uit;
+}
+
 TEST(Cli, UsageErrorNamesTheEntriesTheListHolds) {
     const Resultaat r = Start({"--isolatie", "Quendal", "--onderconstructie", "Betondak"}, true);
     EXPECT_EQ(r.status, 2);
