@@ -41,6 +41,7 @@ double LeesArgumentGetal(const std::string& optie, const std::string& tekst);
 // The text a user types for it: "." becomes ",".
 std::string AlsGetypt(const std::string& tekst);
 
+// --help's text (Gebruik.cpp).
 const char* Gebruik();
 
 } // namespace rcveltor::cli

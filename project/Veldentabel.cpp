@@ -23,9 +23,6 @@ template <class S> struct TRij {
 
 template <class S>
 constexpr TRij<S> Invoer(TInvoerRij invoer, TLijstVeld S::*lijst, void (S::*gekozen)()) {
-    if (!invoer.IsLijst()) {
-        throw "a list is chosen from";
-    }
     TRij<S> rij;
     rij.Invoer = invoer;
     rij.Lijst = lijst;
@@ -34,9 +31,6 @@ constexpr TRij<S> Invoer(TInvoerRij invoer, TLijstVeld S::*lijst, void (S::*geko
 }
 
 template <class S> constexpr TRij<S> Invoer(TInvoerRij invoer, TNumVeld S::*getal) {
-    if (invoer.IsLijst()) {
-        throw "a number is typed or stepped";
-    }
     TRij<S> rij;
     rij.Invoer = invoer;
     rij.Getal = getal;
