@@ -9,6 +9,7 @@
 #include "RekenModel.h"
 #include "URcWizard.h"
 #include "VeiligOpslaan.h"
+#include "Versie.h"
 
 #include <QDir>
 #include <QFileDialog>

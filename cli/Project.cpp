@@ -8,6 +8,7 @@
 #include "RcWizard.h"
 #include "RekenModel.h"
 #include "VeiligOpslaan.h"
+#include "Versie.h"
 
 #include <ctime>
 #include <filesystem>

@@ -4,6 +4,7 @@
 #include "Ophalen.h"
 #include "Uitpakken.h"
 #include "VeiligOpenen.h"
+#include "Versie.h"
 #include "Zelftest.h"
 
 #include <QCoreApplication>
