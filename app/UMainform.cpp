@@ -72,7 +72,7 @@ QScrollArea* SchermGebied(QWidget* paneel, QWidget* ouder, const QString& naam) 
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), model_(","), beheer_(model_, this) {
+TMainForm::TMainForm(QWidget* ouder) : QWidget(ouder), beheer_(model_, this) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kTitel);
     resize(792, 526);

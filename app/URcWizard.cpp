@@ -3,7 +3,6 @@
 #include "Plaatje.h"
 #include "RcWizard.h"
 #include "Velden.h"
-#include "Weergave.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +12,7 @@ namespace rcveltor::app {
 
 using namespace beeld;
 
-TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcVeld(",")) {
+TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcVeld()) {
     setObjectName(QStringLiteral("FrmRcWizard"));
     setWindowTitle(QStringLiteral("Rc-Wizard"));
     setFixedSize(634, 185);
@@ -68,10 +67,7 @@ TFrmRcWizard::TFrmRcWizard(QWidget* ouder) : QDialog(ouder), wensRc_(MaakWensRcV
 }
 
 void TFrmRcWizard::ZetWensRc(const std::string& tekst) {
-    wensRc_ = MaakWensRcVeld(",");
-    if (const auto waarde = LeesGetal(tekst, wensRc_.Scheiding)) {
-        Zet(wensRc_, *waarde);
-    }
+    wensRc_ = WensRcUitTekst(tekst);
     veld_->Toon(wensRc_);
 }
 

@@ -46,7 +46,7 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
         if (opties.Pdf && pdf.Doorgeven) {
             return pdf.Doorgeven();
         }
-        TRekenModel model(",");
+        TRekenModel model;
         std::vector<std::string> fouten = model.Opstarten(LambdaPad(opties));
         std::optional<TBerekeningsbestand> project;
         std::string afwijking;

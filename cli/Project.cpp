@@ -26,7 +26,7 @@ TBerekeningsbestand OpenProject(const std::string& pad, TRekenModel& model,
 }
 
 std::string WensRcTekst(const std::string& optie) {
-    TNumVeld veld = MaakWensRcVeld(",");
+    TNumVeld veld = MaakWensRcVeld();
     Zet(veld, LeesArgumentGetal("wens-rc", optie));
     return veld.Tekst;
 }

@@ -104,7 +104,7 @@ public:
         ZetGetal("dikte", rc.DikteIsol);
         Lagen(rc);
         if (const auto* w = Optie("wens-rc")) {
-            TNumVeld wensRc = MaakWensRcVeld(rc.DikteIsol.Scheiding);
+            TNumVeld wensRc = MaakWensRcVeld();
             const double waarde = LeesArgumentGetal("wens-rc", *w);
             Actie(fouten, [&] {
                 Zet(wensRc, waarde);

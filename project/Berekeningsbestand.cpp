@@ -12,17 +12,16 @@ namespace {
 // Reads every input field's shown text.
 class TVastlegger : public TInvoerBezoeker {
 public:
-    TVastlegger(TInvoer& invoer, const std::string& scheiding) : invoer_(invoer), sch_(scheiding) {}
+    explicit TVastlegger(TInvoer& invoer) : invoer_(invoer) {}
     void Lijst(const char* sleutel, TLijstVeld& lijst, const std::function<void()>&) override {
         invoer_.emplace_back(sleutel, lijst.Tekst());
     }
     void Getal(const char* sleutel, TNumVeld& veld, bool) override {
-        invoer_.emplace_back(sleutel, MetKomma(veld.Tekst, sch_));
+        invoer_.emplace_back(sleutel, veld.Tekst);
     }
 
 private:
     TInvoer& invoer_;
-    const std::string& sch_;
 };
 
 nlohmann::ordered_json AlsObject(const TInvoer& invoer) {
@@ -47,31 +46,7 @@ void VoegToe(nlohmann::ordered_json& object, const TOnbekendeSleutels::TLeden& l
     }
 }
 
-std::string Vervang(const std::string& tekst, const std::string& van, const std::string& naar) {
-    if (van == naar || van.empty()) {
-        return tekst;
-    }
-    std::string uit;
-    for (std::size_t i = 0; i < tekst.size();) {
-        if (tekst.compare(i, van.size(), van) == 0) {
-            uit += naar;
-            i += van.size();
-        } else {
-            uit += tekst[i++];
-        }
-    }
-    return uit;
-}
-
 } // namespace
-
-std::string MetKomma(const std::string& tekst, const std::string& scheiding) {
-    return Vervang(tekst, scheiding, ",");
-}
-
-std::string MetScheiding(const std::string& tekst, const std::string& scheiding) {
-    return Vervang(tekst, ",", scheiding);
-}
 
 std::string IsoTijd(std::time_t tijd) {
     std::tm t{};
@@ -88,21 +63,18 @@ std::string IsoTijd(std::time_t tijd) {
 TBerekeningsbestand Vastleggen(TRekenModel& model, const TProjectgegevens& project,
                                const std::string& wensRc, const std::string& programma,
                                std::time_t tijd) {
-    const std::string& sch = model.Gedeeld.Scheiding;
     TBerekeningsbestand b;
     b.Programma = programma;
     b.Opgeslagen = IsoTijd(tijd);
     b.Project = project;
     b.Methode = model.Gedeeld.Methode;
-    TVastlegger plat(b.Plat, sch);
+    TVastlegger plat(b.Plat);
     BezoekPlat(model.Rc, plat);
-    b.WensRc = MetKomma(wensRc, sch);
-    TVastlegger afschot(b.Afschot, sch);
+    b.WensRc = wensRc;
+    TVastlegger afschot(b.Afschot);
     BezoekAfschot(model.Afschot, afschot);
-    b.UitkomstPlat =
-        TUitkomst{MetKomma(model.Rc.EditRc.Tekst, sch), MetKomma(model.Rc.EditU.Tekst, sch)};
-    b.UitkomstAfschot = TUitkomst{MetKomma(model.Afschot.EditRc2.Tekst, sch),
-                                  MetKomma(model.Afschot.EditU2.Tekst, sch)};
+    b.UitkomstPlat = TUitkomst{model.Rc.EditRc.Tekst, model.Rc.EditU.Tekst};
+    b.UitkomstAfschot = TUitkomst{model.Afschot.EditRc2.Tekst, model.Afschot.EditU2.Tekst};
     return b;
 }
 

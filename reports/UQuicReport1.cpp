@@ -194,10 +194,9 @@ void TQuickReport1::QRSubDetail2BeforePrint() {
     romp_.Elementen[bevestigerVakNen_].Aan = !iso;
     romp_.Elementen[bevestigerVakIso_].Aan = iso;
     labels_.Aan(QStringLiteral("LabelStandaard")) = rc_.DikteNietStandaard;
-    const std::string& scheiding = rc_.RmDakbed.Scheiding;
-    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3, scheiding);
-    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2, scheiding);
-    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2, scheiding);
+    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3);
+    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2);
+    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2);
 }
 
 } // namespace rcveltor::rapport

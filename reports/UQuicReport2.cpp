@@ -209,10 +209,9 @@ void TQuickReport2::QRSubDetail2BeforePrint() {
     for (const char* naam : kIsoTeksten) {
         labels_.Aan(QString::fromLatin1(naam)) = iso;
     }
-    const std::string& scheiding = afschot_.RmDakbed.Scheiding;
-    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3, scheiding);
-    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2, scheiding);
-    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2, scheiding);
+    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3);
+    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2);
+    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2);
 }
 
 } // namespace rcveltor::rapport
