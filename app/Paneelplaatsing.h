@@ -12,9 +12,9 @@ struct TPlaatsing {
 };
 
 // breedte x hoogte: the area's size without scroll bars; scrollbalk: the
-// thickness of a scroll bar. A resize centres the panel with
-// t(a, b) = (a - b - 20) / 2; a menu command puts it 8 further right and
-// down. A scroll bar keeps the panel at 8 from that edge.
+// thickness of a scroll bar. A resize centres the panel at
+// (area - panel - 20) / 2 in each direction; a menu command puts it 8
+// further right and down. A scroll bar keeps the panel at 8 from that edge.
 TPlaatsing PlaatsPaneel(int breedte, int hoogte, int paneelBreedte, int paneelHoogte,
                         int scrollbalk, bool menuOpdracht);
 

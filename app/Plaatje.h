@@ -16,13 +16,6 @@ class TPlaatje : public QWidget {
 public:
     TPlaatje(TTekenFunctie tekenen, QWidget* ouder);
 
-    // Other windows copy a picture from the main window.
-    const TTekenFunctie& Tekening() const { return tekenen_; }
-    void ZetTekening(TTekenFunctie tekenen) {
-        tekenen_ = std::move(tekenen);
-        update();
-    }
-
 signals:
     void Geklikt();
 

@@ -19,41 +19,43 @@ const QString kDikteHint = QStringLiteral(
 
 TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie, QWidget* ouder)
     : QWidget(ouder), rc_(rc), bouwer_(this, std::move(actie)) {
-    TPaneelBouwer& b = bouwer_;
-    b.Opzet(QStringLiteral("Panel1"), rc.RmDakbed);
+    TPaneelBouwer& bouwer = bouwer_;
+    bouwer.Opzet(QStringLiteral("Panel1"), rc.RmDakbed);
 
-    b.Kop(QStringLiteral("Isolatie "), 8, 95, 129);
-    b.Lijst(rc.CBisolatie, 136, 95, 185, [&rc] { rc.CBisolatieCloseUp(); })->setMaxVisibleItems(9);
-    dikteIsol_ = b.Spin(rc.DikteIsol, 320, 95, 73);
+    bouwer.Kop(QStringLiteral("Isolatie "), 8, 95, 129);
+    bouwer.Lijst(rc.CBisolatie, 136, 95, 185, [&rc] { rc.CBisolatieCloseUp(); })
+        ->setMaxVisibleItems(9);
+    dikteIsol_ = bouwer.Spin(rc.DikteIsol, 320, 95, 73);
     dikteIsol_->setToolTip(kDikteHint);
-    b.Uitkomst(rc.LambdaIsol, 392, 95, 113);
-    b.Uitkomst(rc.RmIsol, 504, 95, 97);
+    bouwer.Uitkomst(rc.LambdaIsol, 392, 95, 113);
+    bouwer.Uitkomst(rc.RmIsol, 504, 95, 97);
 
-    b.Lagen(rc, 119, 143);
+    bouwer.Lagen(rc, 119, 143);
 
-    b.Kop(QStringLiteral("Som R"), 504, 175, 57);
-    b.Uitkomst(rc.SubTotaalRc, 560, 175, 41);
+    bouwer.Kop(QStringLiteral("Som R"), 504, 175, 57);
+    bouwer.Uitkomst(rc.SubTotaalRc, 560, 175, 41);
 
     // Created here for the Tab order: it sits above "Combinatie".
-    b.Methodelijst(gedeeld, QStringLiteral("Rekenmethode"), 8, 220,
-                   [this](TMethode m) { emit MethodeGekozen(static_cast<int>(m)); });
-    b.Kop(QStringLiteral("Combinatie"), 8, 260, 129);
-    b.Lijst(rc.CBcombinatie, 136, 260, 465, [&rc] { rc.CBcombinatieCloseUp(); });
-    b.Kop(QStringLiteral("Aantal/m\u00b2"), 8, 283, 129);
-    b.Spin(rc.EditAantal, 136, 283, 73);
-    b.Kop(QStringLiteral("Vervangende lambda isol."), 8, 306, 129);
-    b.Uitkomst(rc.LambdaRW, 136, 306, 73);
-    b.Kop(QStringLiteral("Vervangende Rm isol."), 8, 329, 129);
-    b.Uitkomst(rc.EditRmIsolCor, 136, 329, 73);
-    b.Kop(QStringLiteral("Vermindering R isol"), 8, 352, 129);
-    b.Uitkomst(rc.RmReductie, 136, 352, 73);
-    b.Kop(QStringLiteral("% Reductie"), 216, 352, 65);
-    b.Uitkomst(rc.EditPercentage, 280, 352, 73);
+    bouwer.Methodelijst(gedeeld, QStringLiteral("Rekenmethode"), 8, 220, [this](TMethode methode) {
+        emit MethodeGekozen(static_cast<int>(methode));
+    });
+    bouwer.Kop(QStringLiteral("Combinatie"), 8, 260, 129);
+    bouwer.Lijst(rc.CBcombinatie, 136, 260, 465, [&rc] { rc.CBcombinatieCloseUp(); });
+    bouwer.Kop(QStringLiteral("Aantal/m\u00b2"), 8, 283, 129);
+    bouwer.Spin(rc.EditAantal, 136, 283, 73);
+    bouwer.Kop(QStringLiteral("Vervangende lambda isol."), 8, 306, 129);
+    bouwer.Uitkomst(rc.LambdaRW, 136, 306, 73);
+    bouwer.Kop(QStringLiteral("Vervangende Rm isol."), 8, 329, 129);
+    bouwer.Uitkomst(rc.EditRmIsolCor, 136, 329, 73);
+    bouwer.Kop(QStringLiteral("Vermindering R isol"), 8, 352, 129);
+    bouwer.Uitkomst(rc.RmReductie, 136, 352, 73);
+    bouwer.Kop(QStringLiteral("% Reductie"), 216, 352, 65);
+    bouwer.Uitkomst(rc.EditPercentage, 280, 352, 73);
 
-    b.Uitslag(rc.EditRc, rc.EditU, 329, 352);
+    bouwer.Uitslag(rc.EditRc, rc.EditU, 329, 352);
 
     // The method's own results, in the space the rows above leave free.
-    b.IsoUitslag(rc, QStringLiteral("Eis"), 283, 306, 378);
+    bouwer.IsoUitslag(rc, QStringLiteral("Eis"), 283, 306, 378);
 
     wizardKnop_ = new QToolButton(this);
     wizardKnop_->setObjectName(QStringLiteral("SpeedButton1"));

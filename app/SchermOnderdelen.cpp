@@ -6,69 +6,71 @@
 
 namespace rcveltor::app {
 
-TKopCel* TPaneelBouwer::Kop(const QString& tekst, int x, int y, int b, int h) {
+TKopCel* TPaneelBouwer::Kop(const QString& tekst, int x, int y, int breedte, int hoogte) {
     auto* kop = new TKopCel(tekst, paneel_);
-    kop->setGeometry(x, y, b, h);
-    kop->setWordWrap(h > 21);
+    kop->setGeometry(x, y, breedte, hoogte);
+    kop->setWordWrap(hoogte > 21);
     return kop;
 }
 
-TUitkomstVeld* TPaneelBouwer::Vast(const QString& tekst, int x, int y, int b, bool rechts) {
-    auto* v = new TUitkomstVeld(paneel_);
-    v->setText(tekst);
-    v->setCursorPosition(0);
-    v->setAlignment((rechts ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    v->setGeometry(x, y, b, 21);
-    return v;
+TUitkomstVeld* TPaneelBouwer::Vast(const QString& tekst, int x, int y, int breedte, bool rechts) {
+    auto* vast = new TUitkomstVeld(paneel_);
+    vast->setText(tekst);
+    vast->setCursorPosition(0);
+    vast->setAlignment((rechts ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    vast->setGeometry(x, y, breedte, 21);
+    return vast;
 }
 
-TUitkomstVeld* TPaneelBouwer::Uitkomst(TNumVeld& veld, int x, int y, int b) {
-    auto* v = new TUitkomstVeld(paneel_);
-    v->setObjectName(QString::fromStdString(veld.Naam));
-    v->setGeometry(x, y, b, 21);
-    velden_.push_back({&veld, v});
-    return v;
+TUitkomstVeld* TPaneelBouwer::Uitkomst(TNumVeld& veld, int x, int y, int breedte) {
+    auto* uitkomst = new TUitkomstVeld(paneel_);
+    uitkomst->setObjectName(QString::fromStdString(veld.Naam));
+    uitkomst->setGeometry(x, y, breedte, 21);
+    velden_.push_back({&veld, uitkomst});
+    return uitkomst;
 }
 
-TSpinVeld* TPaneelBouwer::Spin(TNumVeld& veld, int x, int y, int b) {
-    auto* s = new TSpinVeld(veld.Typen, paneel_);
-    s->setObjectName(QString::fromStdString(veld.Naam));
-    s->setGeometry(x, y, b, 22);
-    TNumVeld* v = &veld;
-    QObject::connect(s, &TSpinVeld::Gestapt, s, [this, v](int richting, bool pagina) {
-        actie_([=] { StapOp(*v, richting, pagina); });
+TSpinVeld* TPaneelBouwer::Spin(TNumVeld& veld, int x, int y, int breedte) {
+    auto* spin = new TSpinVeld(veld.Typen, paneel_);
+    spin->setObjectName(QString::fromStdString(veld.Naam));
+    spin->setGeometry(x, y, breedte, 22);
+    TNumVeld* model = &veld;
+    QObject::connect(spin, &TSpinVeld::Gestapt, spin, [this, model](int richting, bool pagina) {
+        actie_([=] { StapOp(*model, richting, pagina); });
     });
-    QObject::connect(s, &TSpinVeld::Getypt, s, [this, v](const QString& tekst) {
-        const std::string t = tekst.toStdString();
-        actie_([=] { Typ(*v, t); });
+    QObject::connect(spin, &TSpinVeld::Getypt, spin, [this, model](const QString& tekst) {
+        const std::string getypt = tekst.toStdString();
+        actie_([=] { Typ(*model, getypt); });
     });
-    QObject::connect(s, &TSpinVeld::Verlaten, s, [this, v] { actie_([=] { Verlaat(*v); }); });
-    velden_.push_back({&veld, s});
-    return s;
+    QObject::connect(spin, &TSpinVeld::Verlaten, spin,
+                     [this, model] { actie_([=] { Verlaat(*model); }); });
+    velden_.push_back({&veld, spin});
+    return spin;
 }
 
-TKeuzeLijst* TPaneelBouwer::Lijst(TLijstVeld& lijst, int x, int y, int b,
+TKeuzeLijst* TPaneelBouwer::Lijst(TLijstVeld& lijst, int x, int y, int breedte,
                                   std::function<void()> closeUp) {
-    auto* k = new TKeuzeLijst(paneel_);
-    k->setObjectName(QString::fromStdString(lijst.Naam));
-    k->setGeometry(x, y, b, 21);
-    TLijstVeld* l = &lijst;
-    QObject::connect(k, &TKeuzeLijst::Gekozen, k, [this, l, closeUp](int index) {
-        actie_([=] {
-            l->ItemIndex = index;
-            closeUp();
-        });
-    });
-    lijsten_.emplace_back(&lijst, k);
-    return k;
+    auto* keuzeLijst = new TKeuzeLijst(paneel_);
+    keuzeLijst->setObjectName(QString::fromStdString(lijst.Naam));
+    keuzeLijst->setGeometry(x, y, breedte, 21);
+    TLijstVeld* model = &lijst;
+    QObject::connect(keuzeLijst, &TKeuzeLijst::Gekozen, keuzeLijst,
+                     [this, model, closeUp](int index) {
+                         actie_([=] {
+                             model->ItemIndex = index;
+                             closeUp();
+                         });
+                     });
+    lijsten_.emplace_back(&lijst, keuzeLijst);
+    return keuzeLijst;
 }
 
 namespace {
-void Vet(QWidget* w) {
-    QFont f = w->font();
-    f.setPointSize(10);
-    f.setBold(true);
-    w->setFont(f);
+void Vet(QWidget* widget) {
+    QFont font = widget->font();
+    font.setPointSize(10);
+    font.setBold(true);
+    widget->setFont(font);
 }
 } // namespace
 
@@ -76,9 +78,9 @@ void TPaneelBouwer::Opzet(const QString& naam, TNumVeld& rmDakbed) {
     paneel_->setObjectName(naam);
     paneel_->setFixedSize(606, 404);
     paneel_->setAutoFillBackground(true);
-    QPalette p = paneel_->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    paneel_->setPalette(p);
+    QPalette wit = paneel_->palette();
+    wit.setColor(QPalette::Window, Qt::white);
+    paneel_->setPalette(wit);
     Kolomkoppen();
     Kop(QStringLiteral("Dakbedekking"), 8, 71, 129);
     Vast(QString::fromLatin1(TRcBerekening::kDakbedekking), 136, 71, 185, false);
@@ -102,53 +104,54 @@ void TPaneelBouwer::Kolomkoppen() {
     Kop(QStringLiteral("R-waarde [m\u00b2K/W]"), 504, 31, 97, 33);
 }
 
-void TPaneelBouwer::Lagen(TLagenScherm& s, int yDamprem, int yOnder) {
+void TPaneelBouwer::Lagen(TLagenScherm& scherm, int yDamprem, int yOnder) {
     Kop(QStringLiteral("Dampremmende laag"), 8, yDamprem, 129);
-    Lijst(s.CBdamprem, 136, yDamprem, 185, [&s] { s.CBdampremCloseUp(); });
-    Spin(s.DikteDamprem, 320, yDamprem, 73);
-    Spin(s.LambdaDamprem, 392, yDamprem, 113);
-    Uitkomst(s.RmDamprem, 504, yDamprem, 97);
+    Lijst(scherm.CBdamprem, 136, yDamprem, 185, [&scherm] { scherm.CBdampremCloseUp(); });
+    Spin(scherm.DikteDamprem, 320, yDamprem, 73);
+    Spin(scherm.LambdaDamprem, 392, yDamprem, 113);
+    Uitkomst(scherm.RmDamprem, 504, yDamprem, 97);
 
     Kop(QStringLiteral("Onderconstructie"), 8, yOnder, 129);
-    Lijst(s.CBonderconstructie, 136, yOnder, 185, [&s] { s.CBonderconstructieCloseUp(); });
-    Spin(s.DikteOndercons, 320, yOnder, 73);
-    Spin(s.LambdaOndercons, 392, yOnder, 113);
-    Uitkomst(s.RmOndercons, 504, yOnder, 97);
+    Lijst(scherm.CBonderconstructie, 136, yOnder, 185,
+          [&scherm] { scherm.CBonderconstructieCloseUp(); });
+    Spin(scherm.DikteOndercons, 320, yOnder, 73);
+    Spin(scherm.LambdaOndercons, 392, yOnder, 113);
+    Uitkomst(scherm.RmOndercons, 504, yOnder, 97);
 }
 
 TKeuzeLijst* TPaneelBouwer::Methodelijst(const TGedeeld& gedeeld, const QString& naam, int x, int y,
                                          std::function<void(TMethode)> gekozen) {
     gedeeld_ = &gedeeld;
     Kop(QStringLiteral("Rekenmethode"), x, y, 129);
-    auto* k = new TKeuzeLijst(paneel_);
-    k->setObjectName(naam);
-    k->setGeometry(x + 128, y, 185, 21);
-    QObject::connect(k, &TKeuzeLijst::Gekozen, k, [gekozen](int index) {
+    auto* lijst = new TKeuzeLijst(paneel_);
+    lijst->setObjectName(naam);
+    lijst->setGeometry(x + 128, y, 185, 21);
+    QObject::connect(lijst, &TKeuzeLijst::Gekozen, lijst, [gekozen](int index) {
         if (index >= 0 && index < static_cast<int>(kMethodeTeksten.size())) {
             gekozen(static_cast<TMethode>(index));
         }
     });
-    methodelijsten_.push_back(k);
-    return k;
+    methodelijsten_.push_back(lijst);
+    return lijst;
 }
 
-void TPaneelBouwer::IsoUitslag(TLagenScherm& s, const QString& eisNaam, int yDeltaUf,
+void TPaneelBouwer::IsoUitslag(TLagenScherm& scherm, const QString& eisNaam, int yDeltaUf,
                                int yPercentage, int yEis) {
     AlleenIso(Kop(QStringLiteral("\u0394Uf [W/m\u00b2K]"), 400, yDeltaUf, 73));
-    AlleenIso(Uitkomst(s.DeltaUf, 472, yDeltaUf, 97));
+    AlleenIso(Uitkomst(scherm.DeltaUf, 472, yDeltaUf, 97));
     AlleenIso(Kop(QStringLiteral("\u0394Uf / U [%]"), 400, yPercentage, 73));
-    AlleenIso(Uitkomst(s.PercentageU, 472, yPercentage, 97));
+    AlleenIso(Uitkomst(scherm.PercentageU, 472, yPercentage, 97));
     AlleenIso(Kop(QString::fromUtf8(kEisRegel.data(), static_cast<qsizetype>(kEisRegel.size())), 8,
                   yEis, 281));
     auto* eis = AlleenIso(Vast(QString(), 288, yEis, 105, false));
     eis->setObjectName(eisNaam);
-    teksten_.emplace_back(&s.Eis, eis);
+    teksten_.emplace_back(&scherm.Eis, eis);
 }
 
 void TPaneelBouwer::Toon() const {
     for (const auto& [veld, widget] : velden_) {
-        if (auto* s = qobject_cast<TSpinVeld*>(widget)) {
-            s->Toon(*veld);
+        if (auto* spin = qobject_cast<TSpinVeld*>(widget)) {
+            spin->Toon(*veld);
         } else {
             static_cast<TUitkomstVeld*>(widget)->Toon(*veld);
         }
@@ -169,8 +172,8 @@ void TPaneelBouwer::Toon() const {
         widget->setText(QString::fromStdString(*tekst));
     }
     const bool iso = gedeeld_->Methode == TMethode::Iso6946;
-    for (QWidget* w : iso_) {
-        w->setVisible(iso);
+    for (QWidget* widget : iso_) {
+        widget->setVisible(iso);
     }
 }
 

@@ -30,14 +30,15 @@ class TPaneelBouwer {
 public:
     TPaneelBouwer(QWidget* paneel, TActie actie) : paneel_(paneel), actie_(std::move(actie)) {}
 
-    TKopCel* Kop(const QString& tekst, int x, int y, int b, int h = 21);
-    TUitkomstVeld* Vast(const QString& tekst, int x, int y, int b, bool rechts);
-    TUitkomstVeld* Uitkomst(TNumVeld& veld, int x, int y, int b);
-    TSpinVeld* Spin(TNumVeld& veld, int x, int y, int b);
-    TKeuzeLijst* Lijst(TLijstVeld& lijst, int x, int y, int b, std::function<void()> closeUp);
+    // Each at x, y in the panel, `breedte` wide [px].
+    TKopCel* Kop(const QString& tekst, int x, int y, int breedte, int hoogte = 21);
+    TUitkomstVeld* Vast(const QString& tekst, int x, int y, int breedte, bool rechts);
+    TUitkomstVeld* Uitkomst(TNumVeld& veld, int x, int y, int breedte);
+    TSpinVeld* Spin(TNumVeld& veld, int x, int y, int breedte);
+    TKeuzeLijst* Lijst(TLijstVeld& lijst, int x, int y, int breedte, std::function<void()> closeUp);
 
     // The vapour retarder and substructure rows at the given heights.
-    void Lagen(TLagenScherm& s, int yDamprem, int yOnder);
+    void Lagen(TLagenScherm& scherm, int yDamprem, int yOnder);
     // The white 606 x 404 panel, the column captions and the roof-covering row.
     void Opzet(const QString& naam, TNumVeld& rmDakbed);
     void Kolomkoppen();
@@ -50,12 +51,12 @@ public:
                               std::function<void(TMethode)> gekozen);
     // The results only NEN-EN-ISO 6946 has: the fastener correction and its
     // share of U at the right, the requirement line at the bottom left.
-    void IsoUitslag(TLagenScherm& s, const QString& eisNaam, int yDeltaUf, int yPercentage,
+    void IsoUitslag(TLagenScherm& scherm, const QString& eisNaam, int yDeltaUf, int yPercentage,
                     int yEis);
     // A widget shown only while the method is NEN-EN-ISO 6946.
-    template <class W> W* AlleenIso(W* w) {
-        iso_.push_back(w);
-        return w;
+    template <class TWidget> TWidget* AlleenIso(TWidget* widget) {
+        iso_.push_back(widget);
+        return widget;
     }
 
     // Shows the model's current texts in every bound widget.

@@ -5,8 +5,8 @@
 
 #include "Plaatje.h"
 #include "RtfLezer.h"
-#include "UMainform.h"
 #include "Verbinding.h"
+#include "Versie.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -18,7 +18,6 @@
 #include <QScreen>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <array>
 
 namespace rcveltor::app {
 
@@ -55,12 +54,12 @@ QLabel* Regel(QLabel* label, const QString& naam, int y, bool link) {
     label->setObjectName(naam);
     label->setGeometry(0, y, 161, 16);
     label->setAlignment(Qt::AlignCenter);
-    QFont f = label->font();
-    f.setUnderline(link);
-    label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(p);
+    QFont font = label->font();
+    font.setUnderline(link);
+    label->setFont(font);
+    QPalette kleuren = label->palette();
+    kleuren.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(kleuren);
     if (link) {
         label->setCursor(Qt::PointingHandCursor);
     }
@@ -71,14 +70,14 @@ QLabel* Regel(QLabel* label, const QString& naam, int y, bool link) {
 // at the first showing: each size tried loads a font, which the start-up
 // need not wait for.
 void PasGrootteAan(QLabel* label) {
-    QFont f = label->font();
+    QFont font = label->font();
     for (int pixels = 13; pixels >= 8; --pixels) {
-        f.setPixelSize(pixels);
-        if (QFontMetrics(f).horizontalAdvance(label->text()) <= label->width() - 4) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width() - 4) {
             break;
         }
     }
-    label->setFont(f);
+    label->setFont(font);
 }
 
 } // namespace
@@ -99,23 +98,24 @@ TFrmInfo::TFrmInfo(QWidget* hoofdvenster, update::TUpdateInstellingen instelling
     InternetVerbonden = update::InternetVerbonden;
     OpenAdres = [](const QUrl& adres) { QDesktopServices::openUrl(adres); };
 
+    // The artwork of the main window's header and menu column.
     const auto plaatje = [this](TTekenFunctie tekenen, const char* naam, const QRect& plek) {
-        auto* p = new TPlaatje(std::move(tekenen), this);
-        p->setObjectName(QString::fromLatin1(naam));
-        p->setGeometry(plek);
-        return p;
+        auto* nieuw = new TPlaatje(std::move(tekenen), this);
+        nieuw->setObjectName(QString::fromLatin1(naam));
+        nieuw->setGeometry(plek);
+        return nieuw;
     };
-    const int w = width();
-    kop_ = plaatje(TekenKop, "Kop", QRect(0, 0, w, 33));
-    graybar_ = plaatje(TekenGrijsbalk, "graybar", QRect(0, 33, w, 48));
-    logo_ = plaatje(TekenLogo, "Logo", QRect(0, 32, 164, 48));
-    fototop_ = plaatje(TekenFotoBoven, "fototop", QRect(w - 173, 7, 173, 26));
-    fotobottom_ = plaatje(TekenFotoOnder, "fotobottom", QRect(w - 173, 33, 173, 48));
-    marge_ = plaatje(TekenMarge, "Marge", QRect(0, 81, 164, 395));
+    const int breedte = width();
+    plaatje(TekenKop, "Kop", QRect(0, 0, breedte, 33));
+    plaatje(TekenGrijsbalk, "graybar", QRect(0, 33, breedte, 48));
+    plaatje(TekenLogo, "Logo", QRect(0, 32, 164, 48));
+    plaatje(TekenFotoBoven, "fototop", QRect(breedte - 173, 7, 173, 26));
+    plaatje(TekenFotoOnder, "fotobottom", QRect(breedte - 173, 33, 173, 48));
+    plaatje(TekenMarge, "Marge", QRect(0, 81, 164, 395));
 
     richEdit1_ = new QTextEdit(this);
     richEdit1_->setObjectName(QStringLiteral("RichEdit1"));
-    richEdit1_->setGeometry(164, 81, w - 164, height() - 81);
+    richEdit1_->setGeometry(164, 81, breedte - 164, height() - 81);
     richEdit1_->setReadOnly(true);
     richEdit1_->setFrameShape(QFrame::NoFrame);
     richEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -131,7 +131,7 @@ TFrmInfo::TFrmInfo(QWidget* hoofdvenster, update::TUpdateInstellingen instelling
     const auto klik = [this](QLabel* label) { Label2Click(label); };
     label2_ = Regel(new TKlikLabel(kMerkAdres, this, klik), QStringLiteral("Label2"), 88, true);
     regels_[0] = label2_;
-    regels_[1] = Regel(new QLabel(QStringLiteral("Versie 4.0.1.3, maart 2009"), this),
+    regels_[1] = Regel(new QLabel(QStringLiteral("Versie " RCV_VERSIE ", " RCV_VERSIEDATUM), this),
                        QStringLiteral("Label4"), 144, false);
     regels_[2] = Regel(new QLabel(QStringLiteral("\u00A9 Veltor Isolatiesystemen B.V."), this),
                        QStringLiteral("Label1"), 200, false);
@@ -166,23 +166,6 @@ void TFrmInfo::showEvent(QShowEvent* e) {
 }
 
 void TFrmInfo::FormShow() {
-    // The main window's pictures, each into the element of the same role.
-    const std::array<std::pair<const char*, TPlaatje*>, 6> rollen{{
-        {"Logo", logo_},
-        {"Kop", kop_},
-        {"Marge", marge_},
-        {"graybar", graybar_},
-        {"Fototop", fototop_},
-        {"fotobottom", fotobottom_},
-    }};
-    for (const auto& [naam, doel] : rollen) {
-        if (hoofdvenster_ == nullptr) {
-            break;
-        }
-        if (const auto* bron = hoofdvenster_->findChild<TPlaatje*>(QString::fromLatin1(naam))) {
-            doel->ZetTekening(bron->Tekening());
-        }
-    }
     LaadInfo();
 }
 

@@ -25,14 +25,15 @@ class TPlaatje;
 class TFrmInfo : public QDialog {
     Q_OBJECT
 public:
-    // hoofdvenster: the main window whose pictures are copied at every showing.
+    // hoofdvenster: the main window, over which the update wizard opens while
+    // this window is hidden.
     explicit TFrmInfo(QWidget* hoofdvenster, update::TUpdateInstellingen instellingen =
                                                  update::TUpdateInstellingen::VoorDitProgramma());
     ~TFrmInfo() override;
 
     void ZetWerkmap(const QString& werkmap) { werkmap_ = werkmap; }
 
-    // Runs each time the window is shown.
+    // Runs each time the window is shown: reads the information text again.
     void FormShow();
     // Both links: opens the label's own text.
     void Label2Click(QLabel* label);
@@ -71,13 +72,7 @@ private:
     std::unique_ptr<update::TUpdateMotor> motor_;
     update::TUpdateTeksten teksten_;
 
-    TPlaatje* kop_ = nullptr;
-    TPlaatje* graybar_ = nullptr;
-    TPlaatje* logo_ = nullptr;
-    TPlaatje* fototop_ = nullptr;
-    TPlaatje* fotobottom_ = nullptr;
-    TPlaatje* marge_ = nullptr;
-    TPlaatje* image1_ = nullptr;
+    TPlaatje* image1_ = nullptr; // the maker's logo
     QTextEdit* richEdit1_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;

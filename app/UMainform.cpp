@@ -94,7 +94,7 @@ TMainForm::TMainForm(TBerekening& berekening, QWidget* ouder)
     fototop_ = new TPlaatje(TekenFotoBoven, this);
     fotobottom_ = new TPlaatje(TekenFotoOnder, this);
     marge_ = new TPlaatje(TekenMarge, this);
-    // Named for the info window, which copies them.
+    // The form's names of its pictures; the info window's own carry the same.
     kop_->setObjectName(QStringLiteral("Kop"));
     graybar_->setObjectName(QStringLiteral("graybar"));
     logo_->setObjectName(QStringLiteral("Logo"));

@@ -20,7 +20,9 @@ QString Schoon(const QString& tekst, bool regels) {
     return QString::fromStdString(SchoonVeldtekst(tekst.toStdString(), regels));
 }
 
-std::string Utf8(const QString& tekst) {
+// A one-line field's text as the calculation file keeps it: cleaned,
+// trimmed, UTF-8.
+std::string SchoneRegel(const QString& tekst) {
     return Schoon(tekst, false).trimmed().toStdString();
 }
 
@@ -32,12 +34,12 @@ QString AlsDatumTekst(const std::string& iso) {
 }
 
 std::optional<std::string> LeesDatumTekst(const QString& tekst) {
-    const QString t = tekst.trimmed();
-    if (t.isEmpty()) {
+    const QString kern = tekst.trimmed();
+    if (kern.isEmpty()) {
         return std::string();
     }
     for (const QString& vorm : {QStringLiteral("d-M-yyyy"), QStringLiteral("yyyy-MM-dd")}) {
-        const QDate datum = QDate::fromString(t, vorm);
+        const QDate datum = QDate::fromString(kern, vorm);
         if (datum.isValid()) {
             return datum.toString(Qt::ISODate).toStdString();
         }
@@ -95,34 +97,34 @@ QLineEdit* TFrmProjectgegevens::Regel(const char* naam, int maxLengte) {
     return regel;
 }
 
-void TFrmProjectgegevens::Toon(const TProjectgegevens& g) {
-    naam_->setText(QString::fromStdString(g.Naam));
-    nummer_->setText(QString::fromStdString(g.Nummer));
-    adres_->setText(QString::fromStdString(g.Adres));
-    postcodePlaats_->setText(QString::fromStdString(g.PostcodePlaats));
-    opdrachtgever_->setText(QString::fromStdString(g.Opdrachtgever));
-    opgesteldDoor_->setText(QString::fromStdString(g.OpgesteldDoor));
-    datum_->setText(AlsDatumTekst(g.Datum));
-    opmerking_->setPlainText(QString::fromStdString(g.Opmerking));
+void TFrmProjectgegevens::Toon(const TProjectgegevens& gegevens) {
+    naam_->setText(QString::fromStdString(gegevens.Naam));
+    nummer_->setText(QString::fromStdString(gegevens.Nummer));
+    adres_->setText(QString::fromStdString(gegevens.Adres));
+    postcodePlaats_->setText(QString::fromStdString(gegevens.PostcodePlaats));
+    opdrachtgever_->setText(QString::fromStdString(gegevens.Opdrachtgever));
+    opgesteldDoor_->setText(QString::fromStdString(gegevens.OpgesteldDoor));
+    datum_->setText(AlsDatumTekst(gegevens.Datum));
+    opmerking_->setPlainText(QString::fromStdString(gegevens.Opmerking));
     naam_->setFocus();
 }
 
 TProjectgegevens TFrmProjectgegevens::Gegevens() const {
-    TProjectgegevens g;
-    g.Naam = Utf8(naam_->text());
-    g.Nummer = Utf8(nummer_->text());
-    g.Adres = Utf8(adres_->text());
-    g.PostcodePlaats = Utf8(postcodePlaats_->text());
-    g.Opdrachtgever = Utf8(opdrachtgever_->text());
-    g.OpgesteldDoor = Utf8(opgesteldDoor_->text());
-    g.Datum = LeesDatumTekst(datum_->text()).value_or(std::string());
+    TProjectgegevens gegevens;
+    gegevens.Naam = SchoneRegel(naam_->text());
+    gegevens.Nummer = SchoneRegel(nummer_->text());
+    gegevens.Adres = SchoneRegel(adres_->text());
+    gegevens.PostcodePlaats = SchoneRegel(postcodePlaats_->text());
+    gegevens.Opdrachtgever = SchoneRegel(opdrachtgever_->text());
+    gegevens.OpgesteldDoor = SchoneRegel(opgesteldDoor_->text());
+    gegevens.Datum = LeesDatumTekst(datum_->text()).value_or(std::string());
     // Trailing blank lines print as nothing.
     QString opmerking = Schoon(opmerking_->toPlainText(), true);
     while (!opmerking.isEmpty() && opmerking.back().isSpace()) {
         opmerking.chop(1);
     }
-    g.Opmerking = opmerking.toStdString();
-    return g;
+    gegevens.Opmerking = opmerking.toStdString();
+    return gegevens;
 }
 
 void TFrmProjectgegevens::accept() {

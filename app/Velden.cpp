@@ -20,8 +20,8 @@ bool WielVoorScherm(QWidget* veld, QWheelEvent* e) {
     if (veld->hasFocus()) {
         return false;
     }
-    for (QWidget* w = veld->parentWidget(); w != nullptr; w = w->parentWidget()) {
-        if (auto* gebied = qobject_cast<QAbstractScrollArea*>(w)) {
+    for (QWidget* ouder = veld->parentWidget(); ouder != nullptr; ouder = ouder->parentWidget()) {
+        if (auto* gebied = qobject_cast<QAbstractScrollArea*>(ouder)) {
             QCoreApplication::sendEvent(gebied->viewport(), e);
             return true;
         }
@@ -43,20 +43,20 @@ public:
     }
 };
 
-void ZetKleur(QWidget* w, QRgb achtergrond) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, QColor(achtergrond));
-    p.setColor(QPalette::Button, QColor(achtergrond));
-    w->setPalette(p);
+void ZetKleur(QWidget* widget, QRgb achtergrond) {
+    QPalette kleuren = widget->palette();
+    kleuren.setColor(QPalette::Base, QColor(achtergrond));
+    kleuren.setColor(QPalette::Button, QColor(achtergrond));
+    widget->setPalette(kleuren);
 }
 } // namespace
 
 TKopCel::TKopCel(const QString& tekst, QWidget* ouder) : QLabel(tekst, ouder) {
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(kKopGroen));
-    p.setColor(QPalette::WindowText, Qt::white);
-    setPalette(p);
+    QPalette kleuren = palette();
+    kleuren.setColor(QPalette::Window, QColor(kKopGroen));
+    kleuren.setColor(QPalette::WindowText, Qt::white);
+    setPalette(kleuren);
     setFocusPolicy(Qt::NoFocus);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setIndent(2);
@@ -158,9 +158,9 @@ TKeuzeLijst::TKeuzeLijst(QWidget* ouder) : QComboBox(ouder) {
     setEditable(false);
     setFocusPolicy(Qt::StrongFocus);
     static TLijstStijl* const stijl = [] {
-        auto* s = new TLijstStijl;
-        s->setParent(qApp);
-        return s;
+        auto* eenmalig = new TLijstStijl;
+        eenmalig->setParent(qApp);
+        return eenmalig;
     }();
     setStyle(stijl);
     ZetKleur(this, kInvoerKleur);

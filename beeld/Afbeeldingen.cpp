@@ -14,16 +14,16 @@ const QColor kMenuGrijsblauw(0xC4, 0xCF, 0xDA);
 const QColor kMenuTekst(0x1E, 0x2A, 0x36);
 
 QFont Lettertype(qreal pixels, bool vet) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(qMax(1, qRound(pixels)));
-    f.setBold(vet);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(qMax(1, qRound(pixels)));
+    font.setBold(vet);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
 }
 
 // A flat roof in section: covering, insulation, vapour retarder and deck.
 void TekenDakdoorsnede(QPainter& p, const QRectF& r) {
-    const qreal h = r.height();
+    const qreal hoogte = r.height();
     const std::array<std::pair<qreal, QColor>, 4> lagen{{
         {0.12, QColor(0x3A, 0x3A, 0x3A)}, // covering
         {0.46, QColor(0xF2, 0xD0, 0x6B)}, // insulation
@@ -32,14 +32,14 @@ void TekenDakdoorsnede(QPainter& p, const QRectF& r) {
     }};
     qreal y = r.top();
     for (const auto& [deel, kleur] : lagen) {
-        p.fillRect(QRectF(r.left(), y, r.width(), h * deel), kleur);
-        y += h * deel;
+        p.fillRect(QRectF(r.left(), y, r.width(), hoogte * deel), kleur);
+        y += hoogte * deel;
     }
     // The insulation boards' joints.
     p.setPen(QPen(QColor(0xC9, 0xA5, 0x3E), 1));
-    const qreal isoBoven = r.top() + h * 0.12;
+    const qreal isoBoven = r.top() + hoogte * 0.12;
     for (qreal x = r.left() + r.width() / 6; x < r.right(); x += r.width() / 3) {
-        p.drawLine(QPointF(x, isoBoven), QPointF(x, isoBoven + h * 0.46));
+        p.drawLine(QPointF(x, isoBoven), QPointF(x, isoBoven + hoogte * 0.46));
     }
 }
 
@@ -79,18 +79,19 @@ void TekenLogo(QPainter& p, const QRectF& r) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(r, Qt::white);
     // Emblem: a green square with a white roof line over a golden board.
-    const qreal z = r.height() - 12;
-    const QRectF embleem(r.left() + 8, r.top() + 6, z, z);
+    const qreal zijde = r.height() - 12; // of the emblem
+    const QRectF embleem(r.left() + 8, r.top() + 6, zijde, zijde);
     p.setPen(Qt::NoPen);
     p.setBrush(kDonkergroen);
     p.drawRoundedRect(embleem, 4, 4);
     p.setBrush(QColor(0xF2, 0xC1, 0x3A));
-    p.drawRect(QRectF(embleem.left() + z * 0.18, embleem.top() + z * 0.58, z * 0.64, z * 0.2));
+    p.drawRect(QRectF(embleem.left() + zijde * 0.18, embleem.top() + zijde * 0.58, zijde * 0.64,
+                      zijde * 0.2));
     QPainterPath dak;
-    dak.moveTo(embleem.left() + z * 0.14, embleem.top() + z * 0.50);
-    dak.lineTo(embleem.center().x(), embleem.top() + z * 0.2);
-    dak.lineTo(embleem.right() - z * 0.14, embleem.top() + z * 0.50);
-    p.setPen(QPen(Qt::white, z * 0.09, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    dak.moveTo(embleem.left() + zijde * 0.14, embleem.top() + zijde * 0.50);
+    dak.lineTo(embleem.center().x(), embleem.top() + zijde * 0.2);
+    dak.lineTo(embleem.right() - zijde * 0.14, embleem.top() + zijde * 0.50);
+    p.setPen(QPen(Qt::white, zijde * 0.09, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(dak);
     // Word mark.
@@ -140,11 +141,11 @@ void TekenMenuItem(QPainter& p, const QRectF& r, const QString& tekst) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(kDonkergroen);
-    const qreal m = r.center().y();
+    const qreal midden = r.center().y();
     QPainterPath pijl;
-    pijl.moveTo(r.left() + 8, m - 4);
-    pijl.lineTo(r.left() + 13, m);
-    pijl.lineTo(r.left() + 8, m + 4);
+    pijl.moveTo(r.left() + 8, midden - 4);
+    pijl.lineTo(r.left() + 13, midden);
+    pijl.lineTo(r.left() + 8, midden + 4);
     pijl.closeSubpath();
     p.drawPath(pijl);
     p.restore();
@@ -205,31 +206,31 @@ void TekenPlaattypen(QPainter& p, const QRectF& r) {
     p.fillRect(r, Qt::white);
     const QColor dun(0xFB, 0xEC, 0xB8);
     const QColor dik(0xD9, 0xA4, 0x2B);
-    const qreal b = 36;
-    const qreal h = r.height() - 10;
+    const qreal breedte = 36;
+    const qreal hoogte = r.height() - 10;
     const qreal y = r.top() + 4;
     // Type 1: a rectangle rising evenly from left to right.
     {
-        const QRectF v(r.left() + 4, y, b, h);
-        QLinearGradient g(v.topLeft(), v.topRight());
-        g.setColorAt(0, dun);
-        g.setColorAt(1, dik);
-        p.setBrush(g);
+        const QRectF rechthoek(r.left() + 4, y, breedte, hoogte);
+        QLinearGradient verloop(rechthoek.topLeft(), rechthoek.topRight());
+        verloop.setColorAt(0, dun);
+        verloop.setColorAt(1, dik);
+        p.setBrush(verloop);
         p.setPen(QPen(Qt::black, 1));
-        p.drawRect(v);
+        p.drawRect(rechthoek);
     }
     // Type 2: a triangle thickest at its apex; type 3: thinnest at its apex.
     for (int type = 2; type <= 3; ++type) {
-        const qreal x = r.left() + 4 + (type - 1) * (b + 16);
+        const qreal x = r.left() + 4 + (type - 1) * (breedte + 16);
         QPainterPath driehoek;
-        driehoek.moveTo(x, y + h);
-        driehoek.lineTo(x + b, y + h);
-        driehoek.lineTo(x + b / 2, y);
+        driehoek.moveTo(x, y + hoogte);
+        driehoek.lineTo(x + breedte, y + hoogte);
+        driehoek.lineTo(x + breedte / 2, y);
         driehoek.closeSubpath();
-        QLinearGradient g(QPointF(x, y + h), QPointF(x, y));
-        g.setColorAt(0, type == 2 ? dun : dik);
-        g.setColorAt(1, type == 2 ? dik : dun);
-        p.setBrush(g);
+        QLinearGradient verloop(QPointF(x, y + hoogte), QPointF(x, y));
+        verloop.setColorAt(0, type == 2 ? dun : dik);
+        verloop.setColorAt(1, type == 2 ? dik : dun);
+        p.setBrush(verloop);
         p.setPen(QPen(Qt::black, 1));
         p.drawPath(driehoek);
     }
@@ -239,18 +240,19 @@ void TekenPlaattypen(QPainter& p, const QRectF& r) {
 void TekenWizardKnop(QPainter& p, const QRectF& r) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF v = r.adjusted(3, 3, -3, -3);
+    const QRectF vak = r.adjusted(3, 3, -3, -3);
     // A magic wand over a small Rc.
     p.setPen(QPen(QColor(0x33, 0x33, 0x33), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(v.left() + 1, v.bottom() - 1), QPointF(v.right() - 5, v.top() + 5));
+    p.drawLine(QPointF(vak.left() + 1, vak.bottom() - 1), QPointF(vak.right() - 5, vak.top() + 5));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xF2, 0xB8, 0x1C));
     QPainterPath ster;
-    const QPointF c(v.right() - 3.5, v.top() + 3.5);
+    const QPointF centrum(vak.right() - 3.5, vak.top() + 3.5);
     for (int i = 0; i < 8; ++i) {
         const qreal straal = i % 2 == 0 ? 4.0 : 1.6;
         const qreal hoek = i * 3.14159265 / 4;
-        const QPointF punt(c.x() + straal * std::cos(hoek), c.y() + straal * std::sin(hoek));
+        const QPointF punt(centrum.x() + straal * std::cos(hoek),
+                           centrum.y() + straal * std::sin(hoek));
         i == 0 ? ster.moveTo(punt) : ster.lineTo(punt);
     }
     ster.closeSubpath();
@@ -261,14 +263,14 @@ void TekenWizardKnop(QPainter& p, const QRectF& r) {
 QIcon IcoonUit(const TTekenFunctie& tekenen, QSize grootte) {
     QIcon icoon;
     for (qreal schaal : {1.0, 1.5, 2.0}) {
-        QPixmap pm(grootte * schaal);
-        pm.setDevicePixelRatio(schaal);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
+        QPixmap pixmap(grootte * schaal);
+        pixmap.setDevicePixelRatio(schaal);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
         tekenen(p, QRectF(QPointF(0, 0), QSizeF(grootte)));
         p.end();
-        icoon.addPixmap(pm);
+        icoon.addPixmap(pixmap);
     }
     return icoon;
 }

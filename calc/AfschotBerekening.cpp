@@ -7,22 +7,20 @@
 
 namespace rcveltor {
 
-TAfschotBerekening::TAfschotBerekening(TGedeeld& g)
-    : TLagenScherm(g, "2"), cbIsolatie2{"cbIsolatie2", {}, -1},
-      LambdaIsol2(MaakVeld("LambdaIsol2", 3, g)),
-      MinDikte(MaakInvoer("MinDikte", -1, g, 30, 295, 5, 10, true)),
-      AfschotLengte(MaakInvoer("AfschotLengte", 2, g, 1, 1000, 0.5, 1, true)),
-      MaxDikte(MaakVeld("MaxDikte", 2, g)),
-      oppvl1(MaakInvoer("oppvl1", 3, g, 0, 100000, 0.5, 1, true)),
-      oppvl2(MaakInvoer("oppvl2", 3, g, 0, 100000, 0.5, 1, true)),
-      oppvl3(MaakInvoer("oppvl3", 3, g, 0, 100000, 0.5, 1, true)),
-      EditRc2(MaakVeld("EditRc2", 2, g)), EditU2(MaakVeld("EditU2", 2, g)),
-      EditRcMin2(MaakVeld("EditRcMin2", 2, g)) {
-    for (const auto& p : AfschotProducten()) {
-        cbIsolatie2.Items.emplace_back(p.Naam);
+TAfschotBerekening::TAfschotBerekening(TGedeeld& gedeeld)
+    : TLagenScherm(gedeeld, "2"), cbIsolatie2{"cbIsolatie2", {}, -1},
+      LambdaIsol2(MaakVeld("LambdaIsol2", 3)),
+      MinDikte(MaakInvoer("MinDikte", -1, 30, 295, 5, 10, true)),
+      AfschotLengte(MaakInvoer("AfschotLengte", 2, 1, 1000, 0.5, 1, true)),
+      MaxDikte(MaakVeld("MaxDikte", 2)), oppvl1(MaakInvoer("oppvl1", 3, 0, 100000, 0.5, 1, true)),
+      oppvl2(MaakInvoer("oppvl2", 3, 0, 100000, 0.5, 1, true)),
+      oppvl3(MaakInvoer("oppvl3", 3, 0, 100000, 0.5, 1, true)), EditRc2(MaakVeld("EditRc2", 2)),
+      EditU2(MaakVeld("EditU2", 2)), EditRcMin2(MaakVeld("EditRcMin2", 2)) {
+    for (const auto& product : AfschotProducten()) {
+        cbIsolatie2.Items.emplace_back(product.Naam);
     }
-    for (TNumVeld* v : {&MinDikte, &AfschotLengte, &oppvl1, &oppvl2, &oppvl3}) {
-        v->BijWijziging = [this] { MinDikteChange(); };
+    for (TNumVeld* veld : {&MinDikte, &AfschotLengte, &oppvl1, &oppvl2, &oppvl3}) {
+        veld->BijWijziging = [this] { MinDikteChange(); };
     }
 }
 
@@ -54,13 +52,13 @@ void TAfschotBerekening::cbIsolatie2CloseUp() {
     const int onderIndex = CBonderconstructie.ItemIndex;
     const auto producten = AfschotProducten();
     if (cbIsolatie2.ItemIndex >= 0 && cbIsolatie2.ItemIndex < static_cast<int>(producten.size())) {
-        const TAfschotProduct& p = producten[static_cast<std::size_t>(cbIsolatie2.ItemIndex)];
-        Schrijf(LambdaIsol2, p.Lambda);
-        MinDikte.Minimum = p.MinDikteMin;
-        MinDikte.Maximum = p.MinDikteMax;
-        Zet(MinDikte, p.BeginDikte);
-        MinDikte.Stap = p.Stap;
-        MinDikte.PaginaStap = p.Stap;
+        const TAfschotProduct& plaat = producten[static_cast<std::size_t>(cbIsolatie2.ItemIndex)];
+        Schrijf(LambdaIsol2, plaat.Lambda);
+        MinDikte.Minimum = plaat.MinDikteMin;
+        MinDikte.Maximum = plaat.MinDikteMax;
+        Zet(MinDikte, plaat.BeginDikte);
+        MinDikte.Stap = plaat.Stap;
+        MinDikte.PaginaStap = plaat.Stap;
         VulOnderconstructies(CBonderconstructie, 1);
         CBonderconstructie.ItemIndex =
             onderIndex < static_cast<int>(CBonderconstructie.Items.size()) ? onderIndex : -1;
@@ -96,19 +94,23 @@ void TAfschotBerekening::BerekenAfschot() {
     const double rc0 = Afronden(Deel(rsom + kRsi + kRse, 1.05L) - kRsi - kRse, 4);
     const double r0 = Afronden(rc0 + kRsi + kRse, 2);
 
+    // The mean U over the three board types: a type 2 triangle has the
+    // rectangle's U plus uVerschil, a type 3 triangle minus it.
     const long double a1 = oppvl1.Waarde();
     const long double a2 = oppvl2.Waarde();
     const long double a3 = oppvl3.Waarde();
-    const double f = Afronden(Deel(a2 - a3, a1 + a2 + a3), 2);
+    const double driehoekGewicht = Afronden(Deel(a2 - a3, a1 + a2 + a3), 2);
 
     // Without a rise the rectangle's U has no value: stop as a division by zero.
     if (r1 == 0) {
         throw RcFout("Floating point division by zero");
     }
     const double u1 = Afronden(Deel(Ln(1.0L + Deel(r1, r0)), r1), 2);
-    const double d = Afronden((1.0L + Deel(2.0L * r0, r1)) * u1 - Deel(2.0L, r1), 2);
+    const double uVerschil = Afronden((1.0L + Deel(2.0L * r0, r1)) * u1 - Deel(2.0L, r1), 2);
     const double rc =
-        Afronden(Deel(1.0L, static_cast<long double>(f) * d + u1) - kRsi - kRse - 0.06L, 2);
+        Afronden(Deel(1.0L, static_cast<long double>(driehoekGewicht) * uVerschil + u1) - kRsi -
+                     kRse - 0.06L,
+                 2);
     Schrijf(EditRc2, rc);
     const double u =
         Afronden(Deel(1.0L, static_cast<long double>(EditRc2.Waarde()) + kRse + kRsi), 2);
@@ -126,29 +128,30 @@ void TAfschotBerekening::BerekenIso() {
     const double r1 = (dmax - dmin) / lambda;
     const double aantal = EditAantal.Waarde();
 
-    TIsoUitkomst r;
+    TIsoUitkomst uitkomst;
     // The thinnest point: the layer at dmin alone, fasteners through dmin.
     const double uMin = 1.0 / r0 + iso6946::DeltaUf(CombinatieNr, aantal, dmin, dmin / lambda, r0);
-    r.RcMin = static_cast<double>(Controleer(1.0 / uMin)) - rsi - rse;
+    uitkomst.RcMin = static_cast<double>(Controleer(1.0 / uMin)) - rsi - rse;
 
     const double a1 = oppvl1.Waarde();
     const double a2 = oppvl2.Waarde();
     const double a3 = oppvl3.Waarde();
-    const double a = a1 + a2 + a3;
+    const double oppervlak = a1 + a2 + a3;
     // Without area (the user is still typing) there is no mean to show.
-    if (a > 0) {
-        r.U = (a1 * iso6946::URechthoek(r0, r1) + a2 * iso6946::UDriehoekDikTop(r0, r1) +
-               a3 * iso6946::UDriehoekDunTop(r0, r1)) /
-              a;
-        r.RT = 1.0 / r.U;
-        r.D0 = dmin + (dmax - dmin) * (a1 / 2 + a2 / 3 + 2 * a3 / 3) / a;
-        r.DeltaUf = iso6946::DeltaUf(CombinatieNr, aantal, r.D0, r.D0 / lambda, r.RT);
-        r.Uc = r.U + r.DeltaUf;
-        r.Rc = static_cast<double>(Controleer(1.0 / r.Uc)) - rsi - rse;
-        r.Geldig = true;
+    if (oppervlak > 0) {
+        uitkomst.U = (a1 * iso6946::URechthoek(r0, r1) + a2 * iso6946::UDriehoekDikTop(r0, r1) +
+                      a3 * iso6946::UDriehoekDunTop(r0, r1)) /
+                     oppervlak;
+        uitkomst.RT = 1.0 / uitkomst.U;
+        uitkomst.D0 = dmin + (dmax - dmin) * (a1 / 2 + a2 / 3 + 2 * a3 / 3) / oppervlak;
+        uitkomst.DeltaUf =
+            iso6946::DeltaUf(CombinatieNr, aantal, uitkomst.D0, uitkomst.D0 / lambda, uitkomst.RT);
+        uitkomst.Uc = uitkomst.U + uitkomst.DeltaUf;
+        uitkomst.Rc = static_cast<double>(Controleer(1.0 / uitkomst.Uc)) - rsi - rse;
+        uitkomst.Geldig = true;
     }
-    Schrijf(EditRcMin2, iso6946::RcOmlaag(r.RcMin));
-    ToonIso(r, EditRc2, EditU2);
+    Schrijf(EditRcMin2, iso6946::RcOmlaag(uitkomst.RcMin));
+    ToonIso(uitkomst, EditRc2, EditU2);
 }
 
 void TAfschotBerekening::StartPlaat() {

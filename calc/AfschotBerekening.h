@@ -24,11 +24,9 @@ public:
     TNumVeld EditRcMin2;    // "Rc dunste plek": ISO Rc at the minimum thickness [m2K/W], 2
                             // decimals rounded down; empty under NEN 1068
 
-    // User actions.
+    // User actions; those on the shared rows are TLagenScherm's
+    // (CBdampremCloseUp, CBonderconstructieCloseUp, CBcombinatieCloseUp).
     void cbIsolatie2CloseUp();
-    void CBdamprem2CloseUp() { CBdampremCloseUp(); }
-    void CBonderconstructie2CloseUp() { CBonderconstructieCloseUp(); }
-    void CBcombinatie2CloseUp() { CBcombinatieCloseUp(); }
 
     // Calculations.
     void BerekenSomR() override;
@@ -37,7 +35,7 @@ public:
     void BerekenAfschot();
     void Herberekening() override;
 
-    // Start values, run by the main window's start-up.
+    // Start values, run by the model's start-up (TRekenModel::Opstarten).
     void StartPlaat();
     void StartLambda();
     void StartGeometrie();

@@ -29,8 +29,8 @@ constexpr double Alpha(int combinatie) {
 
 // Cross-section of the fastener of combination 1 to 8: pi x df^2 / 4 [m2].
 constexpr double Doorsnede(int combinatie) {
-    const double d = kDiameterMm[static_cast<std::size_t>(combinatie - 1)] / 1000.0;
-    return std::numbers::pi * d * d / 4.0;
+    const double diameter = kDiameterMm[static_cast<std::size_t>(combinatie - 1)] / 1000.0;
+    return std::numbers::pi * diameter * diameter / 4.0;
 }
 
 } // namespace rcveltor::bevestiging

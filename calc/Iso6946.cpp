@@ -12,12 +12,12 @@ namespace {
 // cancellation; their series converge fast there.
 constexpr double kReeksGrens = 0.5;
 
-// sum over k >= 1 of (-1)^(k+1) x^(k-1) c(k): 64 terms reach 0.5^63.
-template <typename Coef> double Reeks(double x, Coef c) {
+// sum over k >= 1 of (-1)^(k+1) x^(k-1) coefficient(k): 64 terms reach 0.5^63.
+template <typename Coefficient> double Reeks(double x, Coefficient coefficient) {
     double som = 0;
     double macht = 1;
     for (int k = 1; k <= 64; ++k) {
-        som += (k % 2 == 1 ? 1.0 : -1.0) * macht * c(k);
+        som += (k % 2 == 1 ? 1.0 : -1.0) * macht * coefficient(k);
         macht *= x;
     }
     return som;

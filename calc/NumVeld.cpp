@@ -8,12 +8,16 @@
 
 namespace rcveltor {
 
+std::optional<double> LeesVeldtekst(const std::string& tekst) {
+    return LeesGetal(tekst, kDecimaalKomma);
+}
+
 double TNumVeld::Waarde() const {
-    return LeesGetal(Tekst, Scheiding).value_or(0.0);
+    return LeesVeldtekst(Tekst).value_or(0.0);
 }
 
 bool TNumVeld::IsGetal() const {
-    return LeesGetal(Tekst, Scheiding).has_value();
+    return LeesVeldtekst(Tekst).has_value();
 }
 
 long double TNumVeld::Begrensd(long double waarde) const {
@@ -30,8 +34,8 @@ long double TNumVeld::Begrensd(long double waarde) const {
 }
 
 std::string TNumVeld::Formatteer(long double waarde) const {
-    return Decimalen < 0 ? FormatAlgemeen(waarde, Scheiding)
-                         : FormatVast(waarde, Decimalen, Scheiding);
+    return Decimalen < 0 ? FormatAlgemeen(waarde, kDecimaalKomma)
+                         : FormatVast(waarde, Decimalen, kDecimaalKomma);
 }
 
 namespace {
@@ -69,7 +73,7 @@ void Typ(TNumVeld& veld, const std::string& tekst) {
 }
 
 void Verlaat(TNumVeld& veld) {
-    const auto gelezen = LeesGetal(veld.Tekst, veld.Scheiding);
+    const auto gelezen = LeesVeldtekst(veld.Tekst);
     const long double waarde = gelezen.value_or(0.0);
     const long double begrensd = veld.Begrensd(waarde);
     if (!gelezen || begrensd != waarde) {

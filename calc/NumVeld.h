@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // A numeric field of a screen. It holds the text it shows; every reader gets
@@ -19,7 +20,6 @@ struct TNumVeld {
     double PaginaStap = 10;             // Page Up / Page Down step, in the field's unit
     bool Typen = false;                 // the user may type into the field
     bool Invoer = false;                // the user sets the field (spin or typing); else computed
-    std::string Scheiding = ",";        // decimal separator used to show and read the text
     std::function<void()> BijWijziging; // handler run after the shown text changed
 
     // The number the text shows; 0 while the text is not a number.
@@ -31,6 +31,10 @@ struct TNumVeld {
     // The text the field would show for this value.
     std::string Formatteer(long double waarde) const;
 };
+
+// A text as every field reads it (the decimal comma): its number, or nothing
+// when it is not one.
+std::optional<double> LeesVeldtekst(const std::string& tekst);
 
 // A write by the program or a spin step: clamped into the range, formatted,
 // and the handler runs when the shown text changed.

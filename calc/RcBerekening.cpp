@@ -9,15 +9,15 @@
 
 namespace rcveltor {
 
-TRcBerekening::TRcBerekening(TGedeeld& g)
-    : TLagenScherm(g, ""), CBisolatie{"CBisolatie", {}, -1},
-      DikteIsol(MaakInvoer("DikteIsol", -1, g, 50, 300, 5, 10, false)),
-      LambdaIsol(MaakVeld("LambdaIsol", 3, g)), RmIsol(MaakVeld("RmIsol", 3, g)),
-      EditRmIsolCor(MaakVeld("EditRmIsolCor", 3, g)), RmReductie(MaakVeld("RmReductie", 3, g)),
-      EditPercentage(MaakVeld("EditPercentage", 2, g)), EditRc(MaakVeld("EditRc", 2, g)),
-      EditU(MaakVeld("EditU", 2, g)) {
-    for (const auto& p : IsolatieProducten()) {
-        CBisolatie.Items.emplace_back(p.Naam);
+TRcBerekening::TRcBerekening(TGedeeld& gedeeld)
+    : TLagenScherm(gedeeld, ""), CBisolatie{"CBisolatie", {}, -1},
+      DikteIsol(MaakInvoer("DikteIsol", -1, 50, 300, 5, 10, false)),
+      LambdaIsol(MaakVeld("LambdaIsol", 3)), RmIsol(MaakVeld("RmIsol", 3)),
+      EditRmIsolCor(MaakVeld("EditRmIsolCor", 3)), RmReductie(MaakVeld("RmReductie", 3)),
+      EditPercentage(MaakVeld("EditPercentage", 2)), EditRc(MaakVeld("EditRc", 2)),
+      EditU(MaakVeld("EditU", 2)) {
+    for (const auto& plaat : IsolatieProducten()) {
+        CBisolatie.Items.emplace_back(plaat.Naam);
     }
     DikteIsol.BijWijziging = [this] { DikteIsolChange(); };
 }
@@ -46,12 +46,13 @@ void TRcBerekening::BerekenRc() {
         return;
     }
     WisIso(EditU);
-    const double rcor = Afronden(Deel(DikteIsol.Waarde() / 1000.0L, LambdaRW.Waarde()), 3);
-    Schrijf(EditRmIsolCor, rcor);
-    const long double delta = static_cast<long double>(rcor) - RmIsol.Waarde();
-    const double s = static_cast<double>(static_cast<long double>(RmDakbed.Waarde()) + rcor +
-                                         RmDamprem.Waarde() + RmOndercons.Waarde());
-    RcWaarde = Afronden(Deel(s + kRsi + kRse, 1.0L + kCorrectie) - kRsi - kRse, 4);
+    // The insulation's R with the replacement lambda, and what that takes off.
+    const double rIsolCor = Afronden(Deel(DikteIsol.Waarde() / 1000.0L, LambdaRW.Waarde()), 3);
+    Schrijf(EditRmIsolCor, rIsolCor);
+    const long double delta = static_cast<long double>(rIsolCor) - RmIsol.Waarde();
+    const double somR = static_cast<double>(static_cast<long double>(RmDakbed.Waarde()) + rIsolCor +
+                                            RmDamprem.Waarde() + RmOndercons.Waarde());
+    RcWaarde = Afronden(Deel(somR + kRsi + kRse, 1.0L + kCorrectie) - kRsi - kRse, 4);
     const double u = static_cast<double>(Deel(1.0L, RcWaarde + kRsi + kRse));
     Schrijf(RmReductie, std::fabs(delta));
     Schrijf(EditRc, RcWaarde);
@@ -61,23 +62,24 @@ void TRcBerekening::BerekenRc() {
 }
 
 void TRcBerekening::BerekenIso() {
-    TIsoUitkomst r;
-    r.D0 = DikteIsol.Waarde() / 1000.0;
-    const double risol = r.D0 / LambdaIsol.Waarde();
+    TIsoUitkomst uitkomst;
+    uitkomst.D0 = DikteIsol.Waarde() / 1000.0;
+    const double rIsol = uitkomst.D0 / LambdaIsol.Waarde();
     const double rsi = static_cast<double>(kRsi);
     const double rse = static_cast<double>(kRse);
-    r.RT = rsi + RmDakbed.Waarde() + risol + IsoDampremR() + IsoOnderconsR() + rse;
-    r.U = 1.0 / r.RT;
-    r.DeltaUf = iso6946::DeltaUf(CombinatieNr, EditAantal.Waarde(), r.D0, risol, r.RT);
-    r.Uc = r.U + r.DeltaUf;
-    r.Rc = static_cast<double>(Controleer(1.0 / r.Uc)) - rsi - rse;
-    r.RcMin = r.Rc;
-    r.Geldig = true;
+    uitkomst.RT = rsi + RmDakbed.Waarde() + rIsol + IsoDampremR() + IsoOnderconsR() + rse;
+    uitkomst.U = 1.0 / uitkomst.RT;
+    uitkomst.DeltaUf =
+        iso6946::DeltaUf(CombinatieNr, EditAantal.Waarde(), uitkomst.D0, rIsol, uitkomst.RT);
+    uitkomst.Uc = uitkomst.U + uitkomst.DeltaUf;
+    uitkomst.Rc = static_cast<double>(Controleer(1.0 / uitkomst.Uc)) - rsi - rse;
+    uitkomst.RcMin = uitkomst.Rc;
+    uitkomst.Geldig = true;
     const std::string nvt(kNvt);
-    for (TNumVeld* v : {&EditRmIsolCor, &RmReductie, &EditPercentage}) {
-        SchrijfTekst(*v, nvt);
+    for (TNumVeld* veld : {&EditRmIsolCor, &RmReductie, &EditPercentage}) {
+        SchrijfTekst(*veld, nvt);
     }
-    ToonIso(r, EditRc, EditU);
+    ToonIso(uitkomst, EditRc, EditU);
 }
 
 void TRcBerekening::ControleerStandaardDikte() {
@@ -104,23 +106,23 @@ void TRcBerekening::CBisolatieCloseUp() {
     const int onderIndex = CBonderconstructie.ItemIndex;
     const auto producten = IsolatieProducten();
     if (CBisolatie.ItemIndex >= 0 && CBisolatie.ItemIndex < static_cast<int>(producten.size())) {
-        const TIsolatieProduct& p = producten[static_cast<std::size_t>(CBisolatie.ItemIndex)];
-        Schrijf(LambdaIsol, p.Lambda);
-        DikteIsol.Minimum = p.DikteMin;
-        DikteIsol.Maximum = p.DikteMax;
+        const TIsolatieProduct& plaat = producten[static_cast<std::size_t>(CBisolatie.ItemIndex)];
+        Schrijf(LambdaIsol, plaat.Lambda);
+        DikteIsol.Minimum = plaat.DikteMin;
+        DikteIsol.Maximum = plaat.DikteMax;
         const std::string dikteVoor = DikteIsol.Tekst;
-        Zet(DikteIsol, p.StandaardDikte);
+        Zet(DikteIsol, plaat.StandaardDikte);
         if (DikteIsol.Tekst == dikteVoor) {
             // The thickness stayed, so no change handler ran: judge it
             // against the new board's list all the same.
             ControleerStandaardDikte();
         }
-        DikteIsol.Stap = p.Stap;
-        DikteIsol.PaginaStap = p.GroteStap;
+        DikteIsol.Stap = plaat.Stap;
+        DikteIsol.PaginaStap = plaat.GroteStap;
 
         const bool wasAlleenStaaldak =
             CBonderconstructie.Items.size() == 1 && CBonderconstructie.Items[0] == kStaaldak;
-        if (!p.AlleenStaaldak) {
+        if (!plaat.AlleenStaaldak) {
             VulOnderconstructies(CBonderconstructie, 1);
             if (wasAlleenStaaldak) {
                 // The deck was a steel deck and stays one: select it by its

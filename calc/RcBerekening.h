@@ -34,7 +34,7 @@ public:
     void BerekenRc();
     void Herberekening() override;
 
-    // Start values of the insulation row, run by the main window's start-up.
+    // Start values of the insulation row, run by the model's start-up.
     void StartPlaat();
     void StartDikte();
     void StartLambda();

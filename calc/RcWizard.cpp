@@ -5,18 +5,25 @@
 
 namespace rcveltor {
 
-TNumVeld MaakWensRcVeld(const std::string& scheiding) {
-    TNumVeld v;
-    v.Naam = "WensRc";
-    v.Decimalen = 2;
-    v.Minimum = 1;
-    v.Maximum = 10;
-    v.Stap = 0.1;
-    v.PaginaStap = 1;
-    v.Invoer = true;
-    v.Scheiding = scheiding;
-    BeginTekst(v, 2.5);
-    return v;
+TNumVeld MaakWensRcVeld() {
+    TNumVeld veld;
+    veld.Naam = "WensRc";
+    veld.Decimalen = 2;
+    veld.Minimum = 1;
+    veld.Maximum = 10;
+    veld.Stap = 0.1;
+    veld.PaginaStap = 1;
+    veld.Invoer = true;
+    BeginTekst(veld, 2.5);
+    return veld;
+}
+
+TNumVeld WensRcUitTekst(const std::string& tekst) {
+    TNumVeld veld = MaakWensRcVeld();
+    if (const auto waarde = LeesVeldtekst(tekst)) {
+        Zet(veld, *waarde);
+    }
+    return veld;
 }
 
 void ZoekDikte(TRcBerekening& rc, double wensRc) {
@@ -25,9 +32,8 @@ void ZoekDikte(TRcBerekening& rc, double wensRc) {
     if (index < 0 || index >= static_cast<int>(producten.size())) {
         return;
     }
-    const auto diktes = producten[static_cast<std::size_t>(index)].StandaardDiktes;
-    for (std::size_t i = 0; i < diktes.size(); ++i) {
-        Zet(rc.DikteIsol, diktes[i]);
+    for (const double dikte : producten[static_cast<std::size_t>(index)].StandaardDiktes) {
+        Zet(rc.DikteIsol, dikte);
         if (wensRc <= rc.EditRc.Waarde()) {
             return;
         }

@@ -8,7 +8,12 @@ class TRcBerekening;
 
 // The desired Rc of the wizard: 1,00 to 10,00 in steps of 0,1 (page 1),
 // two decimals, spin only; 2,50 at the start.
-TNumVeld MaakWensRcVeld(const std::string& scheiding);
+TNumVeld MaakWensRcVeld();
+
+// The same field set to a text it showed ("3,50"), as a step to that value
+// would show it; an empty text, or one that is not a number, leaves the start
+// value.
+TNumVeld WensRcUitTekst(const std::string& tekst);
 
 // Sets the flat roof's thickness to the thinnest standard thickness of the
 // chosen board at which the shown Rc reaches wensRc, trying them in order

@@ -9,16 +9,14 @@
 namespace rcveltor {
 
 namespace {
-TGedeeld MaakGedeeld(TLambdaTabel* tabel, const std::string& scheiding) {
+TGedeeld MaakGedeeld(TLambdaTabel* tabel) {
     TGedeeld g;
     g.Tabel = tabel;
-    g.Scheiding = scheiding;
     return g;
 }
 } // namespace
 
-TRekenModel::TRekenModel(const std::string& scheiding)
-    : Gedeeld(MaakGedeeld(&Tabel, scheiding)), Rc(Gedeeld), Afschot(Gedeeld) {}
+TRekenModel::TRekenModel() : Gedeeld(MaakGedeeld(&Tabel)), Rc(Gedeeld), Afschot(Gedeeld) {}
 
 std::vector<std::string> TRekenModel::Opstarten(const std::string& lambdaBestand) {
     return StartOp([&] { Tabel.Laden(lambdaBestand); });

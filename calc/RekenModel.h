@@ -15,8 +15,7 @@ namespace rcveltor {
 // start-up guard. The window and the command-line calculator each own one.
 class TRekenModel {
 public:
-    // scheiding: the decimal separator of every field.
-    explicit TRekenModel(const std::string& scheiding = ",");
+    TRekenModel();
     TRekenModel(const TRekenModel&) = delete;
     TRekenModel& operator=(const TRekenModel&) = delete;
 

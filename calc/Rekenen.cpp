@@ -52,13 +52,13 @@ long double Ln(long double x) {
 }
 
 double Afronden(long double x, int n) {
-    long double p = 1.0L;
+    long double schaal = 1.0L;
     for (int i = 0; i < n; ++i) {
-        p *= 10.0L;
+        schaal *= 10.0L;
     }
     // nearbyint follows the current rounding mode, round-to-nearest-even.
-    const long double geheel = std::nearbyint(Controleer(x * p));
-    const long double resultaat = Controleer(geheel / p);
+    const long double geheel = std::nearbyint(Controleer(x * schaal));
+    const long double resultaat = Controleer(geheel / schaal);
     return static_cast<double>(resultaat);
 }
 

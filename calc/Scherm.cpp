@@ -33,44 +33,46 @@ void VulOnderconstructies(TLijstVeld& lijst, int soort) {
     }
 }
 
-TNumVeld MaakVeld(std::string naam, int decimalen, const TGedeeld& gedeeld) {
-    TNumVeld v;
-    v.Naam = std::move(naam);
-    v.Decimalen = decimalen;
-    v.Scheiding = gedeeld.Scheiding;
-    return v;
+TNumVeld MaakVeld(std::string naam, int decimalen) {
+    TNumVeld veld;
+    veld.Naam = std::move(naam);
+    veld.Decimalen = decimalen;
+    return veld;
 }
 
-TNumVeld MaakInvoer(std::string naam, int decimalen, const TGedeeld& gedeeld, double min,
-                    double max, double stap, double paginaStap, bool typen) {
-    TNumVeld v = MaakVeld(std::move(naam), decimalen, gedeeld);
-    v.Minimum = min;
-    v.Maximum = max;
-    v.Stap = stap;
-    v.PaginaStap = paginaStap;
-    v.Typen = typen;
-    v.Invoer = true;
-    return v;
+TNumVeld MaakInvoer(std::string naam, int decimalen, double min, double max, double stap,
+                    double paginaStap, bool typen) {
+    TNumVeld veld = MaakVeld(std::move(naam), decimalen);
+    veld.Minimum = min;
+    veld.Maximum = max;
+    veld.Stap = stap;
+    veld.PaginaStap = paginaStap;
+    veld.Typen = typen;
+    veld.Invoer = true;
+    return veld;
 }
 
-TLagenScherm::TLagenScherm(TGedeeld& g, const std::string& a)
-    : RmDakbed(MaakVeld("RmDakbed" + a, 3, g)), CBdamprem{a.empty() ? "CBdamprem" : "cbDamprem" + a,
-                                                          {},
-                                                          -1},
-      DikteDamprem(MaakInvoer("DikteDamprem" + a, -1, g, 0, 500, 0.1, 1, true)),
-      LambdaDamprem(MaakInvoer("LambdaDamprem" + a, 3, g, 0.1, 250, 0.001, 1, true)),
-      RmDamprem(MaakVeld("RmDamprem" + a, 3, g)),
-      CBonderconstructie{a.empty() ? "CBonderconstructie" : "cbOnderconstructie" + a, {}, -1},
-      DikteOndercons(MaakInvoer("DikteOndercons" + a, -1, g, 0.7, 1.5, 0.01, 1, false)),
-      LambdaOndercons(MaakInvoer("LambdaOndercons" + a, 3, g, 0, 100, 0.01, 1, true)),
-      RmOndercons(MaakVeld("RmOndercons" + a, 3, g)),
-      SubTotaalRc(MaakVeld("SubTotaalRc" + a, 3, g)),
-      CBcombinatie{a.empty() ? "CBcombinatie" : "cbCombinatie" + a, {}, -1},
-      EditAantal(MaakInvoer("EditAantal" + a, 1, g, 3, 15, 0.1, 1, false)),
-      LambdaRW(MaakVeld("LambdaRW" + a, 4, g)), DeltaUf(MaakVeld("DeltaUf" + a, 4, g)),
-      PercentageU(MaakVeld("PercentageU" + a, 1, g)), gedeeld(g) {
-    for (const auto& m : Dampremmen()) {
-        CBdamprem.Items.emplace_back(m.Naam);
+TLagenScherm::TLagenScherm(TGedeeld& gedeeld, const std::string& achtervoegsel)
+    : RmDakbed(MaakVeld("RmDakbed" + achtervoegsel, 3)),
+      CBdamprem{achtervoegsel.empty() ? "CBdamprem" : "cbDamprem" + achtervoegsel, {}, -1},
+      DikteDamprem(MaakInvoer("DikteDamprem" + achtervoegsel, -1, 0, 500, 0.1, 1, true)),
+      LambdaDamprem(MaakInvoer("LambdaDamprem" + achtervoegsel, 3, 0.1, 250, 0.001, 1, true)),
+      RmDamprem(MaakVeld("RmDamprem" + achtervoegsel, 3)),
+      CBonderconstructie{achtervoegsel.empty() ? "CBonderconstructie"
+                                               : "cbOnderconstructie" + achtervoegsel,
+                         {},
+                         -1},
+      DikteOndercons(MaakInvoer("DikteOndercons" + achtervoegsel, -1, 0.7, 1.5, 0.01, 1, false)),
+      LambdaOndercons(MaakInvoer("LambdaOndercons" + achtervoegsel, 3, 0, 100, 0.01, 1, true)),
+      RmOndercons(MaakVeld("RmOndercons" + achtervoegsel, 3)),
+      SubTotaalRc(MaakVeld("SubTotaalRc" + achtervoegsel, 3)),
+      CBcombinatie{achtervoegsel.empty() ? "CBcombinatie" : "cbCombinatie" + achtervoegsel, {}, -1},
+      EditAantal(MaakInvoer("EditAantal" + achtervoegsel, 1, 3, 15, 0.1, 1, false)),
+      LambdaRW(MaakVeld("LambdaRW" + achtervoegsel, 4)),
+      DeltaUf(MaakVeld("DeltaUf" + achtervoegsel, 4)),
+      PercentageU(MaakVeld("PercentageU" + achtervoegsel, 1)), gedeeld(gedeeld) {
+    for (const auto& damprem : Dampremmen()) {
+        CBdamprem.Items.emplace_back(damprem.Naam);
     }
     VulOnderconstructies(CBonderconstructie, 1);
     BeginTekst(EditAantal, 3);
@@ -88,8 +90,8 @@ long double TLagenScherm::LaagR(double dikte, double lambda, double factor) {
 }
 
 double TLagenScherm::LambdaFactor() const {
-    const TMateriaalKeuze* m = ZoekOnderconstructie(CBonderconstructie.Tekst());
-    return m ? m->LambdaFactor : 1.0;
+    const TMateriaalKeuze* onder = ZoekOnderconstructie(CBonderconstructie.Tekst());
+    return onder ? onder->LambdaFactor : 1.0;
 }
 
 void TLagenScherm::BewakteHerberekening() {
@@ -119,16 +121,16 @@ void TLagenScherm::OnderconsGewijzigd() {
 }
 
 void TLagenScherm::CBdampremCloseUp() {
-    const TMateriaalKeuze* m = ZoekDamprem(CBdamprem.Tekst());
-    if (m == nullptr) {
+    const TMateriaalKeuze* damprem = ZoekDamprem(CBdamprem.Tekst());
+    if (damprem == nullptr) {
         return;
     }
-    if (m->Naam != kGeenDamprem) {
-        DikteDamprem.Minimum = m->DikteMin;
-        DikteDamprem.Maximum = m->DikteMax;
-        DikteDamprem.Stap = m->Stap;
-        Zet(DikteDamprem, m->BeginDikte);
-        Zet(LambdaDamprem, m->Lambda);
+    if (damprem->Naam != kGeenDamprem) {
+        DikteDamprem.Minimum = damprem->DikteMin;
+        DikteDamprem.Maximum = damprem->DikteMax;
+        DikteDamprem.Stap = damprem->Stap;
+        Zet(DikteDamprem, damprem->BeginDikte);
+        Zet(LambdaDamprem, damprem->Lambda);
         LambdaDamprem.Minimum = 0.1;
         LambdaDamprem.Maximum = 250;
         Schrijf(RmDamprem, LaagR(DikteDamprem.Waarde(), LambdaDamprem.Waarde(), 1.0));
@@ -147,17 +149,18 @@ void TLagenScherm::CBdampremCloseUp() {
 }
 
 void TLagenScherm::CBonderconstructieCloseUp() {
-    const TMateriaalKeuze* m = ZoekOnderconstructie(CBonderconstructie.Tekst());
-    if (m == nullptr) {
+    const TMateriaalKeuze* onder = ZoekOnderconstructie(CBonderconstructie.Tekst());
+    if (onder == nullptr) {
         return;
     }
-    DikteOndercons.Minimum = m->DikteMin;
-    DikteOndercons.Maximum = m->DikteMax;
-    DikteOndercons.Stap = m->Stap;
-    Zet(DikteOndercons, m->BeginDikte);
-    Zet(LambdaOndercons, m->Lambda);
-    Schrijf(RmOndercons, LaagR(DikteOndercons.Waarde(), LambdaOndercons.Waarde(), m->LambdaFactor));
-    VulCombinaties(AangebodenCombinaties(*m, GekozenPlaatNaam()));
+    DikteOndercons.Minimum = onder->DikteMin;
+    DikteOndercons.Maximum = onder->DikteMax;
+    DikteOndercons.Stap = onder->Stap;
+    Zet(DikteOndercons, onder->BeginDikte);
+    Zet(LambdaOndercons, onder->Lambda);
+    Schrijf(RmOndercons,
+            LaagR(DikteOndercons.Waarde(), LambdaOndercons.Waarde(), onder->LambdaFactor));
+    VulCombinaties(AangebodenCombinaties(*onder, GekozenPlaatNaam()));
     BerekenSomR();
     CombinatieNr = 0;
     Herberekening();
@@ -170,8 +173,8 @@ void TLagenScherm::CBcombinatieCloseUp() {
 
 void TLagenScherm::VulCombinaties(const std::vector<int>& nummers) {
     CBcombinatie.Items.clear();
-    for (int n : nummers) {
-        CBcombinatie.Items.emplace_back(CombinatieTekst(n));
+    for (int nummer : nummers) {
+        CBcombinatie.Items.emplace_back(CombinatieTekst(nummer));
     }
     CBcombinatie.ItemIndex = CBcombinatie.Items.empty() ? -1 : 0;
 }
@@ -193,65 +196,74 @@ void TLagenScherm::BerekenLambdaRW() {
         return;
     }
 
-    // Count classes: class k stands for 3 x k fasteners per m2.
-    const double n = EditAantal.Waarde();
-    bool exact = false;
-    int k = 0;
-    int kLaag = 0;
+    // Count classes: class k stands for 3 x k fasteners per m2. A count
+    // between two classes interpolates between the lower and the higher.
+    const double aantal = EditAantal.Waarde();
+    int exacteKlasse = 0; // the class the count is exactly, 0 for none
     for (int klasse = 1; klasse <= 5; ++klasse) {
-        if (n == 3.0 * klasse) {
-            exact = true;
-            k = klasse;
+        if (aantal == 3.0 * klasse) {
+            exacteKlasse = klasse;
         }
     }
-    if (!exact) {
-        kLaag = n < 6 ? 1 : n < 9 ? 2 : n < 12 ? 3 : 4;
-    }
-    const int kHoog = kLaag + 1;
+    const int klasseLaag = exacteKlasse != 0 ? 0
+                           : aantal < 6      ? 1
+                           : aantal < 9      ? 2
+                           : aantal < 12     ? 3
+                                             : 4;
+    const int klasseHoog = klasseLaag + 1;
 
-    const auto V = [this](int code) { return Afronden(ZoekLambda(code), 4); };
+    // The table's lambda of a code, to four decimals.
+    const auto tabelLambda = [this](int code) { return Afronden(ZoekLambda(code), 4); };
     // The count rule for a base code (the code without its units digit).
-    const auto W = [&](int basis) {
-        if (exact) {
-            return V(basis + k);
+    const auto lambdaBijAantal = [&](int basisCode) {
+        if (exacteKlasse != 0) {
+            return tabelLambda(basisCode + exacteKlasse);
         }
-        const double a = V(basis + kLaag);
-        const double b = V(basis + kHoog);
-        return Afronden(Interpoleer(n, 3 * kLaag, 3 * kHoog, std::min(a, b), std::max(a, b)), 4);
+        const double bijLaag = tabelLambda(basisCode + klasseLaag);
+        const double bijHoog = tabelLambda(basisCode + klasseHoog);
+        return Afronden(Interpoleer(aantal, 3 * klasseLaag, 3 * klasseHoog,
+                                    std::min(bijLaag, bijHoog), std::max(bijLaag, bijHoog)),
+                        4);
     };
 
     if (CombinatieNr == 6 && IsStaaldakPlaat(GekozenPlaatNaam())) {
-        Schrijf(LambdaRW, W(9610));
+        Schrijf(LambdaRW, lambdaBijAantal(9610));
         return;
     }
 
-    const double L = Afronden(static_cast<long double>(LambdaIsolWaarde()) * 1.05L, 3);
-    const double g042 = Afronden(0.042L, 3);
-    const double g037 = Afronden(0.037L, 3);
-    const double g027 = Afronden(0.027L, 3);
-    const double g020 = Afronden(0.020L, 3);
+    // The design lambda: the declared one with 5 %, to three decimals, and
+    // the four design lambdas the table has classes for.
+    const double ontwerpLambda = Afronden(static_cast<long double>(LambdaIsolWaarde()) * 1.05L, 3);
+    const double lambda042 = Afronden(0.042L, 3);
+    const double lambda037 = Afronden(0.037L, 3);
+    const double lambda027 = Afronden(0.027L, 3);
+    const double lambda020 = Afronden(0.020L, 3);
 
     const TMateriaalKeuze* onder = ZoekOnderconstructie(CBonderconstructie.Tekst());
     const int klasseOnder = onder ? onder->Onderconstructieklasse : 0;
-    const auto B = [&](int lambdaKlasse) {
+    // Thousands: the lambda class; hundreds: the combination; tens: the substructure.
+    const auto basisCode = [&](int lambdaKlasse) {
         return 1000 * lambdaKlasse + 100 * CombinatieNr + 10 * klasseOnder;
     };
 
     double lambda = 0;
-    int enkel = L == g042 ? 1 : L == g037 ? 2 : L == g027 ? 3 : L == g020 ? 4 : 0;
-    if (enkel != 0) {
-        lambda = W(B(enkel));
+    const int eigenKlasse = ontwerpLambda == lambda042   ? 1
+                            : ontwerpLambda == lambda037 ? 2
+                            : ontwerpLambda == lambda027 ? 3
+                            : ontwerpLambda == lambda020 ? 4
+                                                         : 0;
+    if (eigenKlasse != 0) {
+        lambda = lambdaBijAantal(basisCode(eigenKlasse));
     } else {
         // Neighbouring classes: x0 with the lower design lambda, x1 with the higher.
         int klasse0 = 0;
-        int klasse1 = 0;
         long double x0 = 0;
         long double x1 = 0;
-        if (L > g037) {
+        if (ontwerpLambda > lambda037) {
             klasse0 = 2;
             x0 = 0.037L;
             x1 = 0.042L;
-        } else if (L > g027) {
+        } else if (ontwerpLambda > lambda027) {
             klasse0 = 3;
             x0 = 0.027L;
             x1 = 0.037L;
@@ -260,14 +272,15 @@ void TLagenScherm::BerekenLambdaRW() {
             x0 = 0.020L;
             x1 = 0.027L;
         }
-        klasse1 = klasse0 - 1;
+        const int klasse1 = klasse0 - 1;
         // The class of x1 is looked up before that of x0.
-        const double b = W(B(klasse1));
-        const double a = W(B(klasse0));
-        const double y0 = std::min(a, b);
-        const double y1 = std::max(a, b);
-        lambda = (g020 <= L && L <= g042) ? Afronden(Interpoleer(L, x0, x1, y0, y1), 4)
-                                          : Afronden(Extrapoleer(L, x0, x1, y0, y1), 4);
+        const double bijX1 = lambdaBijAantal(basisCode(klasse1));
+        const double bijX0 = lambdaBijAantal(basisCode(klasse0));
+        const double y0 = std::min(bijX0, bijX1);
+        const double y1 = std::max(bijX0, bijX1);
+        lambda = (lambda020 <= ontwerpLambda && ontwerpLambda <= lambda042)
+                     ? Afronden(Interpoleer(ontwerpLambda, x0, x1, y0, y1), 4)
+                     : Afronden(Extrapoleer(ontwerpLambda, x0, x1, y0, y1), 4);
     }
     Schrijf(LambdaRW, Afronden(Deel(lambda, 1.05L), 4));
 }
@@ -281,8 +294,8 @@ void TLagenScherm::NaLaagwijziging() {
 namespace {
 // d [mm] / (lambda x factor); a layer without lambda ("(geen)") adds nothing.
 double IsoLaagR(const TNumVeld& dikte, const TNumVeld& lambda, double factor) {
-    const double l = lambda.Waarde();
-    return l > 0 ? dikte.Waarde() / 1000.0 / (l * factor) : 0.0;
+    const double lambdaWaarde = lambda.Waarde();
+    return lambdaWaarde > 0 ? dikte.Waarde() / 1000.0 / (lambdaWaarde * factor) : 0.0;
 }
 } // namespace
 
@@ -299,8 +312,8 @@ void TLagenScherm::ToonIso(const TIsoUitkomst& uitkomst, TNumVeld& rc, TNumVeld&
     u.Decimalen = 3;
     if (!uitkomst.Geldig) {
         const std::string geen(kGeenWaarde);
-        for (TNumVeld* v : {&rc, &u, &DeltaUf, &PercentageU}) {
-            SchrijfTekst(*v, geen);
+        for (TNumVeld* veld : {&rc, &u, &DeltaUf, &PercentageU}) {
+            SchrijfTekst(*veld, geen);
         }
         Eis = geen;
         return;

@@ -28,11 +28,12 @@ struct TLijstVeld {
 // afterwards and no choice runs.
 void VulOnderconstructies(TLijstVeld& lijst, int soort);
 
-// What both screens share with the main window.
+// What both screens of one model (TRekenModel) share.
 struct TGedeeld {
-    bool Initialiseren = false;    // start-up guard: the guarded handlers do nothing while set
-    TLambdaTabel* Tabel = nullptr; // replacement-lambda table, owned by the main window
-    std::string Scheiding = ",";   // decimal separator of every field: the system's
+    bool Initialiseren = false; // start-up guard: the guarded handlers do nothing while set
+    // Replacement-lambda table: the model's own, or one a batch loaded once
+    // for all its models (TRekenModel::Opstarten).
+    TLambdaTabel* Tabel = nullptr;
     // The method of both screens; switched with TRekenModel::KiesMethode.
     TMethode Methode = TMethode::Nen1068;
 };
@@ -51,9 +52,9 @@ struct TIsoUitkomst {
 };
 
 // A computed field (no range) and an input field.
-TNumVeld MaakVeld(std::string naam, int decimalen, const TGedeeld& gedeeld);
-TNumVeld MaakInvoer(std::string naam, int decimalen, const TGedeeld& gedeeld, double min,
-                    double max, double stap, double paginaStap, bool typen);
+TNumVeld MaakVeld(std::string naam, int decimalen);
+TNumVeld MaakInvoer(std::string naam, int decimalen, double min, double max, double stap,
+                    double paginaStap, bool typen);
 
 // One row of a build-up, as a view onto the screen's fields.
 struct TConstructieLaag {
@@ -106,7 +107,7 @@ public:
     // writes LambdaRW.
     void BerekenLambdaRW();
 
-    // Start values of the rows, run by the main window's start-up.
+    // Start values of the rows, run by the model's start-up (TRekenModel::Opstarten).
     void StartDakbedekking();
     void StartDamprem();
     void StartOnderconstructie();

@@ -23,26 +23,26 @@ struct Cijfers {
 
 // The magnitude's decimal expansion to the given number of significant digits,
 // rounded to nearest from the exact binary value (locale-free).
-Cijfers Reken(long double grootte, int significant) {
-    char buf[64];
+Cijfers Expandeer(long double grootte, int significant) {
+    char tekst[64];
     // The decimal expansion of a value depends only on the value: one that a
     // double holds exactly takes the much faster double conversion.
     const double alsDouble = static_cast<double>(grootte);
-    const auto r = static_cast<long double>(alsDouble) == grootte
-                       ? std::to_chars(buf, buf + sizeof buf - 1, alsDouble,
-                                       std::chars_format::scientific, significant - 1)
-                       : std::to_chars(buf, buf + sizeof buf - 1, grootte,
-                                       std::chars_format::scientific, significant - 1);
-    *r.ptr = '\0';
-    Cijfers c;
-    const char* p = buf;
-    for (; p < r.ptr && *p != 'e'; ++p) {
-        if (*p != '.' && c.aantal < static_cast<int>(c.cijfers.size())) {
-            c.cijfers[static_cast<std::size_t>(c.aantal++)] = *p;
+    const auto geschreven = static_cast<long double>(alsDouble) == grootte
+                                ? std::to_chars(tekst, tekst + sizeof tekst - 1, alsDouble,
+                                                std::chars_format::scientific, significant - 1)
+                                : std::to_chars(tekst, tekst + sizeof tekst - 1, grootte,
+                                                std::chars_format::scientific, significant - 1);
+    *geschreven.ptr = '\0';
+    Cijfers uitkomst;
+    const char* teken = tekst;
+    for (; teken < geschreven.ptr && *teken != 'e'; ++teken) {
+        if (*teken != '.' && uitkomst.aantal < static_cast<int>(uitkomst.cijfers.size())) {
+            uitkomst.cijfers[static_cast<std::size_t>(uitkomst.aantal++)] = *teken;
         }
     }
-    c.exponent = p < r.ptr ? std::atoi(p + 1) : 0;
-    return c;
+    uitkomst.exponent = teken < geschreven.ptr ? std::atoi(teken + 1) : 0;
+    return uitkomst;
 }
 
 // Every start-up and every wizard step shows the same values again, and the
@@ -59,31 +59,31 @@ const Cijfers& Expansie(long double grootte, int significant) {
     thread_local std::array<Onthouden, 1024> geheugen;
     // A multiplicative hash of the double's bits: the top ten bits pick the
     // place.
-    const double d = static_cast<double>(grootte);
+    const double alsDouble = static_cast<double>(grootte);
     std::uint64_t bits = 0;
-    std::memcpy(&bits, &d, sizeof bits);
+    std::memcpy(&bits, &alsDouble, sizeof bits);
     bits = (bits + static_cast<std::uint64_t>(significant)) * 0x9E3779B97F4A7C15ULL;
-    Onthouden& o = geheugen[static_cast<std::size_t>(bits >> 54)];
-    if (o.Grootte != grootte || o.Significant != significant) {
-        o.Grootte = grootte;
-        o.Significant = significant;
-        o.Uitkomst = Reken(grootte, significant);
+    Onthouden& plek = geheugen[static_cast<std::size_t>(bits >> 54)];
+    if (plek.Grootte != grootte || plek.Significant != significant) {
+        plek.Grootte = grootte;
+        plek.Significant = significant;
+        plek.Uitkomst = Expandeer(grootte, significant);
     }
-    return o.Uitkomst;
+    return plek.Uitkomst;
 }
 
-std::string Wetenschappelijk(const Cijfers& c, bool negatief, const std::string& scheiding) {
-    std::string_view mantisse = c.Tekst();
+std::string Wetenschappelijk(const Cijfers& cijfers, bool negatief, const std::string& scheiding) {
+    std::string_view mantisse = cijfers.Tekst();
     while (mantisse.size() > 1 && mantisse.back() == '0') {
         mantisse.remove_suffix(1);
     }
-    std::string s = negatief ? "-" : "";
-    s += mantisse[0];
+    std::string tekst = negatief ? "-" : "";
+    tekst += mantisse[0];
     if (mantisse.size() > 1) {
-        s += scheiding;
-        s += mantisse.substr(1);
+        tekst += scheiding;
+        tekst += mantisse.substr(1);
     }
-    return s + "E" + std::to_string(c.exponent);
+    return tekst + "E" + std::to_string(cijfers.exponent);
 }
 
 std::string NietEindig(long double waarde) {
@@ -100,8 +100,8 @@ std::string FormatVast(long double waarde, int decimalen, const std::string& sch
         return NietEindig(waarde);
     }
     const bool negatief = std::signbit(waarde);
-    const Cijfers& c = Expansie(std::fabs(waarde), 18);
-    if (waarde != 0 && c.exponent >= 18) {
+    const Cijfers& cijfers = Expansie(std::fabs(waarde), 18);
+    if (waarde != 0 && cijfers.exponent >= 18) {
         return Wetenschappelijk(Expansie(std::fabs(waarde), 15), negatief, scheiding);
     }
     // The digits with the decimal point after the first `punt` of them,
@@ -112,8 +112,8 @@ std::string FormatVast(long double waarde, int decimalen, const std::string& sch
     if (waarde == 0) {
         alle.assign(static_cast<std::size_t>(1 + decimalen), '0');
     } else {
-        alle.assign(c.Tekst());
-        punt = c.exponent + 1;
+        alle.assign(cijfers.Tekst());
+        punt = cijfers.exponent + 1;
         if (punt <= 0) {
             alle.insert(0, static_cast<std::size_t>(1 - punt), '0');
             punt = 1;
@@ -146,17 +146,17 @@ std::string FormatVast(long double waarde, int decimalen, const std::string& sch
         ++eerste;
     }
     const bool nul = alle.find_first_not_of('0') == std::string::npos;
-    std::string s;
-    s.reserve(alle.size() - eerste + scheiding.size() + 1);
+    std::string tekst;
+    tekst.reserve(alle.size() - eerste + scheiding.size() + 1);
     if (negatief && !nul) {
-        s += '-';
+        tekst += '-';
     }
-    s.append(alle, eerste, static_cast<std::size_t>(punt) - eerste);
+    tekst.append(alle, eerste, static_cast<std::size_t>(punt) - eerste);
     if (decimalen > 0) {
-        s += scheiding;
-        s.append(alle, static_cast<std::size_t>(punt));
+        tekst += scheiding;
+        tekst.append(alle, static_cast<std::size_t>(punt));
     }
-    return s;
+    return tekst;
 }
 
 std::string FormatAlgemeen(long double waarde, const std::string& scheiding) {
@@ -167,12 +167,12 @@ std::string FormatAlgemeen(long double waarde, const std::string& scheiding) {
         return "0";
     }
     const bool negatief = waarde < 0;
-    const Cijfers& c = Expansie(std::fabs(waarde), 15);
-    if (c.exponent < -5 || c.exponent >= 15) {
-        return Wetenschappelijk(c, negatief, scheiding);
+    const Cijfers& cijfers = Expansie(std::fabs(waarde), 15);
+    if (cijfers.exponent < -5 || cijfers.exponent >= 15) {
+        return Wetenschappelijk(cijfers, negatief, scheiding);
     }
-    std::string alle(c.Tekst());
-    int punt = c.exponent + 1;
+    std::string alle(cijfers.Tekst());
+    int punt = cijfers.exponent + 1;
     if (punt <= 0) {
         alle.insert(0, static_cast<std::size_t>(1 - punt), '0');
         punt = 1;
@@ -182,22 +182,22 @@ std::string FormatAlgemeen(long double waarde, const std::string& scheiding) {
     while (!fractie.empty() && fractie.back() == '0') {
         fractie.pop_back();
     }
-    std::string s = negatief ? "-" : "";
-    s += heel;
+    std::string tekst = negatief ? "-" : "";
+    tekst += heel;
     if (!fractie.empty()) {
-        s += scheiding + fractie;
+        tekst += scheiding + fractie;
     }
-    return s;
+    return tekst;
 }
 
 namespace {
-std::optional<double> Lees(const std::string& tekst, const std::string& scheiding) {
+std::optional<double> LeesZonderGeheugen(const std::string& tekst, const std::string& scheiding) {
     const auto begin = tekst.find_first_not_of(" \t");
     if (begin == std::string::npos) {
         return std::nullopt;
     }
     const auto eind = tekst.find_last_not_of(" \t");
-    const std::string_view t = std::string_view(tekst).substr(begin, eind - begin + 1);
+    const std::string_view kern = std::string_view(tekst).substr(begin, eind - begin + 1);
 
     // Only sign, digits, one decimal separator and an exponent: no "nan",
     // "inf", hexadecimal or thousands separators. Read often: the
@@ -207,20 +207,20 @@ std::optional<double> Lees(const std::string& tekst, const std::string& scheidin
     std::size_t i = 0;
     const auto cijferreeks = [&] {
         const std::size_t van = i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+        while (i < kern.size() && kern[i] >= '0' && kern[i] <= '9') {
             ++i;
         }
-        genormaliseerd.append(t.substr(van, i - van));
+        genormaliseerd.append(kern.substr(van, i - van));
         return i > van;
     };
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        if (t[i] == '-') {
+    if (i < kern.size() && (kern[i] == '+' || kern[i] == '-')) {
+        if (kern[i] == '-') {
             genormaliseerd += '-';
         }
         ++i;
     }
     bool cijfers = cijferreeks();
-    if (!scheiding.empty() && t.substr(i, scheiding.size()) == scheiding) {
+    if (!scheiding.empty() && kern.substr(i, scheiding.size()) == scheiding) {
         genormaliseerd += '.';
         i += scheiding.size();
         cijfers = cijferreeks() || cijfers;
@@ -228,24 +228,24 @@ std::optional<double> Lees(const std::string& tekst, const std::string& scheidin
     if (!cijfers) {
         return std::nullopt;
     }
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    if (i < kern.size() && (kern[i] == 'e' || kern[i] == 'E')) {
         genormaliseerd += 'e';
         ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            genormaliseerd += t[i++];
+        if (i < kern.size() && (kern[i] == '+' || kern[i] == '-')) {
+            genormaliseerd += kern[i++];
         }
         if (!cijferreeks()) {
             return std::nullopt;
         }
     }
-    if (i != t.size()) {
+    if (i != kern.size()) {
         return std::nullopt;
     }
     double waarde = 0;
-    const char* b = genormaliseerd.data();
-    const char* e = b + genormaliseerd.size();
-    const auto r = std::from_chars(b, e, waarde, std::chars_format::general);
-    if (r.ec != std::errc() || r.ptr != e) {
+    const char* van = genormaliseerd.data();
+    const char* tot = van + genormaliseerd.size();
+    const auto gelezen = std::from_chars(van, tot, waarde, std::chars_format::general);
+    if (gelezen.ec != std::errc() || gelezen.ptr != tot) {
         return std::nullopt;
     }
     return waarde;
@@ -264,18 +264,18 @@ std::optional<double> LeesGetal(const std::string& tekst, const std::string& sch
     };
     thread_local std::array<Gelezen, 256> geheugen;
     // FNV-1a: the texts are a few characters long.
-    std::uint64_t h = 0xcbf29ce484222325ULL;
-    for (const char c : tekst) {
-        h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char teken : tekst) {
+        hash = (hash ^ static_cast<unsigned char>(teken)) * 0x100000001b3ULL;
     }
-    Gelezen& g = geheugen[static_cast<std::size_t>(h % geheugen.size())];
-    if (!g.Gevuld || g.Tekst != tekst || g.Scheiding != scheiding) {
-        g.Waarde = Lees(tekst, scheiding);
-        g.Tekst = tekst;
-        g.Scheiding = scheiding;
-        g.Gevuld = true;
+    Gelezen& plek = geheugen[static_cast<std::size_t>(hash % geheugen.size())];
+    if (!plek.Gevuld || plek.Tekst != tekst || plek.Scheiding != scheiding) {
+        plek.Waarde = LeesZonderGeheugen(tekst, scheiding);
+        plek.Tekst = tekst;
+        plek.Scheiding = scheiding;
+        plek.Gevuld = true;
     }
-    return g.Waarde;
+    return plek.Waarde;
 }
 
 } // namespace rcveltor

@@ -8,6 +8,10 @@
 
 namespace rcveltor {
 
+// The decimal separator of every field the screens show; the command line
+// reads its numbers with ".".
+inline const std::string kDecimaalKomma = ",";
+
 // Fixed decimals: rounded on the value's 18-significant-digit decimal
 // expansion, halves away from zero. A negative value that rounds to zero
 // shows without a minus sign. No thousands separator.

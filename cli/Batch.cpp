@@ -69,7 +69,7 @@ std::string BatchAntwoord(std::string_view regel, TLambdaTabel& tabel,
         argumenten = LeesJsonRegel(regel);
         const TOpties opties = LeesOpties(argumenten);
         WeigerRunOpties(opties);
-        TRekenModel model(",");
+        TRekenModel model;
         std::vector<std::string> fouten = model.Opstarten(tabel, laadfout);
         PasToe(opties, model, fouten);
         KortVeldenIn(model);

@@ -93,7 +93,7 @@ void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>&
     TRcBerekening& rc = model.Rc;
     PasInvoerToe(opties, Velden(rc), fouten);
     if (const auto wens = opties.Waarden.find("wens-rc"); wens != opties.Waarden.end()) {
-        TNumVeld wensRc = MaakWensRcVeld(rc.DikteIsol.Scheiding);
+        TNumVeld wensRc = MaakWensRcVeld();
         const double waarde = LeesArgumentGetal("wens-rc", wens->second);
         VoerActieUit(
             [&] {

@@ -43,9 +43,10 @@ double TPaginabeeld::PixelsPerEenheid() const {
 }
 
 QSizeF TPaginabeeld::PaginaGrootte100() const {
-    const TPaginaFormaat f = set_ ? set_->Formaat : TPaginaFormaat{};
-    const double s = logicalDpiX() / 96.0;
-    return QSizeF(EenhedenUitMm(f.BreedteMm) * s, EenhedenUitMm(f.HoogteMm) * s);
+    const TPaginaFormaat formaat = set_ ? set_->Formaat : TPaginaFormaat{};
+    const double pixelsPerEenheid = logicalDpiX() / 96.0;
+    return QSizeF(EenhedenUitMm(formaat.BreedteMm) * pixelsPerEenheid,
+                  EenhedenUitMm(formaat.HoogteMm) * pixelsPerEenheid);
 }
 
 bool TPaginabeeld::ZetZoom(int zoom) {
@@ -69,17 +70,18 @@ bool TPaginabeeld::ZetZoomAnders(int zoom) {
 }
 
 void TPaginabeeld::ZoomPassend() {
-    const QSizeF p = PaginaGrootte100();
-    const int z = static_cast<int>(std::min(std::lround(95.0 * viewport()->width() / p.width()),
-                                            std::lround(95.0 * viewport()->height() / p.height())));
-    if (ZetZoom(z)) {
+    const QSizeF grootte = PaginaGrootte100();
+    const int zoom =
+        static_cast<int>(std::min(std::lround(95.0 * viewport()->width() / grootte.width()),
+                                  std::lround(95.0 * viewport()->height() / grootte.height())));
+    if (ZetZoom(zoom)) {
         modus_ = TZoomModus::Passend;
     }
 }
 
 void TPaginabeeld::ZoomBreedte() {
-    const QSizeF p = PaginaGrootte100();
-    if (ZetZoom(static_cast<int>(std::lround(90.0 * viewport()->width() / p.width())))) {
+    const QSizeF grootte = PaginaGrootte100();
+    if (ZetZoom(static_cast<int>(std::lround(90.0 * viewport()->width() / grootte.width())))) {
         modus_ = TZoomModus::Breedte;
     }
 }
@@ -89,24 +91,24 @@ void TPaginabeeld::Zoom100() {
 }
 
 QRect TPaginabeeld::PaginaRechthoek() const {
-    const QSizeF p = PaginaGrootte100() * (zoom_ / 100.0);
-    const QSize grootte(qRound(p.width()), qRound(p.height()));
-    const QSize v = viewport()->size();
+    const QSizeF exact = PaginaGrootte100() * (zoom_ / 100.0);
+    const QSize grootte(qRound(exact.width()), qRound(exact.height()));
+    const QSize zicht = viewport()->size();
     // Centred while smaller than the view; otherwise from the scroll position.
-    const int x = grootte.width() < v.width() ? (v.width() - grootte.width()) / 2
-                                              : -horizontalScrollBar()->value();
-    const int y = grootte.height() < v.height() ? (v.height() - grootte.height()) / 2
-                                                : -verticalScrollBar()->value();
+    const int x = grootte.width() < zicht.width() ? (zicht.width() - grootte.width()) / 2
+                                                  : -horizontalScrollBar()->value();
+    const int y = grootte.height() < zicht.height() ? (zicht.height() - grootte.height()) / 2
+                                                    : -verticalScrollBar()->value();
     return QRect(QPoint(x, y), grootte);
 }
 
 void TPaginabeeld::WerkScrollbalkenBij() {
-    const QSizeF p = PaginaGrootte100() * (zoom_ / 100.0);
-    const QSize v = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, qRound(p.width()) - v.width()));
-    verticalScrollBar()->setRange(0, std::max(0, qRound(p.height()) - v.height()));
-    horizontalScrollBar()->setPageStep(v.width());
-    verticalScrollBar()->setPageStep(v.height());
+    const QSizeF grootte = PaginaGrootte100() * (zoom_ / 100.0);
+    const QSize zicht = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, qRound(grootte.width()) - zicht.width()));
+    verticalScrollBar()->setRange(0, std::max(0, qRound(grootte.height()) - zicht.height()));
+    horizontalScrollBar()->setPageStep(zicht.width());
+    verticalScrollBar()->setPageStep(zicht.height());
     horizontalScrollBar()->setSingleStep(20);
     verticalScrollBar()->setSingleStep(20);
 }

@@ -30,13 +30,14 @@ void Pijl(QPainter& p, bool links, double x) {
     p.drawPath(pad);
 }
 
-void Blad(QPainter& p, QRectF r) {
+// A sheet with lines of text.
+void Blad(QPainter& p, QRectF vak) {
     p.setPen(QPen(kInkt, 1));
     p.setBrush(Qt::white);
-    p.drawRect(r);
+    p.drawRect(vak);
     p.setPen(QPen(QColor(0x9A, 0xA4, 0xAE), 1));
-    for (double y = r.top() + 3; y < r.bottom() - 1; y += 2.5) {
-        p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
+    for (double y = vak.top() + 3; y < vak.bottom() - 1; y += 2.5) {
+        p.drawLine(QPointF(vak.left() + 2, y), QPointF(vak.right() - 2, y));
     }
 }
 
@@ -125,10 +126,10 @@ void Teken(QPainter& p, TIcoon icoon) {
     case TIcoon::Pdf: {
         Blad(p, QRectF(2.5, 0.5, 11, 15));
         p.fillRect(QRectF(1, 8, 14, 6), QColor(0xC8, 0x1E, 0x1E));
-        QFont f(QStringLiteral("Liberation Sans"));
-        f.setPixelSize(6);
-        f.setBold(true);
-        p.setFont(f);
+        QFont letter(QStringLiteral("Liberation Sans"));
+        letter.setPixelSize(6);
+        letter.setBold(true);
+        p.setFont(letter);
         p.setPen(Qt::white);
         p.drawText(QRectF(1, 8, 14, 6), Qt::AlignCenter, QStringLiteral("PDF"));
         break;

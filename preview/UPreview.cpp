@@ -28,14 +28,14 @@ namespace rcveltor::rapport {
 namespace {
 
 QToolButton* MaakKnop(QWidget* strook, const char* naam, TIcoon icoon, int x) {
-    auto* k = new QToolButton(strook);
-    k->setObjectName(QString::fromLatin1(naam));
-    k->setAutoRaise(true);
-    k->setIcon(PreviewIcoon(icoon));
-    k->setIconSize(QSize(16, 16));
-    k->setGeometry(x, 4, 23, 22);
-    k->setFocusPolicy(Qt::NoFocus);
-    return k;
+    auto* knop = new QToolButton(strook);
+    knop->setObjectName(QString::fromLatin1(naam));
+    knop->setAutoRaise(true);
+    knop->setIcon(PreviewIcoon(icoon));
+    knop->setIconSize(QSize(16, 16));
+    knop->setGeometry(x, 4, 23, 22);
+    knop->setFocusPolicy(Qt::NoFocus);
+    return knop;
 }
 
 } // namespace
@@ -150,7 +150,7 @@ QString TFrmPreview::OpslagMap() const {
 }
 
 void TFrmPreview::Start() {
-    if (wacht_ != nullptr) {
+    if (wachtlus_ != nullptr) {
         // One preview at a time: a second print command finds it open, and
         // brings it back when it was minimised.
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -173,9 +173,9 @@ void TFrmPreview::Start() {
     // Wait, answering the user, until the window lets go of the pages.
     if (isVisible() && beeld_->PaginaSet()) {
         QEventLoop lus;
-        wacht_ = &lus;
+        wachtlus_ = &lus;
         lus.exec();
-        wacht_ = nullptr;
+        wachtlus_ = nullptr;
     }
 }
 
@@ -314,9 +314,7 @@ void TFrmPreview::SBPrintClick() {
         return;
     }
     QPrinter& printer = PrinterVan(rapport);
-    int uitkomst = -1; // no answer yet
-    uitkomst = VraagAfdrukken(printer, beeld_->AantalPaginas()) ? 0 : 1;
-    if (uitkomst != 0) {
+    if (!VraagAfdrukken(printer, beeld_->AantalPaginas())) {
         return;
     }
     try {
@@ -378,8 +376,8 @@ void TFrmPreview::SBExitClick() {
 void TFrmPreview::closeEvent(QCloseEvent* e) {
     // The view lets go of the pages; the waiting print command returns.
     beeld_->ZetPaginaSet(nullptr);
-    if (wacht_ != nullptr) {
-        wacht_->quit();
+    if (wachtlus_ != nullptr) {
+        wachtlus_->quit();
     }
     QWidget::closeEvent(e);
 }

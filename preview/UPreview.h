@@ -76,8 +76,8 @@ private:
     void Druk(QPrinter& printer, const TPaginaSet& set);
 
     TPaginabeeld* beeld_ = nullptr;
-    bool eerstePagina_ = false; // first-page pending
-    QEventLoop* wacht_ = nullptr;
+    bool eerstePagina_ = false;      // first-page pending
+    QEventLoop* wachtlus_ = nullptr; // the print command's wait while the preview shows
     std::map<TRapport*, std::unique_ptr<QPrinter>> printers_;
     QString laatsteMap_; // folder of the last saved PDF; empty before the first
 };

@@ -4,13 +4,14 @@
 #include "Bestandslezer.h"
 #include "RcWizard.h"
 #include "VeiligOpslaan.h"
+#include "Versie.h"
 #include "Weergave.h"
 
 #include <ctime>
 
 namespace rcveltor {
 
-TBerekening::TBerekening(TWensRcBron bron) : Model(","), WensRc(MaakWensRcVeld(",")), bron_(bron) {
+TBerekening::TBerekening(TWensRcBron bron) : WensRc(MaakWensRcVeld()), bron_(bron) {
     ZetWensRc(std::string());
 }
 
@@ -20,11 +21,11 @@ std::vector<std::string> TBerekening::KiesMethode(TMethode methode,
 }
 
 void TBerekening::ZetWensRc(const std::string& tekst) {
-    WensRc = MaakWensRcVeld(",");
     if (bron_ == TWensRcBron::Optie) {
+        WensRc = MaakWensRcVeld();
         WensRc.Tekst = tekst;
-    } else if (const auto waarde = LeesGetal(tekst, WensRc.Scheiding)) {
-        Zet(WensRc, *waarde);
+    } else {
+        WensRc = WensRcUitTekst(tekst);
     }
 }
 

@@ -10,13 +10,12 @@ namespace rcveltor {
 namespace {
 
 // Every input field's shown text under its key.
-TInvoer Invoer(const TVelden& velden, const std::string& scheiding) {
+TInvoer Invoer(const TVelden& velden) {
     TInvoer invoer;
     for (const TSchermveld& veld : velden) {
         if (veld.Invoer != nullptr) {
-            invoer.emplace_back(veld.Invoer->Sleutel, veld.Lijst != nullptr
-                                                          ? veld.Lijst->Tekst()
-                                                          : MetKomma(veld.Getal->Tekst, scheiding));
+            invoer.emplace_back(veld.Invoer->Sleutel,
+                                veld.Lijst != nullptr ? veld.Lijst->Tekst() : veld.Getal->Tekst);
         }
     }
     return invoer;
@@ -44,31 +43,7 @@ void VoegToe(nlohmann::ordered_json& object, const TOnbekendeSleutels::TLeden& l
     }
 }
 
-std::string Vervang(const std::string& tekst, const std::string& van, const std::string& naar) {
-    if (van == naar || van.empty()) {
-        return tekst;
-    }
-    std::string uit;
-    for (std::size_t i = 0; i < tekst.size();) {
-        if (tekst.compare(i, van.size(), van) == 0) {
-            uit += naar;
-            i += van.size();
-        } else {
-            uit += tekst[i++];
-        }
-    }
-    return uit;
-}
-
 } // namespace
-
-std::string MetKomma(const std::string& tekst, const std::string& scheiding) {
-    return Vervang(tekst, scheiding, ",");
-}
-
-std::string MetScheiding(const std::string& tekst, const std::string& scheiding) {
-    return Vervang(tekst, ",", scheiding);
-}
 
 std::string IsoTijd(std::time_t tijd) {
     std::tm t{};
@@ -85,19 +60,16 @@ std::string IsoTijd(std::time_t tijd) {
 TBerekeningsbestand Vastleggen(TRekenModel& model, const TProjectgegevens& project,
                                const std::string& wensRc, const std::string& programma,
                                std::time_t tijd) {
-    const std::string& sch = model.Gedeeld.Scheiding;
     TBerekeningsbestand b;
     b.Programma = programma;
     b.Opgeslagen = IsoTijd(tijd);
     b.Project = project;
     b.Methode = model.Gedeeld.Methode;
-    b.Plat = Invoer(Velden(model.Rc), sch);
-    b.WensRc = MetKomma(wensRc, sch);
-    b.Afschot = Invoer(Velden(model.Afschot), sch);
-    b.UitkomstPlat =
-        TUitkomst{MetKomma(model.Rc.EditRc.Tekst, sch), MetKomma(model.Rc.EditU.Tekst, sch)};
-    b.UitkomstAfschot = TUitkomst{MetKomma(model.Afschot.EditRc2.Tekst, sch),
-                                  MetKomma(model.Afschot.EditU2.Tekst, sch)};
+    b.Plat = Invoer(Velden(model.Rc));
+    b.WensRc = wensRc;
+    b.Afschot = Invoer(Velden(model.Afschot));
+    b.UitkomstPlat = TUitkomst{model.Rc.EditRc.Tekst, model.Rc.EditU.Tekst};
+    b.UitkomstAfschot = TUitkomst{model.Afschot.EditRc2.Tekst, model.Afschot.EditU2.Tekst};
     return b;
 }
 

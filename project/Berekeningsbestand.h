@@ -69,8 +69,4 @@ std::string AlsBestandstekst(const TBerekeningsbestand& berekening);
 // "2026-12-09T13:05:00Z".
 std::string IsoTijd(std::time_t tijd);
 
-// A shown number with "," as decimal separator, and back to the screen's.
-std::string MetKomma(const std::string& tekst, const std::string& scheiding);
-std::string MetScheiding(const std::string& tekst, const std::string& scheiding);
-
 } // namespace rcveltor

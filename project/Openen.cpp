@@ -11,24 +11,22 @@ namespace rcveltor {
 
 namespace {
 
-std::string Getal(double waarde, const std::string& scheiding) {
-    return FormatAlgemeen(waarde, scheiding);
+std::string Getal(double waarde) {
+    return FormatAlgemeen(waarde, kDecimaalKomma);
 }
 
 // A number of the file, checked against its field as it stands now.
 double LeesInvoerGetal(const TNumVeld& veld, const std::string& tekst, const std::string& waar,
                        const std::string& naam) {
-    const std::string& sch = veld.Scheiding;
-    const auto waarde = LeesGetal(tekst, sch);
+    const auto waarde = LeesVeldtekst(tekst);
     if (!waarde || tekst.find_first_of(" \t") != std::string::npos) {
         throw TOnbruikbaarBestand(
-            Bestandsmelding(naam, waar + ": \"" + MetKomma(tekst, sch) + "\" is geen getal"));
+            Bestandsmelding(naam, waar + ": \"" + tekst + "\" is geen getal"));
     }
     if (veld.Minimum != veld.Maximum && (*waarde < veld.Minimum || *waarde > veld.Maximum)) {
         throw TOnbruikbaarBestand(
-            Bestandsmelding(naam, waar + ": " + MetKomma(tekst, sch) + " ligt buiten het bereik " +
-                                      MetKomma(Getal(veld.Minimum, sch), sch) + " tot " +
-                                      MetKomma(Getal(veld.Maximum, sch), sch)));
+            Bestandsmelding(naam, waar + ": " + tekst + " ligt buiten het bereik " +
+                                      Getal(veld.Minimum) + " tot " + Getal(veld.Maximum)));
     }
     return *waarde;
 }
@@ -73,7 +71,7 @@ private:
         if (gegeven == nullptr || gegeven->empty()) {
             return;
         }
-        const std::string tekst = MetScheiding(*gegeven, veld.Scheiding);
+        const std::string& tekst = *gegeven;
         // A field left as it was is not touched, even where its start value
         // lies outside the range of the moment.
         if (tekst == veld.Tekst) {
@@ -132,7 +130,7 @@ void Vergelijk(const std::optional<TUitkomst>& opgeslagen, const std::string& rc
 
 void ControleerWensRc(const TBerekeningsbestand& b, const std::string& naam) {
     if (!b.WensRc.empty()) {
-        const TNumVeld wensRc = MaakWensRcVeld(",");
+        const TNumVeld wensRc = MaakWensRcVeld();
         LeesInvoerGetal(wensRc, b.WensRc, "\"plat\".\"wensRc\"", naam);
     }
 }
@@ -146,7 +144,7 @@ static void ControleerBerekening(const TBerekeningsbestand& b, const TRekenModel
     // table's current row, which later searches start from.
     TLambdaTabel tabel = *model.Gedeeld.Tabel;
     tabel.NaarEersteRij();
-    TRekenModel proef(model.Gedeeld.Scheiding);
+    TRekenModel proef;
     proef.Opstarten(tabel, std::nullopt);
     proef.KiesMethode(b.Methode);
     std::vector<std::string> genegeerd;
@@ -163,12 +161,10 @@ TOpening OpenBerekening(const TBerekeningsbestand& b, TRekenModel& model, const 
     const auto methode = model.KiesMethode(b.Methode, apart ? &opening.FoutenAfschot : nullptr);
     opening.Fouten.insert(opening.Fouten.end(), methode.begin(), methode.end());
     Naspelen(b, model, naam, opening.Fouten, apart ? opening.FoutenAfschot : opening.Fouten);
-    const std::string& sch = model.Gedeeld.Scheiding;
     std::string verschillen;
-    Vergelijk(b.UitkomstPlat, MetKomma(model.Rc.EditRc.Tekst, sch),
-              MetKomma(model.Rc.EditU.Tekst, sch), "", verschillen);
-    Vergelijk(b.UitkomstAfschot, MetKomma(model.Afschot.EditRc2.Tekst, sch),
-              MetKomma(model.Afschot.EditU2.Tekst, sch), " (afschot)", verschillen);
+    Vergelijk(b.UitkomstPlat, model.Rc.EditRc.Tekst, model.Rc.EditU.Tekst, "", verschillen);
+    Vergelijk(b.UitkomstAfschot, model.Afschot.EditRc2.Tekst, model.Afschot.EditU2.Tekst,
+              " (afschot)", verschillen);
     if (!verschillen.empty()) {
         opening.Afwijking = "De berekening is opnieuw uitgevoerd; de uitkomst wijkt af van de "
                             "opgeslagen berekening: " +

@@ -35,15 +35,16 @@ QImage Strepen(int breedte, int hoogte, int bovenRijen, QColor boven, QColor ond
     return beeld;
 }
 
-TPlaatjeElement Plaatje(double x, double y, double b, double h, QImage beeld, bool uitrekken) {
-    return TPlaatjeElement{QRectF(x, y, b, h), std::move(beeld), uitrekken};
+TPlaatjeElement Plaatje(double x, double y, double breedte, double hoogte, QImage beeld,
+                        bool uitrekken) {
+    return TPlaatjeElement{QRectF(x, y, breedte, hoogte), std::move(beeld), uitrekken};
 }
 
-// The contact details' three columns: each ends a gap before the next, the
-// last at the photo strip [layout units].
-constexpr double kKolom1 = 144;
-constexpr double kKolom2 = 112;
-constexpr double kKolom3 = 59;
+// The widths of the contact details' three columns: each ends a gap before
+// the next, the last at the photo strip [layout units].
+constexpr double kAdresBreedte = 144;
+constexpr double kTelefoonBreedte = 112;
+constexpr double kEmailBreedte = 59;
 const TLettertype kContactLetter{true, 8};
 
 // A value of the maker's details, cut to its column with an ellipsis.
@@ -57,15 +58,15 @@ TTekstElement Contact(double x, double y, double breedte, const QString& tekst) 
 
 TContact LeesContactgegevens(const QString& bestand) {
     // The shipped example, which fits the header band's boxes.
-    TContact c{QStringLiteral("Veltor Isolatiesystemen B.V."),
-               QStringLiteral("Industrieweg 12"),
-               QStringLiteral("1234 AB Voorbeeldstad"),
-               QStringLiteral("012-3456789"),
-               QStringLiteral("012-3456780"),
-               QStringLiteral("rc@vt.test"),
-               QStringLiteral("www.example.com/veltor")};
+    TContact voorbeeld{QStringLiteral("Veltor Isolatiesystemen B.V."),
+                       QStringLiteral("Industrieweg 12"),
+                       QStringLiteral("1234 AB Voorbeeldstad"),
+                       QStringLiteral("012-3456789"),
+                       QStringLiteral("012-3456780"),
+                       QStringLiteral("rc@vt.test"),
+                       QStringLiteral("www.example.com/veltor")};
     if (!QFileInfo(bestand).isFile()) {
-        return c;
+        return voorbeeld;
     }
     QSettings ini(bestand, QSettings::IniFormat);
     ini.beginGroup(QStringLiteral("Fabrikant"));
@@ -84,19 +85,19 @@ const TContact& Contactgegevens() {
 }
 
 TBand MaakKopband() {
-    const TContact& c = Contactgegevens();
+    const TContact& contact = Contactgegevens();
     TBand band;
     band.Hoogte = 80;
     band.Kader = true;
     Voeg(band, Plaatje(0, 0, 680, 33, Strepen(5, 26, 22, QColor(0, 102, 51), Qt::white), true));
     Voeg(band, Plaatje(0, 32, 681, 48, Strepen(1, 48, 47, QColor(234, 234, 234), Qt::white), true));
-    Voeg(band, Contact(176, 38, kKolom1, c.Straat));
-    Voeg(band, Contact(176, 58, kKolom1, c.PostcodePlaats));
-    Voeg(band, Contact(328, 38, kKolom2, QStringLiteral("Tel. ") + c.Telefoon));
-    Voeg(band, Contact(328, 58, kKolom2, QStringLiteral("Fax ") + c.Fax));
+    Voeg(band, Contact(176, 38, kAdresBreedte, contact.Straat));
+    Voeg(band, Contact(176, 58, kAdresBreedte, contact.PostcodePlaats));
+    Voeg(band, Contact(328, 38, kTelefoonBreedte, QStringLiteral("Tel. ") + contact.Telefoon));
+    Voeg(band, Contact(328, 58, kTelefoonBreedte, QStringLiteral("Fax ") + contact.Fax));
     Voeg(band, Plaatje(0, 31, 164, 48, Beeld(164, 48, beeld::TekenLogo), false));
     Voeg(band, Plaatje(507, 31, 173, 48, Beeld(173, 48, beeld::TekenFotoOnder), false));
-    Voeg(band, Contact(448, 58, kKolom3, c.Email));
+    Voeg(band, Contact(448, 58, kEmailBreedte, contact.Email));
     Voeg(band, Plaatje(507, 5, 173, 26, Beeld(173, 26, beeld::TekenFotoBoven), false));
     return band;
 }

@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kFamilie = "Liberation Sans";
 
 struct TPatroonWeg {
-    void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+    void operator()(FcPattern* patroon) const { FcPatternDestroy(patroon); }
 };
 using TPatroon = std::unique_ptr<FcPattern, TPatroonWeg>;
 

@@ -53,11 +53,11 @@ std::vector<QString> Regels(const QString& opmerking, double breedte, std::size_
 
 // "2026-12-09" as the dialog shows it: "09-12-2026" (dd-mm-jjjj).
 QString Datum(const std::string& iso) {
-    const QString s = QString::fromStdString(iso);
+    const QString tekst = QString::fromStdString(iso);
     if (!IsDatum(iso)) {
-        return s;
+        return tekst;
     }
-    return s.mid(8, 2) + QLatin1Char('-') + s.mid(5, 2) + QLatin1Char('-') + s.left(4);
+    return tekst.mid(8, 2) + QLatin1Char('-') + tekst.mid(5, 2) + QLatin1Char('-') + tekst.left(4);
 }
 
 struct TVeld {
@@ -71,37 +71,37 @@ void VoegProjectblok(TBand& band, double boven, const TProjectgegevens& project)
     VoegProjectblok(band, boven, project, RapportLetterMaat());
 }
 
-void VoegProjectblok(TBand& band, double boven, const TProjectgegevens& p,
+void VoegProjectblok(TBand& band, double boven, const TProjectgegevens& project,
                      const TLetterMaat& maat) {
-    if (p.Leeg()) {
+    if (project.Leeg()) {
         return;
     }
-    const auto tekst = [](const std::string& s) { return QString::fromStdString(s); };
-    const TVeld links[] = {{QStringLiteral("Project:"), tekst(p.Naam)},
-                           {QStringLiteral("Projectnummer:"), tekst(p.Nummer)},
-                           {QStringLiteral("Adres:"), tekst(p.Adres)},
-                           {QStringLiteral("Postcode en plaats:"), tekst(p.PostcodePlaats)},
+    const auto tekst = [](const std::string& utf8) { return QString::fromStdString(utf8); };
+    const TVeld links[] = {{QStringLiteral("Project:"), tekst(project.Naam)},
+                           {QStringLiteral("Projectnummer:"), tekst(project.Nummer)},
+                           {QStringLiteral("Adres:"), tekst(project.Adres)},
+                           {QStringLiteral("Postcode en plaats:"), tekst(project.PostcodePlaats)},
                            {QStringLiteral("Opmerking:"), {}}};
-    const TVeld rechts[] = {{QStringLiteral("Datum:"), Datum(p.Datum)},
-                            {QStringLiteral("Opdrachtgever:"), tekst(p.Opdrachtgever)},
-                            {QStringLiteral("Opgesteld door:"), tekst(p.OpgesteldDoor)}};
+    const TVeld rechts[] = {{QStringLiteral("Datum:"), Datum(project.Datum)},
+                            {QStringLiteral("Opdrachtgever:"), tekst(project.Opdrachtgever)},
+                            {QStringLiteral("Opgesteld door:"), tekst(project.OpgesteldDoor)}};
 
     const auto labelbreedte = [&](const auto& velden) {
-        double b = 0;
-        for (const TVeld& v : velden) {
-            b = std::max(b, maat.Breedte(v.Label, kLabel));
+        double breedste = 0;
+        for (const TVeld& veld : velden) {
+            breedste = std::max(breedste, maat.Breedte(veld.Label, kLabel));
         }
-        return b;
+        return breedste;
     };
     const double xLinks = 8;
     const double xWaardeLinks = xLinks + labelbreedte(links) + kTussenruimte;
     const double xWaardeRechts = kTweedeKolom + labelbreedte(rechts) + kTussenruimte;
 
-    const auto voeg = [&](double x, double xWaarde, double rand, double y, const TVeld& v) {
-        Voeg(band, AutoTekst(x, y, v.Label, 10, true));
+    const auto voeg = [&](double x, double xWaarde, double rand, double y, const TVeld& veld) {
+        Voeg(band, AutoTekst(x, y, veld.Label, 10, true));
         const double breedte = rand - xWaarde;
         Voeg(band, VakTekst(xWaarde, y, breedte, kRegelHoogte,
-                            Ingekort(v.Waarde, breedte, kWaarde, maat), TUitlijning::Links));
+                            Ingekort(veld.Waarde, breedte, kWaarde, maat), TUitlijning::Links));
     };
     for (std::size_t i = 0; i < 4; ++i) {
         voeg(xLinks, xWaardeLinks, kTweedeKolom - kTussenruimte, boven + kRegel * i, links[i]);
@@ -115,7 +115,7 @@ void VoegProjectblok(TBand& band, double boven, const TProjectgegevens& p,
     const double ruimte = band.Hoogte - yOpmerking - kRegelHoogte;
     const auto aantal = ruimte < 0 ? 0 : static_cast<std::size_t>(ruimte / kRegel) + 1;
     const double breedte = kRechts - xWaardeLinks;
-    const auto regels = Regels(tekst(p.Opmerking), breedte, aantal, maat);
+    const auto regels = Regels(tekst(project.Opmerking), breedte, aantal, maat);
     for (std::size_t i = 0; i < regels.size(); ++i) {
         Voeg(band, VakTekst(xWaardeLinks, yOpmerking + kRegel * i, breedte, kRegelHoogte, regels[i],
                             TUitlijning::Links));

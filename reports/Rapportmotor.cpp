@@ -3,20 +3,20 @@
 namespace rcveltor::rapport {
 
 namespace {
-QRectF Verschoven(const QRectF& r, double dx, double dy) {
-    return r.translated(dx, dy);
+QRectF Verschoven(const QRectF& vak, double dx, double dy) {
+    return vak.translated(dx, dy);
 }
 } // namespace
 
 void TRapport::LegBandNeer(const TBand& band, double boven, TPagina& pagina) const {
     const double links = EenhedenUitMm(formaat_.MargeMm);
-    for (const TBandElement& be : band.Elementen) {
-        if (!be.Aan) {
+    for (const TBandElement& bandElement : band.Elementen) {
+        if (!bandElement.Aan) {
             continue;
         }
-        TElement e = be.Element;
-        std::visit([&](auto& el) { el.Vak = Verschoven(el.Vak, links, boven); }, e);
-        pagina.Elementen.push_back(std::move(e));
+        TElement element = bandElement.Element;
+        std::visit([&](auto& soort) { soort.Vak = Verschoven(soort.Vak, links, boven); }, element);
+        pagina.Elementen.push_back(std::move(element));
     }
     if (band.Kader) {
         const double breedte = kBandBreedte;

@@ -1,6 +1,6 @@
 #include "Rapportvorm.h"
 
-#include "Weergave.h"
+#include "Scherm.h"
 
 namespace rcveltor::rapport {
 
@@ -31,17 +31,17 @@ QString Normregel(TMethode methode) {
 }
 
 QString DeltaUfTekst(const std::string& deltaUf, const std::string& percentageU) {
-    QString s = MetEenheid(deltaUf, kWM2K);
+    QString tekst = MetEenheid(deltaUf, kWM2K);
     if (percentageU != kGeenWaarde) {
-        s += QStringLiteral(" (") + QString::fromStdString(percentageU) +
-             QStringLiteral(" % van U)");
+        tekst += QStringLiteral(" (") + QString::fromStdString(percentageU) +
+                 QStringLiteral(" % van U)");
     }
-    return s;
+    return tekst;
 }
 
 void Tabelkop(TBand& band) {
-    for (const TKolom& k : kKolommen) {
-        Voeg(band, Cel(k.CelX, 108, k.CelBreedte, 25, true));
+    for (const TKolom& kolom : kKolommen) {
+        Voeg(band, Cel(kolom.CelX, 108, kolom.CelBreedte, 25, true));
     }
 }
 
@@ -64,13 +64,13 @@ TTekstElement Weerstand(double y, const QString& tekst) {
     return VakTekst(608, y, 65, 17, tekst, TUitlijning::Rechts);
 }
 
-QString Vast(double waarde, int decimalen, const std::string& scheiding) {
-    return QString::fromStdString(FormatVast(waarde, decimalen, scheiding));
+QString Vast(double waarde, int decimalen) {
+    return QString::fromStdString(MaakVeld({}, decimalen).Formatteer(waarde));
 }
 
 void TabelkopTeksten(TBand& band) {
-    for (const TKolom& k : kKolommen) {
-        Voeg(band, AutoTekst(k.TekstX, 112, QString::fromUtf8(k.Kop), 10, true));
+    for (const TKolom& kolom : kKolommen) {
+        Voeg(band, AutoTekst(kolom.TekstX, 112, QString::fromUtf8(kolom.Kop), 10, true));
     }
 }
 

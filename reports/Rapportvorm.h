@@ -53,7 +53,7 @@ TTekstElement Dikte(double y, const QString& tekst = {});
 TTekstElement Lambda(double y, const QString& tekst = {});
 TTekstElement Weerstand(double y, const QString& tekst = {});
 
-// The fixed resistances, in the screens' decimal separator.
-QString Vast(double waarde, int decimalen, const std::string& scheiding);
+// A fixed resistance as a computed field of that many decimals shows it.
+QString Vast(double waarde, int decimalen);
 
 } // namespace rcveltor::rapport

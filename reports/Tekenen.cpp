@@ -8,82 +8,84 @@
 namespace rcveltor::rapport {
 
 QFont RapportFont(const TLettertype& letter, double pixelsPerEenheid, int apparaatDpiY) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    f.setBold(letter.Vet);
-    f.setKerning(false);
-    f.setHintingPreference(QFont::PreferNoHinting);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setBold(letter.Vet);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
     // A point is 96/72 layout units; on this device that many pixels, which
     // the device's own resolution turns back into points.
     const double pixels = letter.Punten * 96.0 / 72.0 * pixelsPerEenheid;
-    f.setPointSizeF(pixels * 72.0 / apparaatDpiY);
-    return f;
+    font.setPointSizeF(pixels * 72.0 / apparaatDpiY);
+    return font;
 }
 
 namespace {
 
-QRectF NaarApparaat(const QRectF& r, double s) {
-    return QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s);
+// Layout units to device pixels, `schaal` of them per unit.
+QRectF NaarApparaat(const QRectF& vak, double schaal) {
+    return QRectF(vak.x() * schaal, vak.y() * schaal, vak.width() * schaal, vak.height() * schaal);
 }
 
 // Draws the lines where the layout put them, in the device's font.
-void TekenTekst(QPainter& p, const TTekstElement& t, double s) {
-    const TTekstOpmaak opmaak = MaakOpmaak(t);
-    const QRectF vak = NaarApparaat(opmaak.Vak, s);
-    if (t.Achtergrond) {
-        p.fillRect(vak, *t.Achtergrond);
+void TekenTekst(QPainter& p, const TTekstElement& tekst, double schaal) {
+    const TTekstOpmaak opmaak = MaakOpmaak(tekst);
+    const QRectF vak = NaarApparaat(opmaak.Vak, schaal);
+    if (tekst.Achtergrond) {
+        p.fillRect(vak, *tekst.Achtergrond);
     }
     const int dpi = p.device() ? p.device()->logicalDpiY() : 96;
     p.save();
     if (opmaak.Knippen) {
         p.setClipRect(vak);
     }
-    p.setFont(RapportFont(t.Letter, s, dpi));
+    p.setFont(RapportFont(tekst.Letter, schaal, dpi));
     p.setPen(Qt::black);
     for (const TTekstRegel& regel : opmaak.Regels) {
-        p.drawText(regel.Basis * s, regel.Tekst);
+        p.drawText(regel.Basis * schaal, regel.Tekst);
     }
     p.restore();
 }
 
-void TekenRechthoek(QPainter& p, const TRechthoekElement& r, double s) {
-    const QRectF vak = NaarApparaat(r.Vak, s);
-    if (r.Vulling) {
-        p.fillRect(vak, *r.Vulling);
+void TekenRechthoek(QPainter& p, const TRechthoekElement& rechthoek, double schaal) {
+    const QRectF vak = NaarApparaat(rechthoek.Vak, schaal);
+    if (rechthoek.Vulling) {
+        p.fillRect(vak, *rechthoek.Vulling);
     }
     // The outline lies inside the box, as a frame of the given width.
-    const double d = r.LijnDikte * s;
-    QPen pen(r.Lijn, d);
+    const double dikte = rechthoek.LijnDikte * schaal;
+    QPen pen(rechthoek.Lijn, dikte);
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
-    p.drawRect(vak.adjusted(d / 2, d / 2, -d / 2, -d / 2));
+    p.drawRect(vak.adjusted(dikte / 2, dikte / 2, -dikte / 2, -dikte / 2));
 }
 
-void TekenPlaatje(QPainter& p, const TPlaatjeElement& b, double s) {
-    const QRectF vak = NaarApparaat(b.Vak, s);
-    if (b.Uitrekken) {
-        p.drawImage(vak, b.Beeld);
+void TekenPlaatje(QPainter& p, const TPlaatjeElement& plaatje, double schaal) {
+    const QRectF vak = NaarApparaat(plaatje.Vak, schaal);
+    if (plaatje.Uitrekken) {
+        p.drawImage(vak, plaatje.Beeld);
     } else {
-        p.drawImage(QRectF(vak.topLeft(), QSizeF(b.Beeld.width() * s, b.Beeld.height() * s)),
-                    b.Beeld);
+        p.drawImage(QRectF(vak.topLeft(),
+                           QSizeF(plaatje.Beeld.width() * schaal, plaatje.Beeld.height() * schaal)),
+                    plaatje.Beeld);
     }
 }
 
 } // namespace
 
-void TekenPagina(QPainter& p, const TPagina& pagina, double s) {
+void TekenPagina(QPainter& p, const TPagina& pagina, double pixelsPerEenheid) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    for (const TElement& e : pagina.Elementen) {
-        if (const auto* t = std::get_if<TTekstElement>(&e)) {
-            TekenTekst(p, *t, s);
-        } else if (const auto* r = std::get_if<TRechthoekElement>(&e)) {
-            TekenRechthoek(p, *r, s);
-        } else if (const auto* b = std::get_if<TPlaatjeElement>(&e)) {
-            TekenPlaatje(p, *b, s);
+    for (const TElement& element : pagina.Elementen) {
+        if (const auto* tekst = std::get_if<TTekstElement>(&element)) {
+            TekenTekst(p, *tekst, pixelsPerEenheid);
+        } else if (const auto* rechthoek = std::get_if<TRechthoekElement>(&element)) {
+            TekenRechthoek(p, *rechthoek, pixelsPerEenheid);
+        } else if (const auto* plaatje = std::get_if<TPlaatjeElement>(&element)) {
+            TekenPlaatje(p, *plaatje, pixelsPerEenheid);
         }
     }
     p.restore();

@@ -20,11 +20,11 @@ QRawFont Laad(const QString& bestand) {
 }
 
 QRawFont Vervanger(bool vet) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    f.setBold(vet);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    QRawFont font = QRawFont::fromFont(f);
+    QFont gevraagd(QStringLiteral("Liberation Sans"));
+    gevraagd.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    gevraagd.setBold(vet);
+    gevraagd.setHintingPreference(QFont::PreferNoHinting);
+    QRawFont font = QRawFont::fromFont(gevraagd);
     font.setPixelSize(font.unitsPerEm());
     return font;
 }
@@ -115,24 +115,24 @@ const TLetterMaat& RapportLetterMaat() {
     return maat;
 }
 
-TTekstOpmaak MaakOpmaak(const TTekstElement& t, const TLetterMaat& maat) {
+TTekstOpmaak MaakOpmaak(const TTekstElement& element, const TLetterMaat& maat) {
     TTekstOpmaak opmaak;
-    opmaak.Vak = t.Vak;
-    opmaak.Knippen = !t.Automatisch;
-    const auto breedte = [&](const QString& s) { return maat.Breedte(s, t.Letter); };
-    const QString tekst = maat.Drukbaar(t.Tekst, t.Letter);
-    if (t.Automatisch) {
+    opmaak.Vak = element.Vak;
+    opmaak.Knippen = !element.Automatisch;
+    const auto breedte = [&](const QString& deel) { return maat.Breedte(deel, element.Letter); };
+    const QString tekst = maat.Drukbaar(element.Tekst, element.Letter);
+    if (element.Automatisch) {
         opmaak.Vak.setWidth(breedte(tekst));
     }
     const QRectF& vak = opmaak.Vak;
     std::vector<QString> regels{tekst};
-    if (t.Omloop && !t.Automatisch) {
+    if (element.Omloop && !element.Automatisch) {
         regels = BreekRegels(tekst, vak.width(), breedte);
     }
     // Top-aligned: the baseline lies the ascent below the box's top, lines
     // follow each other at ascent plus descent.
-    const double stijging = maat.Stijging(t.Letter);
-    const double daling = maat.Daling(t.Letter);
+    const double stijging = maat.Stijging(element.Letter);
+    const double daling = maat.Daling(element.Letter);
     double basis = vak.top() + stijging;
     for (std::size_t i = 0; i < regels.size(); ++i) {
         // Below the first, a wrapped line prints only if it fits the box whole.
@@ -142,10 +142,11 @@ TTekstOpmaak MaakOpmaak(const TTekstElement& t, const TLetterMaat& maat) {
         const QString& regel = regels[i];
         if (!regel.isEmpty()) {
             double x = vak.left();
-            if (!t.Automatisch && t.Uitlijning != TUitlijning::Links) {
-                const double b = breedte(regel);
-                x = t.Uitlijning == TUitlijning::Rechts ? vak.right() - b
-                                                        : vak.left() + (vak.width() - b) / 2;
+            if (!element.Automatisch && element.Uitlijning != TUitlijning::Links) {
+                const double regelBreedte = breedte(regel);
+                x = element.Uitlijning == TUitlijning::Rechts
+                        ? vak.right() - regelBreedte
+                        : vak.left() + (vak.width() - regelBreedte) / 2;
             }
             opmaak.Regels.push_back({regel, QPointF(x, basis)});
         }

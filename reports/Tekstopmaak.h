@@ -54,6 +54,7 @@ const TLetterMaat& RapportLetterMaat();
 
 // A text element's box and lines: automatic width, wrapping at words, the
 // alignment in a fixed box, and below the first only whole lines that fit.
-TTekstOpmaak MaakOpmaak(const TTekstElement& t, const TLetterMaat& maat = RapportLetterMaat());
+TTekstOpmaak MaakOpmaak(const TTekstElement& element,
+                        const TLetterMaat& maat = RapportLetterMaat());
 
 } // namespace rcveltor::rapport

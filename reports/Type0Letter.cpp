@@ -22,8 +22,8 @@ std::string Utf16Hex(char32_t teken) {
     if (teken < 0x10000) {
         return Hex4(teken);
     }
-    const char32_t v = teken - 0x10000;
-    return Hex4(0xD800 + (v >> 10)) + Hex4(0xDC00 + (v & 0x3FF));
+    const char32_t boven = teken - 0x10000; // above the basic plane
+    return Hex4(0xD800 + (boven >> 10)) + Hex4(0xDC00 + (boven & 0x3FF));
 }
 
 constexpr std::size_t kPerBlok = 100; // entries a CMap block may hold

@@ -38,26 +38,26 @@ const char* const kIsoTeksten[] = {"LabelMethode", "LabelTitelDeltaUf", "LabelDe
 TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* project) : rc_(rc) {
     kop_ = MaakKopband();
     romp_.Hoogte = 912;
-    TBand& b = romp_;
-    TLabels& l = labels_;
+    TBand& romp = romp_;
+    TLabels& labels = labels_;
 
     // Rectangles first, then the texts over them.
-    Tabelkop(b);
+    Tabelkop(romp);
     for (double y : {140.0, 164.0, 188.0, 212.0}) {
-        RijCellen(b, y);
+        RijCellen(romp, y);
     }
     for (double y : {244.0, 276.0, 300.0}) {
-        Voeg(b, Cel(549, y, 54, 25, true));
-        Voeg(b, Cel(607, y, 69, 25, false));
+        Voeg(romp, Cel(549, y, 54, 25, true));
+        Voeg(romp, Cel(607, y, 69, 25, false));
     }
     // The fastener box grows by the ISO line only under that method, so the
     // NEN 1068 report keeps its layout.
-    bevestigerVakNen_ = Voeg(b, Cel(2, 364, 675, 117, false));
-    bevestigerVakIso_ = Voeg(b, Cel(2, 364, 675, 157, false));
-    Voeg(b, Cel(2, 534, 675, 227, false));
+    bevestigerVakNen_ = Voeg(romp, Cel(2, 364, 675, 117, false));
+    bevestigerVakIso_ = Voeg(romp, Cel(2, 364, 675, 157, false));
+    Voeg(romp, Cel(2, 534, 675, 227, false));
 
-    l.Noem("LabelNorm", Titel(b, QStringLiteral("Rc-berekening")));
-    TabelkopTeksten(b);
+    labels.Noem("LabelNorm", Titel(romp, QStringLiteral("Rc-berekening")));
+    TabelkopTeksten(romp);
 
     const char* lagen[] = {"Dakbedekking", "Isolatie", "Damprem", "Onderconstructie"};
     const char* materiaal[] = {nullptr, "LabelIsolatie", "LabelDamprem", "LabelOndercons"};
@@ -65,79 +65,81 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
                            "LabelDikteOndercons"};
     const char* lambda[] = {nullptr, "LabelLambdaIsolatie", "LabellambdaDamprem",
                             "LabelLambdaOndercons"};
-    const char* r[] = {"LabelRdakb", "LabelRIsolatie", "LabelRDamprem", "LabelROndercons"};
+    const char* weerstand[] = {"LabelRdakb", "LabelRIsolatie", "LabelRDamprem", "LabelROndercons"};
     for (int i = 0; i < 4; ++i) {
         const double y = 144 + 24 * i;
-        Voeg(b, AutoTekst(8, y, QString::fromLatin1(lagen[i]), 10, true));
+        Voeg(romp, AutoTekst(8, y, QString::fromLatin1(lagen[i]), 10, true));
         if (i == 0) {
-            Voeg(b, AutoTekst(136, y, QString::fromLatin1(TRcBerekening::kDakbedekking)));
-            Voeg(b, VakTekst(360, y, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
-            Voeg(b, VakTekst(440, y, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
+            Voeg(romp, AutoTekst(136, y, QString::fromLatin1(TRcBerekening::kDakbedekking)));
+            Voeg(romp, VakTekst(360, y, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
+            Voeg(romp, VakTekst(440, y, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
         } else {
-            l.Voeg(materiaal[i], AutoTekst(136, y, {}));
-            l.Voeg(dikte[i], Dikte(y));
-            l.Voeg(lambda[i], Lambda(y));
+            labels.Voeg(materiaal[i], AutoTekst(136, y, {}));
+            labels.Voeg(dikte[i], Dikte(y));
+            labels.Voeg(lambda[i], Lambda(y));
         }
-        l.Voeg(r[i], Weerstand(y));
+        labels.Voeg(weerstand[i], Weerstand(y));
     }
 
-    Voeg(b, AutoTekst(552, 248, QStringLiteral("Som R:"), 10, true));
-    l.Voeg("LabelSomR", Weerstand(248));
-    Voeg(b, AutoTekst(552, 280, QStringLiteral("Rse")));
-    Voeg(b, AutoTekst(552, 304, QStringLiteral("Rsi")));
+    Voeg(romp, AutoTekst(552, 248, QStringLiteral("Som R:"), 10, true));
+    labels.Voeg("LabelSomR", Weerstand(248));
+    Voeg(romp, AutoTekst(552, 280, QStringLiteral("Rse")));
+    Voeg(romp, AutoTekst(552, 304, QStringLiteral("Rsi")));
     for (auto [naam, y] : {std::pair{"LabelRse", 280.0}, std::pair{"LabelRsi", 304.0}}) {
-        TTekstElement t = AutoTekst(646, y, {});
-        t.Achtergrond = QColor(Qt::white);
-        l.Voeg(naam, t);
+        TTekstElement waarde = AutoTekst(646, y, {});
+        waarde.Achtergrond = QColor(Qt::white);
+        labels.Voeg(naam, waarde);
     }
 
     TTekstElement voetnoot = AutoTekst(0, 248, QString::fromUtf8(kVoetnoot), 8);
     voetnoot.Achtergrond = QColor(Qt::white);
-    Voeg(b, voetnoot);
+    Voeg(romp, voetnoot);
     TTekstElement standaard = AutoTekst(0, 336, QString::fromUtf8(kNietStandaard), 8);
     standaard.Achtergrond = QColor(Qt::white);
-    l.Voeg("LabelStandaard", standaard);
+    labels.Voeg("LabelStandaard", standaard);
 
     TTekstElement bevestiger =
         VakTekst(6, 368, 667, 17, QStringLiteral("Bevestiger:"), TUitlijning::Midden, 10, true);
     bevestiger.Achtergrond = kZilver;
-    Voeg(b, bevestiger);
-    Voeg(b, AutoTekst(8, 408, QStringLiteral("Combinatie bevestiger/drukverdeelplaat:"), 10, true));
+    Voeg(romp, bevestiger);
+    Voeg(romp,
+         AutoTekst(8, 408, QStringLiteral("Combinatie bevestiger/drukverdeelplaat:"), 10, true));
     TTekstElement combinatie = VakTekst(280, 408, 393, 41, {}, TUitlijning::Links);
     combinatie.Omloop = true;
-    l.Voeg("LabelCombinatie", combinatie);
-    l.Voeg("TitelAantal", AutoTekst(8, 456, QStringLiteral("Aantal per m\u00b2:"), 10, true));
-    l.Voeg("LabelAantal", AutoTekst(280, 456, {}));
+    labels.Voeg("LabelCombinatie", combinatie);
+    labels.Voeg("TitelAantal", AutoTekst(8, 456, QStringLiteral("Aantal per m\u00b2:"), 10, true));
+    labels.Voeg("LabelAantal", AutoTekst(280, 456, {}));
     // NEN-EN-ISO 6946: its fastener correction with the fasteners, where the
     // tapered report has it too.
-    l.Voeg("LabelTitelDeltaUf", AutoTekst(8, 488, kTitelDeltaUf, 10, true));
-    l.Voeg("LabelDeltaUf", AutoTekst(280, 488, {}));
+    labels.Voeg("LabelTitelDeltaUf", AutoTekst(8, 488, kTitelDeltaUf, 10, true));
+    labels.Voeg("LabelDeltaUf", AutoTekst(280, 488, {}));
 
     TTekstElement resultaten =
         VakTekst(8, 536, 665, 17, QStringLiteral("Resultaten:"), TUitlijning::Midden, 10, true);
     resultaten.Achtergrond = kZilver;
-    Voeg(b, resultaten);
-    l.Voeg("LabelTitelVervangendeLambda",
-           AutoTekst(8, 568, QStringLiteral("Vervangende lambda-waarde isolatie:"), 10, true));
-    l.Voeg("LabelVervangendeLambda", AutoTekst(264, 568, {}));
-    l.Voeg("LabelTitelPercentage",
-           AutoTekst(8, 592, QStringLiteral("Percentage correctie:"), 10, true));
-    l.Voeg("LabelPercentage", AutoTekst(264, 592, {}));
-    l.Voeg("LabelTitelVervangendeR",
-           AutoTekst(8, 616, QStringLiteral("Vervangende R-waarde isolatie:"), 10, true));
-    l.Voeg("LabelvervangendeR", AutoTekst(264, 616, {}));
-    l.Voeg("LabelTitelAfnameR", AutoTekst(8, 640, QStringLiteral("Afname R-waarde:"), 10, true));
-    l.Voeg("LabelAfnameR", AutoTekst(264, 640, {}));
+    Voeg(romp, resultaten);
+    labels.Voeg("LabelTitelVervangendeLambda",
+                AutoTekst(8, 568, QStringLiteral("Vervangende lambda-waarde isolatie:"), 10, true));
+    labels.Voeg("LabelVervangendeLambda", AutoTekst(264, 568, {}));
+    labels.Voeg("LabelTitelPercentage",
+                AutoTekst(8, 592, QStringLiteral("Percentage correctie:"), 10, true));
+    labels.Voeg("LabelPercentage", AutoTekst(264, 592, {}));
+    labels.Voeg("LabelTitelVervangendeR",
+                AutoTekst(8, 616, QStringLiteral("Vervangende R-waarde isolatie:"), 10, true));
+    labels.Voeg("LabelvervangendeR", AutoTekst(264, 616, {}));
+    labels.Voeg("LabelTitelAfnameR",
+                AutoTekst(8, 640, QStringLiteral("Afname R-waarde:"), 10, true));
+    labels.Voeg("LabelAfnameR", AutoTekst(264, 640, {}));
     // NEN-EN-ISO 6946: the method under the heading, its results in the
     // place of the replacement-lambda lines it has no use for.
-    l.Voeg("LabelMethode",
-           VakTekst(8, 556, 665, 17, QString::fromUtf8(kIsoBerekendVolgens), TUitlijning::Midden));
-    l.Voeg("LabelTitelEis", AutoTekst(8, 616, QString::fromUtf8(kEisRegel), 10, true));
-    l.Voeg("LabelEis", AutoTekst(264, 616, {}));
-    Voeg(b, AutoTekst(8, 728, QStringLiteral("Rc-waarde"), 14, true, 23));
-    l.Voeg("LabelRc", AutoTekst(128, 728, {}, 14, false, 23));
-    Voeg(b, AutoTekst(400, 728, QStringLiteral("U-waarde"), 14, true, 23));
-    l.Voeg("LabelU", AutoTekst(504, 728, {}, 14, false, 23));
+    labels.Voeg("LabelMethode", VakTekst(8, 556, 665, 17, QString::fromUtf8(kIsoBerekendVolgens),
+                                         TUitlijning::Midden));
+    labels.Voeg("LabelTitelEis", AutoTekst(8, 616, QString::fromUtf8(kEisRegel), 10, true));
+    labels.Voeg("LabelEis", AutoTekst(264, 616, {}));
+    Voeg(romp, AutoTekst(8, 728, QStringLiteral("Rc-waarde"), 14, true, 23));
+    labels.Voeg("LabelRc", AutoTekst(128, 728, {}, 14, false, 23));
+    Voeg(romp, AutoTekst(400, 728, QStringLiteral("U-waarde"), 14, true, 23));
+    labels.Voeg("LabelU", AutoTekst(504, 728, {}, 14, false, 23));
 
     // Below the results box, in the free lower part of the page.
     ZetProjectblok(project, 776);
@@ -145,37 +147,37 @@ TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* pr
 
 void TQuickReport1::BeforePrint() {
     VernieuwProjectblok();
-    const TRcBerekening& r = rc_;
+    const TRcBerekening& rc = rc_;
     const std::pair<const char*, QString> teksten[] = {
-        {"LabelIsolatie", MetEenheid(r.CBisolatie.Tekst())},
-        {"LabelDamprem", MetEenheid(r.CBdamprem.Tekst())},
-        {"LabelOndercons", MetEenheid(r.CBonderconstructie.Tekst())},
-        {"LabelDikteIsolatie", MetEenheid(r.DikteIsol.Tekst)},
-        {"LabelDikteDamprem", MetEenheid(r.DikteDamprem.Tekst)},
-        {"LabelDikteOndercons", MetEenheid(r.DikteOndercons.Tekst)},
-        {"LabelLambdaIsolatie", MetEenheid(r.LambdaIsol.Tekst)},
-        {"LabellambdaDamprem", MetEenheid(r.LambdaDamprem.Tekst)},
-        {"LabelLambdaOndercons", MetEenheid(r.LambdaOndercons.Tekst)},
-        {"LabelRIsolatie", MetEenheid(r.RmIsol.Tekst)},
-        {"LabelRDamprem", MetEenheid(r.RmDamprem.Tekst)},
-        {"LabelROndercons", MetEenheid(r.RmOndercons.Tekst)},
-        {"LabelSomR", MetEenheid(r.SubTotaalRc.Tekst)},
-        {"LabelCombinatie", MetEenheid(r.CBcombinatie.Tekst())},
-        {"LabelAantal", MetEenheid(r.EditAantal.Tekst)},
-        {"LabelRc", MetEenheid(r.EditRc.Tekst, kM2KW)},
-        {"LabelU", MetEenheid(r.EditU.Tekst, kWM2K)},
-        {"LabelVervangendeLambda", MetEenheid(r.LambdaRW.Tekst, kWmK)},
-        {"LabelPercentage", MetEenheid(r.EditPercentage.Tekst, kProcent)},
-        {"LabelvervangendeR", MetEenheid(r.EditRmIsolCor.Tekst, kM2KW)},
-        {"LabelAfnameR", MetEenheid(r.RmReductie.Tekst, kM2KW)},
+        {"LabelIsolatie", MetEenheid(rc.CBisolatie.Tekst())},
+        {"LabelDamprem", MetEenheid(rc.CBdamprem.Tekst())},
+        {"LabelOndercons", MetEenheid(rc.CBonderconstructie.Tekst())},
+        {"LabelDikteIsolatie", MetEenheid(rc.DikteIsol.Tekst)},
+        {"LabelDikteDamprem", MetEenheid(rc.DikteDamprem.Tekst)},
+        {"LabelDikteOndercons", MetEenheid(rc.DikteOndercons.Tekst)},
+        {"LabelLambdaIsolatie", MetEenheid(rc.LambdaIsol.Tekst)},
+        {"LabellambdaDamprem", MetEenheid(rc.LambdaDamprem.Tekst)},
+        {"LabelLambdaOndercons", MetEenheid(rc.LambdaOndercons.Tekst)},
+        {"LabelRIsolatie", MetEenheid(rc.RmIsol.Tekst)},
+        {"LabelRDamprem", MetEenheid(rc.RmDamprem.Tekst)},
+        {"LabelROndercons", MetEenheid(rc.RmOndercons.Tekst)},
+        {"LabelSomR", MetEenheid(rc.SubTotaalRc.Tekst)},
+        {"LabelCombinatie", MetEenheid(rc.CBcombinatie.Tekst())},
+        {"LabelAantal", MetEenheid(rc.EditAantal.Tekst)},
+        {"LabelRc", MetEenheid(rc.EditRc.Tekst, kM2KW)},
+        {"LabelU", MetEenheid(rc.EditU.Tekst, kWM2K)},
+        {"LabelVervangendeLambda", MetEenheid(rc.LambdaRW.Tekst, kWmK)},
+        {"LabelPercentage", MetEenheid(rc.EditPercentage.Tekst, kProcent)},
+        {"LabelvervangendeR", MetEenheid(rc.EditRmIsolCor.Tekst, kM2KW)},
+        {"LabelAfnameR", MetEenheid(rc.RmReductie.Tekst, kM2KW)},
     };
     for (const auto& [naam, tekst] : teksten) {
         labels_.Tekst(QString::fromLatin1(naam)).Tekst = tekst;
     }
-    labels_.Tekst(QStringLiteral("LabelNorm")).Tekst = Normregel(r.Methode());
+    labels_.Tekst(QStringLiteral("LabelNorm")).Tekst = Normregel(rc.Methode());
     labels_.Tekst(QStringLiteral("LabelDeltaUf")).Tekst =
-        DeltaUfTekst(r.DeltaUf.Tekst, r.PercentageU.Tekst);
-    labels_.Tekst(QStringLiteral("LabelEis")).Tekst = QString::fromStdString(r.Eis);
+        DeltaUfTekst(rc.DeltaUf.Tekst, rc.PercentageU.Tekst);
+    labels_.Tekst(QStringLiteral("LabelEis")).Tekst = QString::fromStdString(rc.Eis);
 }
 
 void TQuickReport1::QRSubDetail2BeforePrint() {
@@ -194,10 +196,9 @@ void TQuickReport1::QRSubDetail2BeforePrint() {
     romp_.Elementen[bevestigerVakNen_].Aan = !iso;
     romp_.Elementen[bevestigerVakIso_].Aan = iso;
     labels_.Aan(QStringLiteral("LabelStandaard")) = rc_.DikteNietStandaard;
-    const std::string& scheiding = rc_.RmDakbed.Scheiding;
-    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3, scheiding);
-    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2, scheiding);
-    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2, scheiding);
+    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3);
+    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2);
+    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2);
 }
 
 } // namespace rcveltor::rapport

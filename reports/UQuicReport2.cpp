@@ -36,41 +36,41 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
     : afschot_(afschot) {
     kop_ = MaakKopband();
     romp_.Hoogte = 912;
-    TBand& b = romp_;
-    TLabels& l = labels_;
+    TBand& romp = romp_;
+    TLabels& labels = labels_;
 
     // Rectangles first, then the texts over them.
-    Tabelkop(b);
-    RijCellen(b, 140);
-    RijCellen(b, 164, {false, false});
-    RijCellen(b, 276);
-    RijCellen(b, 300);
+    Tabelkop(romp);
+    RijCellen(romp, 140);
+    RijCellen(romp, 164, {false, false});
+    RijCellen(romp, 276);
+    RijCellen(romp, 300);
     for (double y : {196.0, 220.0, 244.0}) {
-        Voeg(b, Cel(18, y, 151, 25, true));
-        Voeg(b, Cel(174, y, 74, 25, false));
-        Voeg(b, Cel(250, y, 167, 25, true));
-        Voeg(b, Cel(422, y, 74, 25, false));
+        Voeg(romp, Cel(18, y, 151, 25, true));
+        Voeg(romp, Cel(174, y, 74, 25, false));
+        Voeg(romp, Cel(250, y, 167, 25, true));
+        Voeg(romp, Cel(422, y, 74, 25, false));
     }
     for (double y : {364.0, 388.0}) {
-        Voeg(b, Cel(549, y, 54, 25, true));
-        Voeg(b, Cel(607, y, 69, 25, false));
+        Voeg(romp, Cel(549, y, 54, 25, true));
+        Voeg(romp, Cel(607, y, 69, 25, false));
     }
-    Voeg(b, Cel(2, 428, 675, 157, false));
-    Voeg(b, Cel(2, 626, 675, 119, false));
+    Voeg(romp, Cel(2, 428, 675, 157, false));
+    Voeg(romp, Cel(2, 626, 675, 119, false));
 
-    l.Noem("LabelNorm", Titel(b, QStringLiteral("Rc-berekening dak met afschotisolatie")));
-    TabelkopTeksten(b);
+    labels.Noem("LabelNorm", Titel(romp, QStringLiteral("Rc-berekening dak met afschotisolatie")));
+    TabelkopTeksten(romp);
 
     // Roof covering.
-    Voeg(b, AutoTekst(8, 144, QStringLiteral("Dakbedekking"), 10, true));
-    Voeg(b, AutoTekst(136, 144, QString::fromLatin1(TRcBerekening::kDakbedekking)));
-    Voeg(b, VakTekst(360, 144, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
-    Voeg(b, VakTekst(440, 144, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
-    l.Voeg("LabelRdakb", Weerstand(144));
+    Voeg(romp, AutoTekst(8, 144, QStringLiteral("Dakbedekking"), 10, true));
+    Voeg(romp, AutoTekst(136, 144, QString::fromLatin1(TRcBerekening::kDakbedekking)));
+    Voeg(romp, VakTekst(360, 144, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
+    Voeg(romp, VakTekst(440, 144, 65, 17, QStringLiteral("n.v.t."), TUitlijning::Links));
+    labels.Voeg("LabelRdakb", Weerstand(144));
     // Tapered insulation: no thickness and no resistance.
-    Voeg(b, AutoTekst(8, 168, QStringLiteral("Afschotisolatie"), 10, true));
-    l.Voeg("LabelIsolatie", AutoTekst(136, 168, {}));
-    l.Voeg("LabelLambdaIsolatie", Lambda(168));
+    Voeg(romp, AutoTekst(8, 168, QStringLiteral("Afschotisolatie"), 10, true));
+    labels.Voeg("LabelIsolatie", AutoTekst(136, 168, {}));
+    labels.Voeg("LabelLambdaIsolatie", Lambda(168));
 
     // Geometry block.
     const char* geometrie[] = {"Minimale dikte [mm]", "Afschotlengte [m]", "Maximale dikte [mm]"};
@@ -81,79 +81,80 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
     const char* oppervlakLabels[] = {"Labeloppvl1", "Labeloppvl2", "Labeloppvl3"};
     for (int i = 0; i < 3; ++i) {
         const double y = 200 + 24 * i;
-        Voeg(b, AutoTekst(24, y, QString::fromLatin1(geometrie[i]), 10, true));
-        l.Voeg(geometrieLabels[i], VakTekst(176, y, 65, 17, {}, TUitlijning::Rechts));
-        Voeg(b, AutoTekst(256, y, QString::fromUtf8(oppervlak[i]), 10, true));
-        l.Voeg(oppervlakLabels[i], VakTekst(424, y, 65, 17, {}, TUitlijning::Rechts));
+        Voeg(romp, AutoTekst(24, y, QString::fromLatin1(geometrie[i]), 10, true));
+        labels.Voeg(geometrieLabels[i], VakTekst(176, y, 65, 17, {}, TUitlijning::Rechts));
+        Voeg(romp, AutoTekst(256, y, QString::fromUtf8(oppervlak[i]), 10, true));
+        labels.Voeg(oppervlakLabels[i], VakTekst(424, y, 65, 17, {}, TUitlijning::Rechts));
     }
-    Voeg(b, TPlaatjeElement{QRectF(504, 200, 169, 49), Plaattypen(), false});
+    Voeg(romp, TPlaatjeElement{QRectF(504, 200, 169, 49), Plaattypen(), false});
     for (auto [tekst, x] :
          {std::pair{"Type 1", 504.0}, std::pair{"Type 2", 560.0}, std::pair{"Type 3", 616.0}}) {
-        TTekstElement t = AutoTekst(x, 240, QString::fromLatin1(tekst));
-        t.Achtergrond = QColor(Qt::white);
-        Voeg(b, t);
+        TTekstElement onderschrift = AutoTekst(x, 240, QString::fromLatin1(tekst));
+        onderschrift.Achtergrond = QColor(Qt::white);
+        Voeg(romp, onderschrift);
     }
 
     // Vapour retarder and substructure.
-    Voeg(b, AutoTekst(8, 280, QStringLiteral("Damprem"), 10, true));
-    l.Voeg("LabelDamprem", AutoTekst(136, 280, {}));
-    l.Voeg("LabelDikteDamprem", Dikte(280));
-    l.Voeg("LabellambdaDamprem", Lambda(280));
-    l.Voeg("LabelRDamprem", Weerstand(280));
-    Voeg(b, AutoTekst(8, 304, QStringLiteral("Onderconstructie"), 10, true));
-    l.Voeg("LabelOndercons", AutoTekst(136, 304, {}));
-    l.Voeg("LabelDikteOndercons", Dikte(304));
-    l.Voeg("LabelLambdaOndercons", Lambda(304));
-    l.Voeg("LabelROndercons", Weerstand(304));
+    Voeg(romp, AutoTekst(8, 280, QStringLiteral("Damprem"), 10, true));
+    labels.Voeg("LabelDamprem", AutoTekst(136, 280, {}));
+    labels.Voeg("LabelDikteDamprem", Dikte(280));
+    labels.Voeg("LabellambdaDamprem", Lambda(280));
+    labels.Voeg("LabelRDamprem", Weerstand(280));
+    Voeg(romp, AutoTekst(8, 304, QStringLiteral("Onderconstructie"), 10, true));
+    labels.Voeg("LabelOndercons", AutoTekst(136, 304, {}));
+    labels.Voeg("LabelDikteOndercons", Dikte(304));
+    labels.Voeg("LabelLambdaOndercons", Lambda(304));
+    labels.Voeg("LabelROndercons", Weerstand(304));
 
-    Voeg(b, AutoTekst(552, 368, QStringLiteral("Rse")));
-    Voeg(b, AutoTekst(552, 392, QStringLiteral("Rsi")));
+    Voeg(romp, AutoTekst(552, 368, QStringLiteral("Rse")));
+    Voeg(romp, AutoTekst(552, 392, QStringLiteral("Rsi")));
     for (auto [naam, y] : {std::pair{"LabelRse", 368.0}, std::pair{"LabelRsi", 392.0}}) {
-        TTekstElement t = AutoTekst(646, y, {});
-        t.Achtergrond = QColor(Qt::white);
-        l.Voeg(naam, t);
+        TTekstElement waarde = AutoTekst(646, y, {});
+        waarde.Achtergrond = QColor(Qt::white);
+        labels.Voeg(naam, waarde);
     }
     TTekstElement voetnoot = AutoTekst(0, 336, QString::fromUtf8(kVoetnoot), 8);
     voetnoot.Achtergrond = QColor(Qt::white);
-    Voeg(b, voetnoot);
+    Voeg(romp, voetnoot);
 
     TTekstElement bevestiger =
         VakTekst(6, 432, 667, 17, QStringLiteral("Bevestiger:"), TUitlijning::Midden, 10, true);
     bevestiger.Achtergrond = kZilver;
-    Voeg(b, bevestiger);
-    Voeg(b, AutoTekst(8, 472, QStringLiteral("Combinatie bevestiger/drukverdeelplaat:"), 10, true));
+    Voeg(romp, bevestiger);
+    Voeg(romp,
+         AutoTekst(8, 472, QStringLiteral("Combinatie bevestiger/drukverdeelplaat:"), 10, true));
     TTekstElement combinatie = VakTekst(280, 472, 393, 41, {}, TUitlijning::Links);
     combinatie.Omloop = true;
-    l.Voeg("LabelCombinatie", combinatie);
-    l.Voeg("TitelAantal", AutoTekst(8, 520, QStringLiteral("Aantal per m\u00b2:"), 10, true));
-    l.Voeg("LabelAantal", AutoTekst(280, 520, {}));
-    l.Voeg("LabelTitelVervangendeLambda",
-           AutoTekst(8, 552,
-                     QStringLiteral("Vervangende lambda-waarde isolatie als gevolg van "
-                                    "mechanische bevestiging:"),
-                     10, true));
-    l.Voeg("LabelVervangendeLambda", AutoTekst(520, 552, {}));
+    labels.Voeg("LabelCombinatie", combinatie);
+    labels.Voeg("TitelAantal", AutoTekst(8, 520, QStringLiteral("Aantal per m\u00b2:"), 10, true));
+    labels.Voeg("LabelAantal", AutoTekst(280, 520, {}));
+    labels.Voeg("LabelTitelVervangendeLambda",
+                AutoTekst(8, 552,
+                          QStringLiteral("Vervangende lambda-waarde isolatie als gevolg van "
+                                         "mechanische bevestiging:"),
+                          10, true));
+    labels.Voeg("LabelVervangendeLambda", AutoTekst(520, 552, {}));
     // NEN-EN-ISO 6946: its fastener correction in the place of the
     // replacement lambda it has no use for.
-    l.Voeg("LabelTitelDeltaUf", AutoTekst(8, 552, kTitelDeltaUf, 10, true));
-    l.Voeg("LabelDeltaUf", AutoTekst(280, 552, {}));
+    labels.Voeg("LabelTitelDeltaUf", AutoTekst(8, 552, kTitelDeltaUf, 10, true));
+    labels.Voeg("LabelDeltaUf", AutoTekst(280, 552, {}));
 
     TTekstElement resultaten =
         VakTekst(8, 640, 665, 17, QStringLiteral("Resultaten:"), TUitlijning::Midden, 10, true);
     resultaten.Achtergrond = kZilver;
-    Voeg(b, resultaten);
-    Voeg(b, AutoTekst(8, 688, QStringLiteral("Rc-waarde"), 14, true, 23));
-    l.Voeg("LabelRc", AutoTekst(128, 688, {}, 14, false, 23));
-    Voeg(b, AutoTekst(400, 688, QStringLiteral("U-waarde"), 14, true, 23));
-    l.Voeg("LabelU", AutoTekst(504, 688, {}, 14, false, 23));
+    Voeg(romp, resultaten);
+    Voeg(romp, AutoTekst(8, 688, QStringLiteral("Rc-waarde"), 14, true, 23));
+    labels.Voeg("LabelRc", AutoTekst(128, 688, {}, 14, false, 23));
+    Voeg(romp, AutoTekst(400, 688, QStringLiteral("U-waarde"), 14, true, 23));
+    labels.Voeg("LabelU", AutoTekst(504, 688, {}, 14, false, 23));
     // NEN-EN-ISO 6946: the method under the heading, the requirement and the
     // thinnest point under Rc and U, inside the results box.
-    l.Voeg("LabelMethode",
-           VakTekst(8, 660, 665, 17, QString::fromUtf8(kIsoBerekendVolgens), TUitlijning::Midden));
-    l.Voeg("LabelTitelEis", AutoTekst(8, 720, QString::fromUtf8(kEisRegel), 10, true));
-    l.Voeg("LabelEis", AutoTekst(264, 720, {}));
-    l.Voeg("LabelTitelRcMin", AutoTekst(400, 720, kTitelRcMin, 10, true));
-    l.Voeg("LabelRcMin", AutoTekst(504, 720, {}));
+    labels.Voeg("LabelMethode", VakTekst(8, 660, 665, 17, QString::fromUtf8(kIsoBerekendVolgens),
+                                         TUitlijning::Midden));
+    labels.Voeg("LabelTitelEis", AutoTekst(8, 720, QString::fromUtf8(kEisRegel), 10, true));
+    labels.Voeg("LabelEis", AutoTekst(264, 720, {}));
+    labels.Voeg("LabelTitelRcMin", AutoTekst(400, 720, kTitelRcMin, 10, true));
+    labels.Voeg("LabelRcMin", AutoTekst(504, 720, {}));
 
     // Below the results box, in the free lower part of the page.
     ZetProjectblok(project, 760);
@@ -161,38 +162,38 @@ TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectge
 
 void TQuickReport2::BeforePrint() {
     VernieuwProjectblok();
-    const TAfschotBerekening& a = afschot_;
+    const TAfschotBerekening& afschot = afschot_;
     const std::pair<const char*, QString> teksten[] = {
-        {"LabelIsolatie", MetEenheid(a.cbIsolatie2.Tekst())},
-        {"LabelDamprem", MetEenheid(a.CBdamprem.Tekst())},
-        {"LabelOndercons", MetEenheid(a.CBonderconstructie.Tekst())},
-        {"LabelMinDikteIsolatie", MetEenheid(a.MinDikte.Tekst)},
-        {"LabelAfschotLengte", MetEenheid(a.AfschotLengte.Tekst)},
-        {"LabelMaxDikteIsolatie", MetEenheid(a.MaxDikte.Tekst)},
-        {"Labeloppvl1", MetEenheid(a.oppvl1.Tekst)},
-        {"Labeloppvl2", MetEenheid(a.oppvl2.Tekst)},
-        {"Labeloppvl3", MetEenheid(a.oppvl3.Tekst)},
-        {"LabelDikteDamprem", MetEenheid(a.DikteDamprem.Tekst)},
-        {"LabelDikteOndercons", MetEenheid(a.DikteOndercons.Tekst)},
-        {"LabelLambdaIsolatie", MetEenheid(a.LambdaIsol2.Tekst)},
-        {"LabellambdaDamprem", MetEenheid(a.LambdaDamprem.Tekst)},
-        {"LabelLambdaOndercons", MetEenheid(a.LambdaOndercons.Tekst)},
-        {"LabelRDamprem", MetEenheid(a.RmDamprem.Tekst)},
-        {"LabelROndercons", MetEenheid(a.RmOndercons.Tekst)},
-        {"LabelCombinatie", MetEenheid(a.CBcombinatie.Tekst())},
-        {"LabelAantal", MetEenheid(a.EditAantal.Tekst)},
-        {"LabelRc", MetEenheid(a.EditRc2.Tekst, kM2KW)},
-        {"LabelU", MetEenheid(a.EditU2.Tekst, kWM2K)},
-        {"LabelVervangendeLambda", MetEenheid(a.LambdaRW.Tekst, kWmK)},
+        {"LabelIsolatie", MetEenheid(afschot.cbIsolatie2.Tekst())},
+        {"LabelDamprem", MetEenheid(afschot.CBdamprem.Tekst())},
+        {"LabelOndercons", MetEenheid(afschot.CBonderconstructie.Tekst())},
+        {"LabelMinDikteIsolatie", MetEenheid(afschot.MinDikte.Tekst)},
+        {"LabelAfschotLengte", MetEenheid(afschot.AfschotLengte.Tekst)},
+        {"LabelMaxDikteIsolatie", MetEenheid(afschot.MaxDikte.Tekst)},
+        {"Labeloppvl1", MetEenheid(afschot.oppvl1.Tekst)},
+        {"Labeloppvl2", MetEenheid(afschot.oppvl2.Tekst)},
+        {"Labeloppvl3", MetEenheid(afschot.oppvl3.Tekst)},
+        {"LabelDikteDamprem", MetEenheid(afschot.DikteDamprem.Tekst)},
+        {"LabelDikteOndercons", MetEenheid(afschot.DikteOndercons.Tekst)},
+        {"LabelLambdaIsolatie", MetEenheid(afschot.LambdaIsol2.Tekst)},
+        {"LabellambdaDamprem", MetEenheid(afschot.LambdaDamprem.Tekst)},
+        {"LabelLambdaOndercons", MetEenheid(afschot.LambdaOndercons.Tekst)},
+        {"LabelRDamprem", MetEenheid(afschot.RmDamprem.Tekst)},
+        {"LabelROndercons", MetEenheid(afschot.RmOndercons.Tekst)},
+        {"LabelCombinatie", MetEenheid(afschot.CBcombinatie.Tekst())},
+        {"LabelAantal", MetEenheid(afschot.EditAantal.Tekst)},
+        {"LabelRc", MetEenheid(afschot.EditRc2.Tekst, kM2KW)},
+        {"LabelU", MetEenheid(afschot.EditU2.Tekst, kWM2K)},
+        {"LabelVervangendeLambda", MetEenheid(afschot.LambdaRW.Tekst, kWmK)},
     };
     for (const auto& [naam, tekst] : teksten) {
         labels_.Tekst(QString::fromLatin1(naam)).Tekst = tekst;
     }
-    labels_.Tekst(QStringLiteral("LabelNorm")).Tekst = Normregel(a.Methode());
+    labels_.Tekst(QStringLiteral("LabelNorm")).Tekst = Normregel(afschot.Methode());
     labels_.Tekst(QStringLiteral("LabelDeltaUf")).Tekst =
-        DeltaUfTekst(a.DeltaUf.Tekst, a.PercentageU.Tekst);
-    labels_.Tekst(QStringLiteral("LabelEis")).Tekst = QString::fromStdString(a.Eis);
-    labels_.Tekst(QStringLiteral("LabelRcMin")).Tekst = MetEenheid(a.EditRcMin2.Tekst, kM2KW);
+        DeltaUfTekst(afschot.DeltaUf.Tekst, afschot.PercentageU.Tekst);
+    labels_.Tekst(QStringLiteral("LabelEis")).Tekst = QString::fromStdString(afschot.Eis);
+    labels_.Tekst(QStringLiteral("LabelRcMin")).Tekst = MetEenheid(afschot.EditRcMin2.Tekst, kM2KW);
 }
 
 void TQuickReport2::QRSubDetail2BeforePrint() {
@@ -209,10 +210,9 @@ void TQuickReport2::QRSubDetail2BeforePrint() {
     for (const char* naam : kIsoTeksten) {
         labels_.Aan(QString::fromLatin1(naam)) = iso;
     }
-    const std::string& scheiding = afschot_.RmDakbed.Scheiding;
-    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3, scheiding);
-    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2, scheiding);
-    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2, scheiding);
+    labels_.Tekst(QStringLiteral("LabelRdakb")).Tekst = Vast(kRmDakbed, 3);
+    labels_.Tekst(QStringLiteral("LabelRse")).Tekst = Vast(0.04, 2);
+    labels_.Tekst(QStringLiteral("LabelRsi")).Tekst = Vast(0.10, 2);
 }
 
 } // namespace rcveltor::rapport

@@ -1,4 +1,5 @@
 #include "Updateinstellingen.h"
+#include "Versie.h"
 
 #include <QCoreApplication>
 #include <QDir>

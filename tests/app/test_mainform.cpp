@@ -355,7 +355,7 @@ private slots:
     }
 
     void theWizardsTextLetsTheHeaderShowThrough() {
-        rcveltor::TNumVeld wensRc = rcveltor::MaakWensRcVeld(",");
+        rcveltor::TNumVeld wensRc = rcveltor::MaakWensRcVeld();
         TFrmRcWizard wizard(wensRc);
         auto* uitleg = wizard.findChild<QLabel*>(QStringLiteral("Uitleg"));
         QVERIFY(uitleg != nullptr);
@@ -374,7 +374,7 @@ private slots:
     }
 
     void theWizardsTextStandsOutFromTheArtworkBehindIt() {
-        rcveltor::TNumVeld wensRc = rcveltor::MaakWensRcVeld(",");
+        rcveltor::TNumVeld wensRc = rcveltor::MaakWensRcVeld();
         TFrmRcWizard wizard(wensRc);
         auto* uitleg = wizard.findChild<QLabel*>(QStringLiteral("Uitleg"));
         const QRect vak = uitleg->geometry();

@@ -13,7 +13,7 @@
 namespace rcveltor::test {
 
 struct TOpgestart {
-    std::unique_ptr<TRekenModel> model = std::make_unique<TRekenModel>(",");
+    std::unique_ptr<TRekenModel> model = std::make_unique<TRekenModel>();
     std::vector<std::string> fouten;
 
     explicit TOpgestart(const std::string& lambdaBestand = RCV_LAMBDA_BIN) {

@@ -51,7 +51,7 @@ TEST_P(WerkvoorbeeldTest, FollowsTheRoundedSteps) {
     TOpgestart s;
     TAfschotBerekening& a = s.afschot();
     Kies(a.CBdamprem, "(geen)");
-    a.CBdamprem2CloseUp();
+    a.CBdampremCloseUp();
     ASSERT_EQ(a.RmOndercons.Tekst, "0,000");
     Typen(a.AfschotLengte, g.lengte);
     Typen(a.oppvl1, g.a1);
@@ -175,7 +175,7 @@ TEST_P(IsoAfschotTest, FollowsAnnexEInDouble) {
     Typen(a.oppvl2, g.a2);
     Typen(a.oppvl3, g.a3);
     Kies(a.CBcombinatie, std::string(CombinatieTekst(g.combinatie)));
-    a.CBcombinatie2CloseUp();
+    a.CBcombinatieCloseUp();
     Zet(a.EditAantal, g.aantal);
     if (g.nenRc != nullptr) {
         EXPECT_EQ(a.EditRc2.Tekst, g.nenRc);
@@ -262,7 +262,7 @@ TEST(Afschot, IsoRcNeverFallsAsTheMinimumThicknessGrows) {
             Typen(a.oppvl2, "5");
             Typen(a.oppvl3, "0");
             Kies(a.CBcombinatie, std::string(CombinatieTekst(combinatie)));
-            a.CBcombinatie2CloseUp();
+            a.CBcombinatieCloseUp();
             Zet(a.EditAantal, 15);
             Zet(a.MinDikte, p.MinDikteMin);
             int stappen = 0;
@@ -347,7 +347,7 @@ TEST(Afschot, ChoiceKeepsTheSubstructureAndResetsMinimumThickness) {
     TOpgestart s;
     TAfschotBerekening& a = s.afschot();
     Kies(a.CBonderconstructie, "Cellenbeton");
-    a.CBonderconstructie2CloseUp();
+    a.CBonderconstructieCloseUp();
     Typen(a.MinDikte, "120");
     a.cbIsolatie2CloseUp();
     EXPECT_EQ(a.MinDikte.Tekst, "50");

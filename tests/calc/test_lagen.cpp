@@ -134,9 +134,9 @@ TEST(Lagen, TaperedChoicesLeaveTheFlatRoofAlone) {
     TOpgestart s;
     TAfschotBerekening& a = s.afschot();
     Kies(a.CBonderconstructie, "Betondak");
-    a.CBonderconstructie2CloseUp();
+    a.CBonderconstructieCloseUp();
     Kies(a.CBdamprem, "Gebitumineerd Glasvlies");
-    a.CBdamprem2CloseUp();
+    a.CBdampremCloseUp();
     EXPECT_EQ(a.SubTotaalRc.Tekst, "0,137"); // 0.060 + 0.015 + 0.062
     EXPECT_EQ(s.rc().SubTotaalRc.Tekst, "2,882");
     EXPECT_EQ(s.rc().CBonderconstructie.Tekst(), "Geprofileerd staaldak");
@@ -151,7 +151,7 @@ TEST(Methode, NenComesBackDigitForDigit) {
         Kies(m.Rc.CBcombinatie, std::string(CombinatieTekst(2)));
         m.Rc.CBcombinatieCloseUp();
         Kies(m.Afschot.CBonderconstructie, "Betondak");
-        m.Afschot.CBonderconstructie2CloseUp();
+        m.Afschot.CBonderconstructieCloseUp();
         Typ(m.Afschot.AfschotLengte, "7,5");
         Verlaat(m.Afschot.AfschotLengte);
     };

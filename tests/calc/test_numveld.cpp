@@ -3,89 +3,120 @@
 #include "NumVeld.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace rcveltor;
 
 namespace {
 
-struct Veld {
-    TNumVeld v;
+// A field with its range and steps, counting its handler's runs.
+struct TGeteldVeld {
+    TNumVeld veld;
     int wijzigingen = 0;
 
-    Veld(int decimalen, double min, double max, double stap, double pagina) {
-        v.Decimalen = decimalen;
-        v.Minimum = min;
-        v.Maximum = max;
-        v.Stap = stap;
-        v.PaginaStap = pagina;
-        v.BijWijziging = [this] { ++wijzigingen; };
+    TGeteldVeld(int decimalen, double min, double max, double stap = 1, double pagina = 10) {
+        veld.Decimalen = decimalen;
+        veld.Minimum = min;
+        veld.Maximum = max;
+        veld.Stap = stap;
+        veld.PaginaStap = pagina;
+        veld.BijWijziging = [this] { ++wijzigingen; };
     }
 };
 
-TEST(NumVeld, SetClampsIntoTheRange) {
-    Veld f(-1, 50, 300, 5, 10);
-    Zet(f.v, 400);
-    EXPECT_EQ(f.v.Tekst, "300");
-    Zet(f.v, 10);
-    EXPECT_EQ(f.v.Tekst, "50");
-    EXPECT_EQ(f.wijzigingen, 2);
+struct TSchrijfGeval {
+    const char* Naam;
+    int Decimalen;
+    double Min, Max;
+    // What the program (Zet) and the user (Typ, Verlaat) do to the field.
+    void (*Handelingen)(TNumVeld& veld);
+    const char* Tekst; // shown afterwards
+    double Waarde;     // read afterwards
+    int Wijzigingen;   // the handler's runs
+};
+
+void PrintTo(const TSchrijfGeval& g, std::ostream* os) {
+    *os << g.Naam;
 }
 
-TEST(NumVeld, NoClampingWhenMinimumEqualsMaximum) {
-    Veld f(-1, 0, 0, 0.1, 1);
-    Zet(f.v, 123.5);
-    EXPECT_EQ(f.v.Tekst, "123,5");
-    Zet(f.v, -4);
-    EXPECT_EQ(f.v.Tekst, "-4");
+class SchrijfTest : public testing::TestWithParam<TSchrijfGeval> {};
+
+TEST_P(SchrijfTest, ShowsReadsAndReports) {
+    const TSchrijfGeval& g = GetParam();
+    TGeteldVeld f(g.Decimalen, g.Min, g.Max);
+    g.Handelingen(f.veld);
+    EXPECT_EQ(f.veld.Tekst, g.Tekst);
+    EXPECT_EQ(f.veld.Waarde(), g.Waarde);
+    EXPECT_EQ(f.wijzigingen, g.Wijzigingen);
 }
 
-TEST(NumVeld, OnlyAChangedTextRunsTheHandler) {
-    Veld f(3, 0, 100, 0.01, 1);
-    Zet(f.v, 58);
-    Zet(f.v, 58.0004); // shows 58,000 again
-    EXPECT_EQ(f.v.Tekst, "58,000");
-    EXPECT_EQ(f.wijzigingen, 1);
-}
-
-TEST(NumVeld, TypingIsUnclampedUntilTheFieldIsLeft) {
-    Veld f(-1, 0.1, 0.5, 0.1, 1);
-    Zet(f.v, 0.2);
-    Typ(f.v, "7");
-    EXPECT_EQ(f.v.Waarde(), 7);
-    EXPECT_EQ(f.wijzigingen, 2);
-    Verlaat(f.v);
-    EXPECT_EQ(f.v.Tekst, "0,5");
-    EXPECT_EQ(f.wijzigingen, 3);
-}
-
-TEST(NumVeld, TypedTextWithinRangeStaysAsTyped) {
-    Veld f(3, 0.1, 250, 0.001, 1);
-    Zet(f.v, 0.17);
-    Typ(f.v, "0,1700");
-    Verlaat(f.v);
-    EXPECT_EQ(f.v.Tekst, "0,1700");
-    EXPECT_EQ(f.v.Waarde(), 0.17);
-}
-
-TEST(NumVeld, TextThatIsNotANumberCountsAsZeroThenIsReplacedOnLeaving) {
-    Veld f(3, 0, 100000, 0.5, 1);
-    Typ(f.v, "1,2,3");
-    EXPECT_EQ(f.v.Waarde(), 0);
-    Verlaat(f.v);
-    EXPECT_EQ(f.v.Tekst, "0,000");
-
-    Veld g(2, 1, 1000, 0.5, 1);
-    Typ(g.v, "");
-    Verlaat(g.v);
-    EXPECT_EQ(g.v.Tekst, "1,00");
-}
-
-TEST(NumVeld, ChangingTheRangeDoesNotClamp) {
-    Veld f(-1, 50, 300, 5, 10);
-    Zet(f.v, 300);
-    f.v.Maximum = 200;
-    EXPECT_EQ(f.v.Tekst, "300");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Tabel, SchrijfTest,
+    testing::Values(TSchrijfGeval{"SetClampsToTheMaximum", -1, 50, 300,
+                                  [](TNumVeld& veld) { Zet(veld, 400); }, "300", 300, 1},
+                    TSchrijfGeval{"SetClampsToTheMinimum", -1, 50, 300,
+                                  [](TNumVeld& veld) {
+                                      Zet(veld, 400);
+                                      Zet(veld, 10);
+                                  },
+                                  "50", 50, 2},
+                    TSchrijfGeval{"NoClampingWhenMinimumEqualsMaximum", -1, 0, 0,
+                                  [](TNumVeld& veld) { Zet(veld, 123.5); }, "123,5", 123.5, 1},
+                    TSchrijfGeval{"NoClampingBelowZeroEither", -1, 0, 0,
+                                  [](TNumVeld& veld) {
+                                      Zet(veld, 123.5);
+                                      Zet(veld, -4);
+                                  },
+                                  "-4", -4, 2},
+                    // 58,0004 shows 58,000 again: no change, no handler.
+                    TSchrijfGeval{"OnlyAChangedTextRunsTheHandler", 3, 0, 100,
+                                  [](TNumVeld& veld) {
+                                      Zet(veld, 58);
+                                      Zet(veld, 58.0004);
+                                  },
+                                  "58,000", 58, 1},
+                    TSchrijfGeval{"TypingIsUnclamped", -1, 0.1, 0.5,
+                                  [](TNumVeld& veld) {
+                                      Zet(veld, 0.2);
+                                      Typ(veld, "7");
+                                  },
+                                  "7", 7, 2},
+                    TSchrijfGeval{"LeavingClampsWhatWasTyped", -1, 0.1, 0.5,
+                                  [](TNumVeld& veld) {
+                                      Zet(veld, 0.2);
+                                      Typ(veld, "7");
+                                      Verlaat(veld);
+                                  },
+                                  "0,5", 0.5, 3},
+                    TSchrijfGeval{"TypedTextWithinTheRangeStaysAsTyped", 3, 0.1, 250,
+                                  [](TNumVeld& veld) {
+                                      Zet(veld, 0.17);
+                                      Typ(veld, "0,1700");
+                                      Verlaat(veld);
+                                  },
+                                  "0,1700", 0.17, 2},
+                    TSchrijfGeval{"TextThatIsNotANumberReadsAsZero", 3, 0, 100000,
+                                  [](TNumVeld& veld) { Typ(veld, "1,2,3"); }, "1,2,3", 0, 1},
+                    TSchrijfGeval{"LeavingReplacesTextThatIsNotANumber", 3, 0, 100000,
+                                  [](TNumVeld& veld) {
+                                      Typ(veld, "1,2,3");
+                                      Verlaat(veld);
+                                  },
+                                  "0,000", 0, 2},
+                    // An empty field typed empty changes nothing; leaving it clamps 0 up.
+                    TSchrijfGeval{"LeavingAnEmptyFieldShowsTheMinimum", 2, 1, 1000,
+                                  [](TNumVeld& veld) {
+                                      Typ(veld, "");
+                                      Verlaat(veld);
+                                  },
+                                  "1,00", 1, 1},
+                    TSchrijfGeval{"ChangingTheRangeDoesNotClamp", -1, 50, 300,
+                                  [](TNumVeld& veld) {
+                                      Zet(veld, 300);
+                                      veld.Maximum = 200;
+                                  },
+                                  "300", 300, 1}),
+    [](const testing::TestParamInfo<TSchrijfGeval>& info) { return std::string(info.param.Naam); });
 
 struct StapGeval {
     double min, max, stap, pagina, begin;
@@ -99,10 +130,10 @@ class StapTest : public testing::TestWithParam<StapGeval> {};
 
 TEST_P(StapTest, StepsAndClamps) {
     const auto& g = GetParam();
-    Veld f(g.decimalen, g.min, g.max, g.stap, g.pagina);
-    Zet(f.v, g.begin);
-    StapOp(f.v, g.richting, g.paginaStap);
-    EXPECT_EQ(f.v.Tekst, g.verwacht);
+    TGeteldVeld f(g.decimalen, g.min, g.max, g.stap, g.pagina);
+    Zet(f.veld, g.begin);
+    StapOp(f.veld, g.richting, g.paginaStap);
+    EXPECT_EQ(f.veld.Tekst, g.verwacht);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabel, StapTest,

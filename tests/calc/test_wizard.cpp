@@ -26,7 +26,7 @@ TEST_P(WizardTest, FindsTheThinnestStandardThickness) {
     Kies(r.CBisolatie, g.plaat);
     r.CBisolatieCloseUp();
     Zet(r.DikteIsol, 280); // the search always starts from the thinnest
-    TNumVeld wens = MaakWensRcVeld(",");
+    TNumVeld wens = MaakWensRcVeld();
     Zet(wens, g.wensRc);
     ZoekDikte(r, wens.Waarde());
     EXPECT_EQ(r.DikteIsol.Tekst, g.dikte);
@@ -69,7 +69,7 @@ TEST(Wizard, QuendalTriesOnlyItsFourThicknesses) {
 }
 
 TEST(Wizard, DesiredRcFieldKeepsTwoDecimalsAndItsRange) {
-    TNumVeld wens = MaakWensRcVeld(",");
+    TNumVeld wens = MaakWensRcVeld();
     EXPECT_EQ(wens.Tekst, "2,50");
     StapOp(wens, 1);
     EXPECT_EQ(wens.Tekst, "2,60");

@@ -48,6 +48,7 @@ struct CliGeval {
     std::vector<std::string> argumenten;
     int status;
     std::vector<std::string> bevat; // pieces the output must hold
+    const char* naam = nullptr;     // the row's name; else its number
 };
 
 class CliTest : public testing::TestWithParam<CliGeval> {};
@@ -104,11 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
         CliGeval{{"--json", "--lambda-bestand", "/nonexistent/lambda.bin"},
                  1,
                  {R"("fouten": ["Cannot open file \"/nonexistent/lambda.bin\". Niet gevonden"])",
-                  R"("EditRc": "2,74")"}},
+                  R"("EditRc": "2,74")"},
+                 "MissingTable"},
         CliGeval{
             {"--json", "--lambda-bestand", "/nonexistent/lambda.bin", "--combinatie", "1"},
             1,
-            {R"x(Niet gevonden", "Could not convert variant of type (Null) into type (Double)"])x"}},
+            {R"x(Niet gevonden", "Could not convert variant of type (Null) into type (Double)"])x"},
+            "MissingTableWithFasteners"},
         // NEN-EN-ISO 6946: the issue's Tovik 20 mm/m (NEN 1068 9,17), by hand 8,7393.
         CliGeval{{"--afschot", "--json", "--methode", "iso6946", "--isolatie", "Tovik 20 mm/m",
                   "--min-dikte", "250", "--afschot-lengte", "10", "--oppervlak1", "10",
@@ -125,7 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
         CliGeval{{"--afschot", "--dikte", "100"}, 2, {}},
         CliGeval{{"--afschot", "--wens-rc", "3"}, 2, {}}, CliGeval{{"--min-dikte", "100"}, 2, {}},
         CliGeval{{"--pdf", ""}, 2, {}}, CliGeval{{"--dikte"}, 2, {}},
-        CliGeval{{"--methode", "iso"}, 2, {}}));
+        CliGeval{{"--methode", "iso"}, 2, {}}),
+    [](const testing::TestParamInfo<CliGeval>& info) {
+        return info.param.naam != nullptr ? std::string(info.param.naam)
+                                          : std::to_string(info.index);
+    });
 
 // The screens' options as --help lists them, made from the table of fields:
 // in the order they are applied, each number marked as typed or clamped.

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Eis(rcveltor::LeesBerekening(rcveltor::AlsBestandstekst(b), "fuzz.rcv") == b);
 
     rcveltor::TLambdaTabel tabel = Tabel();
-    rcveltor::TRekenModel model(",");
+    rcveltor::TRekenModel model;
     model.Opstarten(tabel, std::nullopt);
     const auto voor = Velden(model);
     try {

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString wachtrij = QString::fromLocal8Bit(argv[1]);
-    TRekenModel model(",");
+    TRekenModel model;
     model.Opstarten(argv[2]);
     TQuickReport1 rapport(model.Rc);
     TFrmPreview preview;

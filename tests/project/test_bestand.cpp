@@ -246,20 +246,5 @@ TEST(Berekeningsbestand, CarriesTheMethod) {
     }
 }
 
-TEST(Berekeningsbestand, KeepsTheDecimalCommaWhateverTheScreensUse) {
-    TRekenModel punt(".");
-    punt.Opstarten(RCV_LAMBDA_BIN);
-    Typ(punt.Afschot.AfschotLengte, "12.5");
-    Verlaat(punt.Afschot.AfschotLengte);
-    const auto b = Vastleggen(punt, {}, "2.50", "", 0);
-    const ordered_json o = ordered_json::parse(AlsBestandstekst(b));
-    EXPECT_EQ(o["afschot"]["afschotLengte"], "12,5");
-    EXPECT_EQ(o["plat"]["wensRc"], "2,50");
-
-    TOpgestart komma;
-    OpenBerekening(b, *komma.model, "punt.rcv");
-    EXPECT_EQ(komma.afschot().AfschotLengte.Tekst, "12,5");
-}
-
 } // namespace
 } // namespace rcveltor::test

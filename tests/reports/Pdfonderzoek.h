@@ -12,11 +12,11 @@
 
 namespace rcveltor::test {
 
-// Page geometry: layout units (1/96 inch) from the margin corner to points
-// from the page's top-left corner, as pdftotext reports them.
+// Page geometry in points from the page's top-left corner, as pdftotext
+// reports them: a layout unit (1/96 inch) in points, the margin, and how
+// far a text may stand from its place.
 inline constexpr double kPtPerEenheid = 0.75;
 inline constexpr double kMargePt = 15 * 72 / 25.4;
-inline constexpr double kKopbandHoogte = 80; // the body band starts below it [units]
 inline constexpr double kTolerantiePt = 0.5 * 72 / 25.4;
 
 // Liberation Sans: ascent 1854 and descent 434 of 2048 units per em. poppler
@@ -25,10 +25,6 @@ inline constexpr double kTolerantiePt = 0.5 * 72 / 25.4;
 // top; yMax lies the descent below the baseline.
 inline constexpr double kStijging = 1854.0 / 2048;
 inline constexpr double kDaling = 434.0 / 2048;
-
-inline double PtX(double eenheden) {
-    return kMargePt + eenheden * kPtPerEenheid;
-}
 
 // Runs a tool; stdout, or nothing when it cannot start or fails.
 std::optional<QByteArray> Voer(const QString& programma, const QStringList& argumenten);

@@ -23,7 +23,7 @@ void GenereerEnSchrijf(benchmark::State& state, rapport::TRapport& rapport) {
 }
 
 void BM_PlatRapportPdf(benchmark::State& state) {
-    TRekenModel model(",");
+    TRekenModel model;
     model.Opstarten(RCV_LAMBDA_BIN);
     rapport::TQuickReport1 rapport(model.Rc);
     GenereerEnSchrijf(state, rapport);
@@ -31,7 +31,7 @@ void BM_PlatRapportPdf(benchmark::State& state) {
 BENCHMARK(BM_PlatRapportPdf)->Unit(benchmark::kMillisecond);
 
 void BM_AfschotRapportPdf(benchmark::State& state) {
-    TRekenModel model(",");
+    TRekenModel model;
     model.Opstarten(RCV_LAMBDA_BIN);
     rapport::TQuickReport2 rapport(model.Afschot);
     GenereerEnSchrijf(state, rapport);

@@ -339,7 +339,7 @@ TEST(PdfExport, UnwritablePlaceIsAnErrorNamingTheFile) {
 // and by the export, give the same page (texts differ by font rasterising).
 // The flat or the tapered report of the start values.
 std::shared_ptr<const TPaginaSet> StartRapport(bool afschot) {
-    TRekenModel model(",");
+    TRekenModel model;
     model.Opstarten(RCV_LAMBDA_BIN);
     if (afschot) {
         return TQuickReport2(model.Afschot).Genereer(false);

@@ -194,7 +194,7 @@ TEST_P(Projectblok, IsoResultsBesideTheBlock) {
 // A report made once and printed again shows the project data as they are
 // at each printing; emptied, the page is the page without a block again.
 TEST_P(Projectblok, FollowsTheProjectDataFromOnePrintingToTheNext) {
-    TRekenModel model(",");
+    TRekenModel model;
     model.Opstarten(RCV_LAMBDA_BIN);
     TProjectgegevens project;
     std::unique_ptr<rapport::TRapport> rapport;
@@ -229,7 +229,7 @@ TEST_P(Projectblok, FollowsTheProjectDataFromOnePrintingToTheNext) {
 // The flat report's fastener box takes the ISO line only under that method:
 // the NEN 1068 page keeps its layout, also after switching back.
 TEST(Bevestigervak, GrowsOnlyUnderIso) {
-    TRekenModel model(",");
+    TRekenModel model;
     model.Opstarten(RCV_LAMBDA_BIN);
     rapport::TQuickReport1 rapport(model.Rc);
     const auto hoogte = [&](TMethode methode) {

@@ -24,31 +24,97 @@ using rcveltor::rapport::ZoekRapportLetters;
 
 namespace {
 
+// The reports as their layout is meant to look, in millimetres from the
+// page's top-left corner (A4, 210 x 297 mm, margins of 15 mm), as read off
+// a rendered report with pdftotext -bbox. A text's top is the top of its
+// line; its place is its left edge, its right edge (numbers in their
+// columns) or its centre (headings).
+namespace maat {
+// The header band: the maker's details in three columns beside the logo,
+// up to the photo strip; the band ends 36.2 mm from the top.
+constexpr double kKopAdres = 61.6;
+constexpr double kKopTelefoon = 101.8;
+constexpr double kKopEmail = 133.5;
+constexpr double kFotostrook = 149.1;
+constexpr double kKopRegel1 = 25.1;
+constexpr double kKopRegel2 = 30.3;
+constexpr double kKopbandOnder = 36.2;
+// Where a column of the header ends: a gap before the next one.
+constexpr double kKopAdresEinde = 99.7;
+constexpr double kKopTelefoonEinde = 131.4;
+
+// Both reports: the title and the method centred under each other, then
+// the layer table with its header row.
+constexpr double kMidden = 105.1; // the centre of the body, between the margins
+constexpr double kTitel = 38.3;
+constexpr double kNorm = 46.8;
+constexpr double kTabelkop = 65.8;
+constexpr double kRijAfstand = 6.35;   // a quarter inch from row to row
+constexpr double kDakbedekking = 74.3; // the first row
+// Columns of the table: left edges of the texts, right edges of the numbers.
+constexpr double kLaag = 17.1;
+constexpr double kMateriaal = 51.0;
+constexpr double kDikte = 110.3;
+constexpr double kDikteRechts = 127.4;
+constexpr double kLambda = 131.4;
+constexpr double kLambdaRechts = 157.1;
+constexpr double kR = 161.1;
+constexpr double kRRechts = 193.1;
+constexpr double kRseWaarde = 185.9; // Rse and Rsi: the fixed values
+constexpr double kMarge = 15.0;      // footnotes start at the margin
+// The fastener and results boxes: captions at kLaag, values in a column
+// of their own; the silver headings centred in their boxes.
+constexpr double kBevestigerMidden = 104.8;
+constexpr double kBevestigerWaarde = 89.1; // also the combination's box
+constexpr double kCombinatieRechts = 193.1;
+constexpr double kCombinatieHoogte = 10.8;
+constexpr double kResultaatWaarde = 84.9; // the flat report's results
+constexpr double kRcWaarde = 48.9;
+constexpr double kU = 120.8;
+constexpr double kUWaarde = 148.4;
+// The tapered report's geometry block, under its insulation row.
+constexpr double kGeometrie = 21.4;
+constexpr double kGeometrieRechts = 78.8;
+constexpr double kOppervlak = 82.7;
+constexpr double kOppervlakRechts = 144.4;
+constexpr double kType1 = 148.4, kType2 = 163.2, kType3 = 178.0;
+constexpr double kAfschotLambdaWaarde = 152.6;
+
+// The row of the table `n` rows below the roof covering.
+constexpr double Rij(int n) {
+    return kDakbedekking + n * kRijAfstand;
+}
+} // namespace maat
+
 enum class TLijn { Links, Midden, Rechts };
 
-// A text as the report's design places it: position in layout units from
-// the band's corner; for centred and right-aligned texts the box's x and width.
+// A text where the layout puts it: X is its left edge, centre or right edge
+// as Lijn says, Y its top [mm from the page's top-left corner].
 struct TVerwacht {
     QString Tekst;
     double X, Y;
     double Punten = 10;
     bool Vet = false;
     TLijn Lijn = TLijn::Links;
-    double Breedte = 0;
-    bool Kopband = false;
 };
 
-TVerwacht L(double x, double y, const QString& tekst, double punten = 10, bool vet = false) {
-    return {tekst, x, y, punten, vet};
+TVerwacht L(double links, double boven, const QString& tekst, double punten = 10,
+            bool vet = false) {
+    return {tekst, links, boven, punten, vet};
 }
-TVerwacht V(double x, double y, const QString& tekst, double punten = 10) {
-    return {tekst, x, y, punten, true};
+TVerwacht V(double links, double boven, const QString& tekst, double punten = 10) {
+    return {tekst, links, boven, punten, true};
 }
-TVerwacht R(double x, double y, const QString& tekst) {
-    return {tekst, x, y, 10, false, TLijn::Rechts, 65};
+TVerwacht R(double rechts, double boven, const QString& tekst) {
+    return {tekst, rechts, boven, 10, false, TLijn::Rechts};
 }
-TVerwacht M(double x, double y, double breedte, const QString& tekst, double punten, bool vet) {
-    return {tekst, x, y, punten, vet, TLijn::Midden, breedte};
+TVerwacht M(double midden, double boven, const QString& tekst, double punten, bool vet) {
+    return {tekst, midden, boven, punten, vet, TLijn::Midden};
+}
+
+// Millimetres to the points pdftotext reports.
+double Pt(double mm) {
+    return mm * 72 / 25.4;
 }
 
 QString U(const char* tekst) {
@@ -61,20 +127,21 @@ const QString kGeen = U("0. Geen mechanische bevestiging");
 
 // The header band: the same on both reports.
 std::vector<TVerwacht> Kopband() {
+    using namespace maat;
     // The shipped file beside lambda.bin, which the calculator reads.
-    const auto c = rcveltor::rapport::LeesContactgegevens(U(RCV_DATA_DIR "/fabrikant.ini"));
-    std::vector<TVerwacht> v{V(176, 38, c.Straat, 8), V(176, 58, c.PostcodePlaats, 8),
-                             V(328, 38, U("Tel. ") + c.Telefoon, 8),
-                             V(328, 58, U("Fax ") + c.Fax, 8), V(448, 58, c.Email, 8)};
-    for (auto& t : v) {
-        t.Kopband = true;
-    }
-    return v;
+    const auto contact = rcveltor::rapport::LeesContactgegevens(U(RCV_DATA_DIR "/fabrikant.ini"));
+    return {V(kKopAdres, kKopRegel1, contact.Straat, 8),
+            V(kKopAdres, kKopRegel2, contact.PostcodePlaats, 8),
+            V(kKopTelefoon, kKopRegel1, U("Tel. ") + contact.Telefoon, 8),
+            V(kKopTelefoon, kKopRegel2, U("Fax ") + contact.Fax, 8),
+            V(kKopEmail, kKopRegel2, contact.Email, 8)};
 }
 
 std::vector<TVerwacht> Tabelkop() {
-    return {V(8, 112, U("Constructie")), V(136, 112, U("Materiaal")), V(360, 112, U("dikte [mm]")),
-            V(440, 112, U("lambda [W/mK]")), V(552, 112, U("R-waarde [m\u00b2K/W]"))};
+    using namespace maat;
+    return {V(kLaag, kTabelkop, U("Constructie")), V(kMateriaal, kTabelkop, U("Materiaal")),
+            V(kDikte, kTabelkop, U("dikte [mm]")), V(kLambda, kTabelkop, U("lambda [W/mK]")),
+            V(kR, kTabelkop, U("R-waarde [m\u00b2K/W]"))};
 }
 
 using TVelden = std::map<QString, QString>;
@@ -83,170 +150,206 @@ struct TRapportInhoud {
     std::vector<TVerwacht> Aanwezig;
     std::vector<QString> Afwezig; // texts that must not print
     QString Combinatie;           // the wrapped combination box's text
-    double CombinatieY;
+    double CombinatieBoven;       // its top [mm]
 };
 
-// Flat-roof report for the screen texts `v`.
-TRapportInhoud PlatRapport(TVelden v, bool nietStandaard) {
-    TRapportInhoud r;
-    auto& a = r.Aanwezig;
-    a = Kopband();
+// Flat-roof report for the screen texts `scherm`.
+TRapportInhoud PlatRapport(TVelden scherm, bool nietStandaard) {
+    using namespace maat;
+    TRapportInhoud inhoud;
+    auto& aanwezig = inhoud.Aanwezig;
+    aanwezig = Kopband();
     for (const auto& t : Tabelkop()) {
-        a.push_back(t);
+        aanwezig.push_back(t);
     }
+    // The lower part: Som R and the surface resistances under the R column,
+    // the fastener box, the results box, Rc and U in large type.
+    const double somR = 101.8;
+    const double rse = 110.3;
+    const double rsi = 116.6;
+    const double standaard = 125.1;
+    const double bevestiger = 133.5;
+    const double combinatie = 144.1;
+    const double aantal = 156.8;
+    const double resultaten = 178.0;
+    const double vervangendeLambda = 186.5;
+    const double percentage = 192.8;
+    const double vervangendeR = 199.2;
+    const double afnameR = 205.5;
+    const double rc = 228.8;
     const std::vector<TVerwacht> vast{
-        M(0, 8, 681, U("Rc-berekening"), 18, true),
-        M(0, 40, 681, U("volgens NEN 1068"), 10, false),
-        V(8, 144, U("Dakbedekking")),
-        V(8, 168, U("Isolatie")),
-        V(8, 192, U("Damprem")),
-        V(8, 216, U("Onderconstructie")),
-        L(136, 144, U("Bitumineus / Kunststof /Grind *")),
-        L(360, 144, U("n.v.t.")),
-        L(440, 144, U("n.v.t.")),
-        R(608, 144, U("0,060")),
-        L(136, 168, v[U("CBisolatie")]),
-        R(360, 168, v[U("DikteIsol")]),
-        R(472, 168, v[U("LambdaIsol")]),
-        R(608, 168, v[U("RmIsol")]),
-        L(136, 192, v[U("CBdamprem")]),
-        R(360, 192, v[U("DikteDamprem")]),
-        R(472, 192, v[U("LambdaDamprem")]),
-        R(608, 192, v[U("RmDamprem")]),
-        L(136, 216, v[U("CBonderconstructie")]),
-        R(360, 216, v[U("DikteOndercons")]),
-        R(472, 216, v[U("LambdaOndercons")]),
-        R(608, 216, v[U("RmOndercons")]),
-        V(552, 248, U("Som R:")),
-        R(608, 248, v[U("SubTotaalRc")]),
-        L(552, 280, U("Rse")),
-        L(646, 280, U("0,04")),
-        L(552, 304, U("Rsi")),
-        L(646, 304, U("0,10")),
-        L(0, 248,
+        M(kMidden, kTitel, U("Rc-berekening"), 18, true),
+        M(kMidden, kNorm, U("volgens NEN 1068"), 10, false),
+        V(kLaag, Rij(0), U("Dakbedekking")),
+        V(kLaag, Rij(1), U("Isolatie")),
+        V(kLaag, Rij(2), U("Damprem")),
+        V(kLaag, Rij(3), U("Onderconstructie")),
+        L(kMateriaal, Rij(0), U("Bitumineus / Kunststof /Grind *")),
+        L(kDikte, Rij(0), U("n.v.t.")),
+        L(kLambda, Rij(0), U("n.v.t.")),
+        R(kRRechts, Rij(0), U("0,060")),
+        L(kMateriaal, Rij(1), scherm[U("CBisolatie")]),
+        R(kDikteRechts, Rij(1), scherm[U("DikteIsol")]),
+        R(kLambdaRechts, Rij(1), scherm[U("LambdaIsol")]),
+        R(kRRechts, Rij(1), scherm[U("RmIsol")]),
+        L(kMateriaal, Rij(2), scherm[U("CBdamprem")]),
+        R(kDikteRechts, Rij(2), scherm[U("DikteDamprem")]),
+        R(kLambdaRechts, Rij(2), scherm[U("LambdaDamprem")]),
+        R(kRRechts, Rij(2), scherm[U("RmDamprem")]),
+        L(kMateriaal, Rij(3), scherm[U("CBonderconstructie")]),
+        R(kDikteRechts, Rij(3), scherm[U("DikteOndercons")]),
+        R(kLambdaRechts, Rij(3), scherm[U("LambdaOndercons")]),
+        R(kRRechts, Rij(3), scherm[U("RmOndercons")]),
+        V(kR, somR, U("Som R:")),
+        R(kRRechts, somR, scherm[U("SubTotaalRc")]),
+        L(kR, rse, U("Rse")),
+        L(kRseWaarde, rse, U("0,04")),
+        L(kR, rsi, U("Rsi")),
+        L(kRseWaarde, rsi, U("0,10")),
+        L(kMarge, somR,
           U("* volgens NPR 2068:2002 mag voor dakbedekking de vaste waarde 0,06 worden gehanteerd"),
           8),
-        M(6, 368, 667, U("Bevestiger:"), 10, true),
-        V(8, 408, U("Combinatie bevestiger/drukverdeelplaat:")),
-        M(8, 536, 665, U("Resultaten:"), 10, true),
-        V(8, 728, U("Rc-waarde"), 14),
-        L(128, 728, v[U("EditRc")] + kM2KW, 14),
-        V(400, 728, U("U-waarde"), 14),
-        L(504, 728, v[U("EditU")] + kWM2K, 14),
+        M(kBevestigerMidden, bevestiger, U("Bevestiger:"), 10, true),
+        V(kLaag, combinatie, U("Combinatie bevestiger/drukverdeelplaat:")),
+        M(kMidden, resultaten, U("Resultaten:"), 10, true),
+        V(kLaag, rc, U("Rc-waarde"), 14),
+        L(kRcWaarde, rc, scherm[U("EditRc")] + kM2KW, 14),
+        V(kU, rc, U("U-waarde"), 14),
+        L(kUWaarde, rc, scherm[U("EditU")] + kWM2K, 14),
     };
-    a.insert(a.end(), vast.begin(), vast.end());
+    aanwezig.insert(aanwezig.end(), vast.begin(), vast.end());
 
-    const TVerwacht standaard =
-        L(0, 336,
+    const TVerwacht nietStandaardRegel =
+        L(kMarge, standaard,
           U("Let op! De gehanteerde laagdikte van de isolatie is niet een standaard dikte. De "
             "dikte is eventueel wel leverbaar."),
           8);
-    (nietStandaard ? a.push_back(standaard) : r.Afwezig.push_back(standaard.Tekst));
+    (nietStandaard ? aanwezig.push_back(nietStandaardRegel)
+                   : inhoud.Afwezig.push_back(nietStandaardRegel.Tekst));
 
     const std::vector<TVerwacht> bevestiging{
-        V(8, 456, U("Aantal per m\u00b2:")),
-        L(280, 456, v[U("EditAantal")]),
-        V(8, 568, U("Vervangende lambda-waarde isolatie:")),
-        L(264, 568, v[U("LambdaRW")] + U(" W/mK")),
-        V(8, 592, U("Percentage correctie:")),
-        L(264, 592, v[U("EditPercentage")] + U(" %")),
-        V(8, 616, U("Vervangende R-waarde isolatie:")),
-        L(264, 616, v[U("EditRmIsolCor")] + kM2KW),
-        V(8, 640, U("Afname R-waarde:")),
-        L(264, 640, v[U("RmReductie")] + kM2KW),
+        V(kLaag, aantal, U("Aantal per m\u00b2:")),
+        L(kBevestigerWaarde, aantal, scherm[U("EditAantal")]),
+        V(kLaag, vervangendeLambda, U("Vervangende lambda-waarde isolatie:")),
+        L(kResultaatWaarde, vervangendeLambda, scherm[U("LambdaRW")] + U(" W/mK")),
+        V(kLaag, percentage, U("Percentage correctie:")),
+        L(kResultaatWaarde, percentage, scherm[U("EditPercentage")] + U(" %")),
+        V(kLaag, vervangendeR, U("Vervangende R-waarde isolatie:")),
+        L(kResultaatWaarde, vervangendeR, scherm[U("EditRmIsolCor")] + kM2KW),
+        V(kLaag, afnameR, U("Afname R-waarde:")),
+        L(kResultaatWaarde, afnameR, scherm[U("RmReductie")] + kM2KW),
     };
-    r.Combinatie = v[U("CBcombinatie")];
-    r.CombinatieY = 408;
+    inhoud.Combinatie = scherm[U("CBcombinatie")];
+    inhoud.CombinatieBoven = combinatie;
     for (const auto& t : bevestiging) {
-        if (r.Combinatie != kGeen) {
-            a.push_back(t);
+        if (inhoud.Combinatie != kGeen) {
+            aanwezig.push_back(t);
         } else if (t.Vet) {
-            r.Afwezig.push_back(t.Tekst);
+            inhoud.Afwezig.push_back(t.Tekst);
         }
     }
-    return r;
+    return inhoud;
 }
 
-// Tapered report for the screen texts `v`.
-TRapportInhoud AfschotRapport(TVelden v) {
-    TRapportInhoud r;
-    auto& a = r.Aanwezig;
-    a = Kopband();
+// Tapered report for the screen texts `scherm`.
+TRapportInhoud AfschotRapport(TVelden scherm) {
+    using namespace maat;
+    TRapportInhoud inhoud;
+    auto& aanwezig = inhoud.Aanwezig;
+    aanwezig = Kopband();
     for (const auto& t : Tabelkop()) {
-        a.push_back(t);
+        aanwezig.push_back(t);
     }
+    // The geometry block: three rows a quarter inch apart under the
+    // insulation's row; the lower part follows as on the flat report.
+    const double minDikte = 89.1;
+    const double lengte = minDikte + kRijAfstand;
+    const double maxDikte = minDikte + 2 * kRijAfstand;
+    const double typen = 99.7;
+    const double damprem = 110.3;
+    const double onderconstructie = 116.6;
+    const double voetnoot = 125.1;
+    const double rse = 133.5;
+    const double rsi = 139.9;
+    const double bevestiger = 150.5;
+    const double combinatie = 161.1;
+    const double aantal = 173.8;
+    const double vervangendeLambda = 182.2;
+    const double resultaten = 205.5;
+    const double rc = 218.2;
     const std::vector<TVerwacht> vast{
-        M(0, 8, 681, U("Rc-berekening dak met afschotisolatie"), 18, true),
-        M(0, 40, 681, U("volgens NEN 1068"), 10, false),
-        V(8, 144, U("Dakbedekking")),
-        L(136, 144, U("Bitumineus / Kunststof /Grind *")),
-        L(360, 144, U("n.v.t.")),
-        L(440, 144, U("n.v.t.")),
-        R(608, 144, U("0,060")),
-        V(8, 168, U("Afschotisolatie")),
-        L(136, 168, v[U("cbIsolatie2")]),
-        R(472, 168, v[U("LambdaIsol2")]),
-        V(24, 200, U("Minimale dikte [mm]")),
-        V(24, 224, U("Afschotlengte [m]")),
-        V(24, 248, U("Maximale dikte [mm]")),
-        R(176, 200, v[U("MinDikte")]),
-        R(176, 224, v[U("AfschotLengte")]),
-        R(176, 248, v[U("MaxDikte")]),
-        V(256, 200, U("Oppervlakte type 1 [m\u00b2]")),
-        V(256, 224, U("Oppervlakte type 2 [m\u00b2]")),
-        V(256, 248, U("Oppervlakte type 3 [m\u00b2]")),
-        R(424, 200, v[U("oppvl1")]),
-        R(424, 224, v[U("oppvl2")]),
-        R(424, 248, v[U("oppvl3")]),
-        L(504, 240, U("Type 1")),
-        L(560, 240, U("Type 2")),
-        L(616, 240, U("Type 3")),
-        V(8, 280, U("Damprem")),
-        L(136, 280, v[U("cbDamprem2")]),
-        R(360, 280, v[U("DikteDamprem2")]),
-        R(472, 280, v[U("LambdaDamprem2")]),
-        R(608, 280, v[U("RmDamprem2")]),
-        V(8, 304, U("Onderconstructie")),
-        L(136, 304, v[U("cbOnderconstructie2")]),
-        R(360, 304, v[U("DikteOndercons2")]),
-        R(472, 304, v[U("LambdaOndercons2")]),
-        R(608, 304, v[U("RmOndercons2")]),
-        L(552, 368, U("Rse")),
-        L(646, 368, U("0,04")),
-        L(552, 392, U("Rsi")),
-        L(646, 392, U("0,10")),
-        L(0, 336,
+        M(kMidden, kTitel, U("Rc-berekening dak met afschotisolatie"), 18, true),
+        M(kMidden, kNorm, U("volgens NEN 1068"), 10, false),
+        V(kLaag, Rij(0), U("Dakbedekking")),
+        L(kMateriaal, Rij(0), U("Bitumineus / Kunststof /Grind *")),
+        L(kDikte, Rij(0), U("n.v.t.")),
+        L(kLambda, Rij(0), U("n.v.t.")),
+        R(kRRechts, Rij(0), U("0,060")),
+        V(kLaag, Rij(1), U("Afschotisolatie")),
+        L(kMateriaal, Rij(1), scherm[U("cbIsolatie2")]),
+        R(kLambdaRechts, Rij(1), scherm[U("LambdaIsol2")]),
+        V(kGeometrie, minDikte, U("Minimale dikte [mm]")),
+        V(kGeometrie, lengte, U("Afschotlengte [m]")),
+        V(kGeometrie, maxDikte, U("Maximale dikte [mm]")),
+        R(kGeometrieRechts, minDikte, scherm[U("MinDikte")]),
+        R(kGeometrieRechts, lengte, scherm[U("AfschotLengte")]),
+        R(kGeometrieRechts, maxDikte, scherm[U("MaxDikte")]),
+        V(kOppervlak, minDikte, U("Oppervlakte type 1 [m\u00b2]")),
+        V(kOppervlak, lengte, U("Oppervlakte type 2 [m\u00b2]")),
+        V(kOppervlak, maxDikte, U("Oppervlakte type 3 [m\u00b2]")),
+        R(kOppervlakRechts, minDikte, scherm[U("oppvl1")]),
+        R(kOppervlakRechts, lengte, scherm[U("oppvl2")]),
+        R(kOppervlakRechts, maxDikte, scherm[U("oppvl3")]),
+        L(kType1, typen, U("Type 1")),
+        L(kType2, typen, U("Type 2")),
+        L(kType3, typen, U("Type 3")),
+        V(kLaag, damprem, U("Damprem")),
+        L(kMateriaal, damprem, scherm[U("cbDamprem2")]),
+        R(kDikteRechts, damprem, scherm[U("DikteDamprem2")]),
+        R(kLambdaRechts, damprem, scherm[U("LambdaDamprem2")]),
+        R(kRRechts, damprem, scherm[U("RmDamprem2")]),
+        V(kLaag, onderconstructie, U("Onderconstructie")),
+        L(kMateriaal, onderconstructie, scherm[U("cbOnderconstructie2")]),
+        R(kDikteRechts, onderconstructie, scherm[U("DikteOndercons2")]),
+        R(kLambdaRechts, onderconstructie, scherm[U("LambdaOndercons2")]),
+        R(kRRechts, onderconstructie, scherm[U("RmOndercons2")]),
+        L(kR, rse, U("Rse")),
+        L(kRseWaarde, rse, U("0,04")),
+        L(kR, rsi, U("Rsi")),
+        L(kRseWaarde, rsi, U("0,10")),
+        L(kMarge, voetnoot,
           U("* volgens NPR 2068 mag voor dakbedekking de vaste waarde 0,06 worden gehanteerd"), 8),
-        M(6, 432, 667, U("Bevestiger:"), 10, true),
-        V(8, 472, U("Combinatie bevestiger/drukverdeelplaat:")),
-        M(8, 640, 665, U("Resultaten:"), 10, true),
-        V(8, 688, U("Rc-waarde"), 14),
-        L(128, 688, v[U("EditRc2")] + kM2KW, 14),
-        V(400, 688, U("U-waarde"), 14),
-        L(504, 688, v[U("EditU2")] + kWM2K, 14),
+        M(kBevestigerMidden, bevestiger, U("Bevestiger:"), 10, true),
+        V(kLaag, combinatie, U("Combinatie bevestiger/drukverdeelplaat:")),
+        M(kMidden, resultaten, U("Resultaten:"), 10, true),
+        V(kLaag, rc, U("Rc-waarde"), 14),
+        L(kRcWaarde, rc, scherm[U("EditRc2")] + kM2KW, 14),
+        V(kU, rc, U("U-waarde"), 14),
+        L(kUWaarde, rc, scherm[U("EditU2")] + kWM2K, 14),
     };
-    a.insert(a.end(), vast.begin(), vast.end());
+    aanwezig.insert(aanwezig.end(), vast.begin(), vast.end());
     const std::vector<TVerwacht> bevestiging{
-        V(8, 520, U("Aantal per m\u00b2:")),
-        L(280, 520, v[U("EditAantal2")]),
-        V(8, 552, U("Vervangende lambda-waarde isolatie als gevolg van mechanische bevestiging:")),
-        L(520, 552, v[U("LambdaRW2")] + U(" W/mK")),
+        V(kLaag, aantal, U("Aantal per m\u00b2:")),
+        L(kBevestigerWaarde, aantal, scherm[U("EditAantal2")]),
+        V(kLaag, vervangendeLambda,
+          U("Vervangende lambda-waarde isolatie als gevolg van mechanische bevestiging:")),
+        L(kAfschotLambdaWaarde, vervangendeLambda, scherm[U("LambdaRW2")] + U(" W/mK")),
     };
-    r.Combinatie = v[U("cbCombinatie2")];
-    r.CombinatieY = 472;
+    inhoud.Combinatie = scherm[U("cbCombinatie2")];
+    inhoud.CombinatieBoven = combinatie;
     for (const auto& t : bevestiging) {
-        if (r.Combinatie != kGeen) {
-            a.push_back(t);
+        if (inhoud.Combinatie != kGeen) {
+            aanwezig.push_back(t);
         } else if (t.Vet) {
-            r.Afwezig.push_back(t.Tekst);
+            inhoud.Afwezig.push_back(t.Tekst);
         }
     }
     // Never on the tapered report, whatever the screen holds.
     for (const char* t : {"Som R:", "Percentage correctie:", "Vervangende R-waarde isolatie:",
                           "Afname R-waarde:", "Let op!", "2068:2002"}) {
-        r.Afwezig.push_back(U(t));
+        inhoud.Afwezig.push_back(U(t));
     }
-    return r;
+    return inhoud;
 }
 
 // The screen's texts as rcveltor-cli --json reports them; the PDF written.
@@ -287,30 +390,26 @@ TCliUitvoer Cli(QStringList argumenten, const std::map<QString, QString>& extra 
     return u;
 }
 
-double Boven(const TVerwacht& t) {
-    return kMargePt + ((t.Kopband ? 0 : kKopbandHoogte) + t.Y) * kPtPerEenheid;
-}
-
 void ControleerPlaats(const std::vector<TWoord>& woorden, const TVerwacht& t) {
     SCOPED_TRACE(t.Tekst.toStdString());
-    const double boven = Boven(t);
-    double links = PtX(t.X);
-    const double rechts = PtX(t.X + t.Breedte);
-    if (t.Lijn == TLijn::Rechts) {
-        links = rechts - Breedte(t.Tekst, t.Punten, t.Vet);
-    }
+    const double boven = Pt(t.Y);
+    const double breedte = Breedte(t.Tekst, t.Punten, t.Vet);
+    // Where the text starts, to find it by.
+    const double links = t.Lijn == TLijn::Links    ? Pt(t.X)
+                         : t.Lijn == TLijn::Rechts ? Pt(t.X) - breedte
+                                                   : Pt(t.X) - breedte / 2;
     const auto zin = ZoekZin(woorden, t.Tekst, links, boven);
     ASSERT_TRUE(zin.has_value()) << "not in the PDF";
     EXPECT_NEAR(zin->YMin, boven, kTolerantiePt);
     switch (t.Lijn) {
     case TLijn::Links:
-        EXPECT_NEAR(zin->XMin, PtX(t.X), kTolerantiePt);
+        EXPECT_NEAR(zin->XMin, Pt(t.X), kTolerantiePt);
         break;
     case TLijn::Rechts:
-        EXPECT_NEAR(zin->XMax, rechts, kTolerantiePt);
+        EXPECT_NEAR(zin->XMax, Pt(t.X), kTolerantiePt);
         break;
     case TLijn::Midden:
-        EXPECT_NEAR((zin->XMin + zin->XMax) / 2, (PtX(t.X) + rechts) / 2, kTolerantiePt);
+        EXPECT_NEAR((zin->XMin + zin->XMax) / 2, Pt(t.X), kTolerantiePt);
         break;
     }
     // The size shows in the box's height, the weight in its width where
@@ -324,22 +423,24 @@ void ControleerPlaats(const std::vector<TWoord>& woorden, const TVerwacht& t) {
     }
 }
 
-// The combination box (x 280, 393 × 41) wraps at word boundaries onto at
-// most two lines; here the whole text fits in two.
-void ControleerCombinatie(const std::vector<TWoord>& woorden, const QString& tekst, double y) {
+// The combination box, beside its caption up to the R column's right edge,
+// wraps at word boundaries onto at most two lines; here the whole text fits
+// in two.
+void ControleerCombinatie(const std::vector<TWoord>& woorden, const QString& tekst,
+                          double bovenMm) {
     SCOPED_TRACE(tekst.toStdString());
-    const double boven = kMargePt + (kKopbandHoogte + y) * kPtPerEenheid;
-    const double links = PtX(280);
-    const double rechts = PtX(280 + 393);
+    const double boven = Pt(bovenMm);
+    const double links = Pt(maat::kBevestigerWaarde);
+    const double rechts = Pt(maat::kCombinatieRechts);
     std::map<double, QStringList> regels; // by yMin
     for (const TWoord& w : woorden) {
         if (w.XMin > links - kTolerantiePt && w.XMax < rechts + kTolerantiePt &&
-            w.YMin > boven - kTolerantiePt && w.YMax < boven + 41 * kPtPerEenheid) {
+            w.YMin > boven - kTolerantiePt && w.YMax < boven + Pt(maat::kCombinatieHoogte)) {
             regels[w.YMin] << w.Tekst;
         }
     }
     const QString enkel = tekst.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-    const bool past = Breedte(tekst, 10, false) <= 393 * kPtPerEenheid;
+    const bool past = Breedte(tekst, 10, false) <= rechts - links;
     ASSERT_EQ(regels.size(), past ? 1u : 2u);
     QStringList samen;
     for (const auto& [regelY, delen] : regels) {
@@ -394,7 +495,7 @@ TEST_P(RapportPdf, EveryTextAtItsPlaceInItsFont) {
     for (const TVerwacht& t : inhoud_.Aanwezig) {
         ControleerPlaats(woorden, t);
     }
-    ControleerCombinatie(woorden, inhoud_.Combinatie, inhoud_.CombinatieY);
+    ControleerCombinatie(woorden, inhoud_.Combinatie, inhoud_.CombinatieBoven);
 }
 
 TEST_P(RapportPdf, SwitchedOffTextsAreAbsent) {
@@ -532,12 +633,12 @@ TEST(RapportPdfTekst, FontProgramsAreTheWholeFiles) {
 }
 
 // The shipped maker's details stay inside their boxes: nothing runs into the
-// photo strip, which starts at x 507.
+// e-mail column or, from there, into the photo strip.
 TEST(RapportPdfKop, ShippedMakersDetailsFitTheHeader) {
-    constexpr double kPtPerEenheid = 72.0 / 96.0;
+    using namespace maat;
     for (const TVerwacht& t : Kopband()) {
-        const double rechts = t.X + Breedte(t.Tekst, 8, true) / kPtPerEenheid;
-        EXPECT_LE(rechts, t.X < 448 ? 448 : 507) << t.Tekst.toStdString();
+        const double rechts = t.X + Breedte(t.Tekst, 8, true) * 25.4 / 72;
+        EXPECT_LE(rechts, t.X < kKopEmail ? kKopEmail : kFotostrook) << t.Tekst.toStdString();
     }
 }
 
@@ -559,16 +660,18 @@ TEST(RapportPdfKop, LongMakersDetailsAreCutToTheirColumns) {
                   {}, map.path())
                   .Status,
               0);
-    // Columns from x to the right edge of their box [layout units].
-    const std::pair<double, double> kolommen[] = {{176, 320}, {328, 440}, {448, 507}};
+    // Columns from their left edge to the end of their box [mm].
+    using namespace maat;
+    const std::pair<double, double> kolommen[] = {
+        {kKopAdres, kKopAdresEinde}, {kKopTelefoon, kKopTelefoonEinde}, {kKopEmail, kFotostrook}};
     int puntjes = 0;
     for (const TWoord& w : Woorden(pdf)) {
-        if (w.YMin > kMargePt + kKopbandHoogte * kPtPerEenheid) {
+        if (w.YMin > Pt(kKopbandOnder)) {
             continue;
         }
         for (const auto& [links, rechts] : kolommen) {
-            if (w.XMin >= PtX(links) - kTolerantiePt && w.XMin < PtX(rechts)) {
-                EXPECT_LE(w.XMax, PtX(rechts) + kTolerantiePt) << w.Tekst.toStdString();
+            if (w.XMin >= Pt(links) - kTolerantiePt && w.XMin < Pt(rechts)) {
+                EXPECT_LE(w.XMax, Pt(rechts) + kTolerantiePt) << w.Tekst.toStdString();
             }
         }
         puntjes += w.Tekst.endsWith(QStringLiteral("\u2026"));
