@@ -1,8 +1,8 @@
-#include "AfschotPaneel.h"
+#include "app/AfschotPaneel.h"
 
-#include "AfschotBerekening.h"
-#include "Plaatje.h"
-#include "RcBerekening.h"
+#include "app/Plaatje.h"
+#include "calc/AfschotBerekening.h"
+#include "calc/RcBerekening.h"
 
 #include <QLabel>
 

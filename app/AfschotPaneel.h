@@ -2,7 +2,7 @@
 
 // The tapered screen's white panel (606 x 404) and its widgets.
 
-#include "SchermOnderdelen.h"
+#include "app/SchermOnderdelen.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "Berekeningsbeheer.h"
+#include "app/Berekeningsbeheer.h"
 
-#include "Eigenaar.h"
-#include "Foutmelding.h"
-#include "Opslagmap.h"
-#include "Systeemfout.h"
+#include "melding/Eigenaar.h"
+#include "melding/Foutmelding.h"
+#include "melding/Opslagmap.h"
+#include "platform/Systeemfout.h"
 
 #include <QDir>
 #include <QFileDialog>

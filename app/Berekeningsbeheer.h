@@ -5,7 +5,7 @@
 // messages. The calculation itself (its state, opening, saving, a new one)
 // is TBerekening's.
 
-#include "Berekening.h"
+#include "project/Berekening.h"
 
 #include <QString>
 #include <functional>

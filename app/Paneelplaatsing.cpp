@@ -1,4 +1,4 @@
-#include "Paneelplaatsing.h"
+#include "app/Paneelplaatsing.h"
 
 namespace rcveltor::app {
 

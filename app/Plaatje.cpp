@@ -1,4 +1,4 @@
-#include "Plaatje.h"
+#include "app/Plaatje.h"
 
 #include <QMouseEvent>
 #include <QPainter>

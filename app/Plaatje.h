@@ -2,7 +2,7 @@
 
 // A picture of the artwork on a window.
 
-#include "Afbeeldingen.h"
+#include "beeld/Afbeeldingen.h"
 
 #include <QWidget>
 

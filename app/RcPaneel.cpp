@@ -1,7 +1,7 @@
-#include "RcPaneel.h"
+#include "app/RcPaneel.h"
 
-#include "Afbeeldingen.h"
-#include "RcBerekening.h"
+#include "beeld/Afbeeldingen.h"
+#include "calc/RcBerekening.h"
 
 #include <QShortcut>
 #include <QToolButton>

@@ -1,8 +1,8 @@
-#include "SchermOnderdelen.h"
+#include "app/SchermOnderdelen.h"
 
-#include "NumVeld.h"
-#include "RcBerekening.h"
-#include "Scherm.h"
+#include "calc/NumVeld.h"
+#include "calc/RcBerekening.h"
+#include "calc/Scherm.h"
 
 namespace rcveltor::app {
 

@@ -2,8 +2,8 @@
 
 // Building blocks shared by both calculation screens' views.
 
-#include "Methode.h"
-#include "Velden.h"
+#include "app/Velden.h"
+#include "calc/Methode.h"
 
 #include <functional>
 #include <vector>

@@ -1,12 +1,12 @@
-#include "UInfo.h"
+#include "app/UInfo.h"
 
-#include "Bestand.h"
-#include "Foutmelding.h"
+#include "melding/Foutmelding.h"
+#include "platform/Bestand.h"
 
-#include "Plaatje.h"
-#include "RtfLezer.h"
-#include "Verbinding.h"
-#include "Versie.h"
+#include "app/Plaatje.h"
+#include "app/update/Verbinding.h"
+#include "cmake/Versie.h"
+#include "rtf/RtfLezer.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -4,9 +4,9 @@
 // the brand's and the maker's sites, and the update engine with its Dutch
 // texts, which the start-up's update check uses too.
 
-#include "UpdateControle.h"
-#include "UpdateWizard.h"
-#include "Updatemotor.h"
+#include "app/UpdateControle.h"
+#include "app/update/UpdateWizard.h"
+#include "app/update/Updatemotor.h"
 
 #include <QDialog>
 #include <QUrl>

@@ -1,16 +1,16 @@
-#include "UMainform.h"
+#include "app/UMainform.h"
 
-#include "Actie.h"
-#include "AfschotPaneel.h"
-#include "Eigenaar.h"
-#include "Foutmelding.h"
-#include "Plaatje.h"
-#include "RcFout.h"
-#include "RcPaneel.h"
-#include "RcWizard.h"
-#include "UProjectgegevens.h"
-#include "URcWizard.h"
-#include "Velden.h"
+#include "app/AfschotPaneel.h"
+#include "app/Plaatje.h"
+#include "app/RcPaneel.h"
+#include "app/UProjectgegevens.h"
+#include "app/URcWizard.h"
+#include "app/Velden.h"
+#include "basis/RcFout.h"
+#include "calc/Actie.h"
+#include "calc/RcWizard.h"
+#include "melding/Eigenaar.h"
+#include "melding/Foutmelding.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,10 +3,10 @@
 // The main window: bands, menu, the start screen and both calculation
 // screens, and the program's start-up.
 
-#include "Berekening.h"
-#include "Berekeningsbeheer.h"
-#include "Paneelplaatsing.h"
-#include "UpdateControle.h"
+#include "app/Berekeningsbeheer.h"
+#include "app/Paneelplaatsing.h"
+#include "app/UpdateControle.h"
+#include "project/Berekening.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "UProjectgegevens.h"
+#include "app/UProjectgegevens.h"
 
-#include "Foutmelding.h"
-#include "Veldtekst.h"
+#include "melding/Foutmelding.h"
+#include "project/Veldtekst.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

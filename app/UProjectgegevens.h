@@ -3,7 +3,7 @@
 // The dialog "Projectgegevens": the project a calculation belongs to, one set
 // for both screens.
 
-#include "Projectgegevens.h"
+#include "project/Projectgegevens.h"
 
 #include <QDate>
 #include <QDialog>

@@ -1,7 +1,7 @@
-#include "URcWizard.h"
+#include "app/URcWizard.h"
 
-#include "Plaatje.h"
-#include "Velden.h"
+#include "app/Plaatje.h"
+#include "app/Velden.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // The Rc wizard: asks for the desired Rc. It edits the calculation's wanted
 // Rc, which is kept from one opening to the next and shown anew at each.
 
-#include "NumVeld.h"
+#include "calc/NumVeld.h"
 
 #include <QDialog>
 

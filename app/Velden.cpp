@@ -1,7 +1,7 @@
-#include "Velden.h"
+#include "app/Velden.h"
 
-#include "NumVeld.h"
-#include "Scherm.h"
+#include "calc/NumVeld.h"
+#include "calc/Scherm.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "Vertaling.h"
+#include "app/Vertaling.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,18 +1,18 @@
 // RcVeltor: the window program.
 
-#include "Eigenaar.h"
-#include "PdfExport.h"
-#include "UInfo.h"
-#include "UMainform.h"
-#include "UPreview.h"
-#include "UQuicReport1.h"
-#include "UQuicReport2.h"
-#include "URcWizard.h"
-#include "Updatemotor.h"
-#include "Vertaling.h"
-#include "Zelftest.h"
+#include "app/UInfo.h"
+#include "app/UMainform.h"
+#include "app/URcWizard.h"
+#include "app/Vertaling.h"
+#include "app/update/Updatemotor.h"
+#include "melding/Eigenaar.h"
+#include "preview/UPreview.h"
+#include "reports/PdfExport.h"
+#include "reports/UQuicReport1.h"
+#include "reports/UQuicReport2.h"
+#include "update/Zelftest.h"
 
-#include "Kopband.h"
+#include "reports/Kopband.h"
 
 #include <QApplication>
 #include <QFont>

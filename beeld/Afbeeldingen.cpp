@@ -1,4 +1,4 @@
-#include "Afbeeldingen.h"
+#include "beeld/Afbeeldingen.h"
 
 #include <QIcon>
 #include <QLinearGradient>

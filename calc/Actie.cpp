@@ -1,4 +1,4 @@
-#include "Actie.h"
+#include "calc/Actie.h"
 
 #include <exception>
 

@@ -1,9 +1,9 @@
-#include "AfschotBerekening.h"
+#include "calc/AfschotBerekening.h"
 
-#include "Iso6946.h"
-#include "Producten.h"
-#include "RcFout.h"
-#include "Rekenen.h"
+#include "basis/RcFout.h"
+#include "calc/Iso6946.h"
+#include "calc/Producten.h"
+#include "calc/Rekenen.h"
 
 namespace rcveltor {
 

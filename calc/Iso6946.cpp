@@ -1,6 +1,6 @@
-#include "Iso6946.h"
+#include "calc/Iso6946.h"
 
-#include "Bevestigers.h"
+#include "calc/Bevestigers.h"
 
 #include <cmath>
 

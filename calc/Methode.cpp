@@ -1,4 +1,4 @@
-#include "Methode.h"
+#include "calc/Methode.h"
 
 namespace rcveltor {
 

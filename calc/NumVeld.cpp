@@ -1,7 +1,7 @@
-#include "NumVeld.h"
+#include "calc/NumVeld.h"
 
-#include "RcFout.h"
-#include "Weergave.h"
+#include "basis/RcFout.h"
+#include "calc/Weergave.h"
 
 #include <cfloat>
 #include <cmath>

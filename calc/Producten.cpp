@@ -1,4 +1,4 @@
-#include "Producten.h"
+#include "calc/Producten.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "RcBerekening.h"
+#include "calc/RcBerekening.h"
 
-#include "Iso6946.h"
-#include "Producten.h"
-#include "Rekenen.h"
+#include "calc/Iso6946.h"
+#include "calc/Producten.h"
+#include "calc/Rekenen.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Scherm.h"
+#include "calc/Scherm.h"
 
 #include <array>
 

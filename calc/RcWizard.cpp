@@ -1,7 +1,7 @@
-#include "RcWizard.h"
+#include "calc/RcWizard.h"
 
-#include "Producten.h"
-#include "RcBerekening.h"
+#include "calc/Producten.h"
+#include "calc/RcBerekening.h"
 
 namespace rcveltor {
 

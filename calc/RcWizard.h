@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumVeld.h"
+#include "calc/NumVeld.h"
 
 namespace rcveltor {
 

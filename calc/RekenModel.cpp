@@ -1,7 +1,7 @@
-#include "RekenModel.h"
+#include "calc/RekenModel.h"
 
-#include "Actie.h"
-#include "RcFout.h"
+#include "basis/RcFout.h"
+#include "calc/Actie.h"
 
 #include <memory>
 #include <utility>
@@ -55,7 +55,9 @@ std::vector<std::string> TRekenModel::KiesMethode(TMethode methode,
     const std::pair<TLagenScherm*, std::vector<std::string>*> schermen[] = {
         {&Rc, &fouten}, {&Afschot, afschotFouten != nullptr ? afschotFouten : &fouten}};
     for (const auto& [scherm, naar] : schermen) {
-        VoerActieUit([scherm] { scherm->Herberekening(); }, *naar);
+        // Debian's clang cannot capture a structured binding in a lambda.
+        TLagenScherm* const herberekenen = scherm;
+        VoerActieUit([herberekenen] { herberekenen->Herberekening(); }, *naar);
     }
     return fouten;
 }

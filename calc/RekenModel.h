@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AfschotBerekening.h"
-#include "LambdaTabel.h"
-#include "RcBerekening.h"
+#include "calc/AfschotBerekening.h"
+#include "calc/RcBerekening.h"
+#include "lambdatabel/LambdaTabel.h"
 
 #include <functional>
 #include <optional>

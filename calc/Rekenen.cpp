@@ -1,6 +1,6 @@
-#include "Rekenen.h"
+#include "calc/Rekenen.h"
 
-#include "RcFout.h"
+#include "basis/RcFout.h"
 
 #include <cmath>
 #include <limits>

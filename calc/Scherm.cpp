@@ -1,10 +1,10 @@
-#include "Scherm.h"
+#include "calc/Scherm.h"
 
-#include "Iso6946.h"
-#include "LambdaTabel.h"
-#include "Producten.h"
-#include "RcFout.h"
-#include "Rekenen.h"
+#include "basis/RcFout.h"
+#include "calc/Iso6946.h"
+#include "calc/Producten.h"
+#include "calc/Rekenen.h"
+#include "lambdatabel/LambdaTabel.h"
 
 #include <algorithm>
 

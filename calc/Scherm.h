@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Methode.h"
-#include "NumVeld.h"
+#include "calc/Methode.h"
+#include "calc/NumVeld.h"
 
 #include <string>
 #include <vector>

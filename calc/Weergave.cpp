@@ -1,4 +1,4 @@
-#include "Weergave.h"
+#include "calc/Weergave.h"
 
 #include <array>
 #include <charconv>

@@ -1,14 +1,14 @@
-#include "Batch.h"
+#include "cli/Batch.h"
 
-#include "Ingekort.h"
-#include "Invoerregel.h"
-#include "JsonRegel.h"
-#include "Opties.h"
-#include "RcFout.h"
-#include "RekenModel.h"
-#include "Toepassen.h"
-#include "Uitvoer.h"
-#include "Werkers.h"
+#include "basis/RcFout.h"
+#include "calc/RekenModel.h"
+#include "cli/Ingekort.h"
+#include "cli/Invoerregel.h"
+#include "cli/JsonRegel.h"
+#include "cli/Opties.h"
+#include "cli/Toepassen.h"
+#include "cli/Uitvoer.h"
+#include "cli/Werkers.h"
 
 #include <nlohmann/json.hpp>
 

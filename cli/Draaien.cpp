@@ -1,14 +1,14 @@
-#include "Draaien.h"
+#include "cli/Draaien.h"
 
-#include "Batch.h"
-#include "Berekening.h"
-#include "Bestand.h"
-#include "Bestandslezer.h"
-#include "Opties.h"
-#include "RcFout.h"
-#include "Systeemfout.h"
-#include "Toepassen.h"
-#include "Uitvoer.h"
+#include "basis/RcFout.h"
+#include "cli/Batch.h"
+#include "cli/Opties.h"
+#include "cli/Toepassen.h"
+#include "cli/Uitvoer.h"
+#include "platform/Bestand.h"
+#include "platform/Systeemfout.h"
+#include "project/Berekening.h"
+#include "project/Bestandslezer.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,6 +1,6 @@
-#include "Opties.h"
+#include "cli/Opties.h"
 
-#include "Veldentabel.h"
+#include "project/Veldentabel.h"
 
 #include <algorithm>
 #include <string_view>

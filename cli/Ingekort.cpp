@@ -1,4 +1,4 @@
-#include "Ingekort.h"
+#include "cli/Ingekort.h"
 
 #include <algorithm>
 

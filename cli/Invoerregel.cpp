@@ -1,4 +1,4 @@
-#include "Invoerregel.h"
+#include "cli/Invoerregel.h"
 
 #include <istream>
 

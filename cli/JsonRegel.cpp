@@ -1,6 +1,6 @@
-#include "JsonRegel.h"
+#include "cli/JsonRegel.h"
 
-#include "Opties.h"
+#include "cli/Opties.h"
 
 #include <nlohmann/json.hpp>
 

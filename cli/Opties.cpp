@@ -1,7 +1,7 @@
-#include "Opties.h"
+#include "cli/Opties.h"
 
-#include "Veldentabel.h"
-#include "Weergave.h"
+#include "calc/Weergave.h"
+#include "project/Veldentabel.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Methode.h"
+#include "calc/Methode.h"
 
 #include <functional>
 #include <map>

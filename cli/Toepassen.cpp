@@ -1,10 +1,10 @@
-#include "Toepassen.h"
+#include "cli/Toepassen.h"
 
-#include "Actie.h"
-#include "Producten.h"
-#include "RcWizard.h"
-#include "RekenModel.h"
-#include "Veldentabel.h"
+#include "calc/Actie.h"
+#include "calc/Producten.h"
+#include "calc/RcWizard.h"
+#include "calc/RekenModel.h"
+#include "project/Veldentabel.h"
 
 namespace rcveltor::cli {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Opties.h"
+#include "cli/Opties.h"
 
 #include <string>
 #include <vector>

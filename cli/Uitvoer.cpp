@@ -1,8 +1,8 @@
-#include "Uitvoer.h"
+#include "cli/Uitvoer.h"
 
-#include "Projectgegevens.h"
-#include "RekenModel.h"
-#include "Veldentabel.h"
+#include "calc/RekenModel.h"
+#include "project/Projectgegevens.h"
+#include "project/Veldentabel.h"
 
 #include <nlohmann/json.hpp>
 

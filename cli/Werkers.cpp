@@ -1,4 +1,4 @@
-#include "Werkers.h"
+#include "cli/Werkers.h"
 
 namespace rcveltor::cli {
 

@@ -2,12 +2,12 @@
 // loads no window toolkit: a run with --pdf is handed to rcveltor-cli-pdf,
 // the program beside it that also writes the report.
 
-#include "Argumenten.h"
-#include "Draaien.h"
-#include "Opties.h"
+#include "cli/Draaien.h"
+#include "cli/Opties.h"
+#include "platform/Argumenten.h"
 
 #ifdef RCV_PDF_PROGRAMMA
-#include "Proces.h"
+#include "platform/Proces.h"
 
 #include <iostream>
 #endif

@@ -1,11 +1,19 @@
 cmake_minimum_required(VERSION 3.25)
 # Run as a test (cmake -P, with BRON the source folder): what the layers'
-# sources may include.
+# sources may include. Includes name their folder ("calc/Scherm.h"), so a
+# header's layer is the start of its path.
+include(${CMAKE_CURRENT_LIST_DIR}/Lagen.cmake)
 set(fouten "")
 
-# The engine, the table and the error type are plain C++.
-foreach(map basis calc lambdatabel project)
-    file(GLOB_RECURSE bronnen "${BRON}/${map}/*.h" "${BRON}/${map}/*.cpp")
+# The sources of one layer's own folder (a folder below is a layer or a
+# program of its own, such as cli/pdf/).
+function(_rcv_bronnen map uitkomst)
+    file(GLOB bronnen "${BRON}/${map}/*.h" "${BRON}/${map}/*.cpp")
+    set(${uitkomst} ${bronnen} PARENT_SCOPE)
+endfunction()
+
+foreach(map IN LISTS RCV_LAGEN_ZONDER_QT)
+    _rcv_bronnen(${map} bronnen)
     foreach(b IN LISTS bronnen)
         file(STRINGS "${b}" regels REGEX "^[ \t]*#[ \t]*include[ \t]*<(Q|qt)")
         if(regels)
@@ -14,22 +22,22 @@ foreach(map basis calc lambdatabel project)
     endforeach()
 endforeach()
 
-# The report core and the information text's reader include no header of the windows.
-set(vensterkoppen "")
-foreach(map app app/update preview melding)
-    file(GLOB koppen RELATIVE "${BRON}/${map}" "${BRON}/${map}/*.h")
-    list(APPEND vensterkoppen ${koppen})
+# No layer below the windows includes a window's header.
+set(vensterpatroon "")
+foreach(map IN LISTS RCV_VENSTERLAGEN)
+    list(APPEND vensterpatroon "^${map}/")
 endforeach()
-file(GLOB_RECURSE bronnen "${BRON}/reports/*.h" "${BRON}/reports/*.cpp" "${BRON}/rtf/*.h"
-     "${BRON}/rtf/*.cpp")
-foreach(b IN LISTS bronnen)
-    file(STRINGS "${b}" regels REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
-    foreach(r IN LISTS regels)
-        string(REGEX REPLACE ".*\"([^\"]+)\".*" "\\1" kop "${r}")
-        get_filename_component(kop "${kop}" NAME)
-        if(kop IN_LIST vensterkoppen)
-            list(APPEND fouten "${b} includes the window header ${kop}")
-        endif()
+list(JOIN vensterpatroon "|" vensterpatroon)
+foreach(map IN LISTS RCV_LAGEN_ZONDER_QT RCV_LAGEN_ALLEEN_QTCORE RCV_LAGEN_ZONDER_VENSTERS)
+    _rcv_bronnen(${map} bronnen)
+    foreach(b IN LISTS bronnen)
+        file(STRINGS "${b}" regels REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(r IN LISTS regels)
+            string(REGEX REPLACE ".*\"([^\"]+)\".*" "\\1" kop "${r}")
+            if(kop MATCHES "${vensterpatroon}")
+                list(APPEND fouten "${b} includes the window header ${kop}")
+            endif()
+        endforeach()
     endforeach()
 endforeach()
 

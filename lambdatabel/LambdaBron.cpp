@@ -1,6 +1,6 @@
-#include "LambdaBron.h"
+#include "lambdatabel/LambdaBron.h"
 
-#include "RcFout.h"
+#include "basis/RcFout.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LambdaSchrijver.h"
+#include "lambdatabel/LambdaSchrijver.h"
 
 #include <istream>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "LambdaSchrijver.h"
+#include "lambdatabel/LambdaSchrijver.h"
 
-#include "Bestand.h"
-#include "Extended80.h"
-#include "RcFout.h"
-#include "Tekstcodering.h"
-#include "VeiligOpslaan.h"
+#include "basis/RcFout.h"
+#include "lambdatabel/Extended80.h"
+#include "lambdatabel/Tekstcodering.h"
+#include "platform/Bestand.h"
+#include "platform/VeiligOpslaan.h"
 
 #include <cstring>
 #include <limits>

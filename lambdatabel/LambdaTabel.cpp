@@ -1,9 +1,9 @@
-#include "LambdaTabel.h"
+#include "lambdatabel/LambdaTabel.h"
 
-#include "Bestand.h"
-#include "Extended80.h"
-#include "RcFout.h"
-#include "Tekstcodering.h"
+#include "basis/RcFout.h"
+#include "lambdatabel/Extended80.h"
+#include "lambdatabel/Tekstcodering.h"
+#include "platform/Bestand.h"
 
 #include <algorithm>
 #include <cmath>

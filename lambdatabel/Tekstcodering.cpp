@@ -1,6 +1,6 @@
-#include "Tekstcodering.h"
+#include "lambdatabel/Tekstcodering.h"
 
-#include "Windows1252.h"
+#include "basis/Windows1252.h"
 
 namespace rcveltor {
 

@@ -1,4 +1,4 @@
-#include "Eigenaar.h"
+#include "melding/Eigenaar.h"
 
 #include <QDialog>
 #include <QWidget>

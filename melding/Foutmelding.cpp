@@ -1,6 +1,6 @@
-#include "Foutmelding.h"
+#include "melding/Foutmelding.h"
 
-#include "Eigenaar.h"
+#include "melding/Eigenaar.h"
 
 #include <QMessageBox>
 

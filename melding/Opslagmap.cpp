@@ -1,4 +1,4 @@
-#include "Opslagmap.h"
+#include "melding/Opslagmap.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "Argumenten.h"
+#include "platform/Argumenten.h"
 
 #ifdef _WIN32
 #include <memory>

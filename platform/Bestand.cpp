@@ -1,4 +1,4 @@
-#include "Bestand.h"
+#include "platform/Bestand.h"
 
 #ifdef _WIN32
 #include <windows.h>

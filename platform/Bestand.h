@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Systeemfout.h"
+#include "platform/Systeemfout.h"
 
 #include <cstdint>
 #include <filesystem>

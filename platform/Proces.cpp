@@ -1,6 +1,6 @@
-#include "Proces.h"
+#include "platform/Proces.h"
 
-#include "Systeemfout.h"
+#include "platform/Systeemfout.h"
 
 #ifdef _WIN32
 #include <windows.h>

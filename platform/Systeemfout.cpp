@@ -1,4 +1,4 @@
-#include "Systeemfout.h"
+#include "platform/Systeemfout.h"
 
 #ifdef _WIN32
 #include <windows.h>

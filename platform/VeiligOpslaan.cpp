@@ -1,4 +1,4 @@
-#include "VeiligOpslaan.h"
+#include "platform/VeiligOpslaan.h"
 
 #include <algorithm>
 #include <atomic>

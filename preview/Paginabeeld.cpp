@@ -1,6 +1,6 @@
-#include "Paginabeeld.h"
+#include "preview/Paginabeeld.h"
 
-#include "Tekenen.h"
+#include "reports/Tekenen.h"
 
 #include <QPainter>
 #include <QScrollBar>

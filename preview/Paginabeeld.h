@@ -2,7 +2,7 @@
 
 // The preview's page view: one page of a page set at a zoom of 2 to 2000 %.
 
-#include "Weergavelijst.h"
+#include "reports/Weergavelijst.h"
 
 #include <QAbstractScrollArea>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "Previewiconen.h"
+#include "preview/Previewiconen.h"
 
-#include "Afbeeldingen.h"
+#include "beeld/Afbeeldingen.h"
 
 #include <QPainter>
 #include <QPainterPath>

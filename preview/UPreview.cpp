@@ -1,9 +1,9 @@
-#include "UPreview.h"
+#include "preview/UPreview.h"
 
-#include "Foutmelding.h"
-#include "Opslagmap.h"
-#include "Previewiconen.h"
-#include "Tekenen.h"
+#include "melding/Foutmelding.h"
+#include "melding/Opslagmap.h"
+#include "preview/Previewiconen.h"
+#include "reports/Tekenen.h"
 
 #include <QApplication>
 #include <QDesktopServices>

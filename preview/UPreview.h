@@ -3,8 +3,8 @@
 // The preview window: shows a report's page, zooms, prints and saves it as
 // PDF. It works on the page set the report engine generates.
 
-#include "Paginabeeld.h"
-#include "Rapportmotor.h"
+#include "preview/Paginabeeld.h"
+#include "reports/Rapportmotor.h"
 
 #include <QWidget>
 #include <functional>

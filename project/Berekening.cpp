@@ -1,11 +1,11 @@
-#include "Berekening.h"
+#include "project/Berekening.h"
 
-#include "Bestand.h"
-#include "Bestandslezer.h"
-#include "RcWizard.h"
-#include "VeiligOpslaan.h"
-#include "Versie.h"
-#include "Weergave.h"
+#include "calc/RcWizard.h"
+#include "calc/Weergave.h"
+#include "cmake/Versie.h"
+#include "platform/Bestand.h"
+#include "platform/VeiligOpslaan.h"
+#include "project/Bestandslezer.h"
 
 #include <ctime>
 

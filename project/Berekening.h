@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Berekeningsbestand.h"
-#include "NumVeld.h"
-#include "Openen.h"
-#include "Projectgegevens.h"
-#include "RekenModel.h"
+#include "calc/NumVeld.h"
+#include "calc/RekenModel.h"
+#include "project/Berekeningsbestand.h"
+#include "project/Openen.h"
+#include "project/Projectgegevens.h"
 
 #include <optional>
 #include <string>

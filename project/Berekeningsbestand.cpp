@@ -1,7 +1,7 @@
-#include "Berekeningsbestand.h"
+#include "project/Berekeningsbestand.h"
 
-#include "RekenModel.h"
-#include "Veldentabel.h"
+#include "calc/RekenModel.h"
+#include "project/Veldentabel.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Methode.h"
-#include "Projectgegevens.h"
+#include "calc/Methode.h"
+#include "project/Projectgegevens.h"
 
 #include <ctime>
 #include <optional>

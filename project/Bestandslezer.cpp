@@ -1,8 +1,8 @@
-#include "Bestandslezer.h"
+#include "project/Bestandslezer.h"
 
-#include "Bestand.h"
-#include "Veldentabel.h"
-#include "Veldtekst.h"
+#include "platform/Bestand.h"
+#include "project/Veldentabel.h"
+#include "project/Veldtekst.h"
 
 #include <nlohmann/json.hpp>
 

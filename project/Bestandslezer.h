@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Berekeningsbestand.h"
+#include "project/Berekeningsbestand.h"
 
 #include <stdexcept>
 #include <string>

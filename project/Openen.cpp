@@ -1,11 +1,11 @@
-#include "Openen.h"
+#include "project/Openen.h"
 
-#include "Actie.h"
-#include "Bestandslezer.h"
-#include "RcWizard.h"
-#include "RekenModel.h"
-#include "Veldentabel.h"
-#include "Weergave.h"
+#include "calc/Actie.h"
+#include "calc/RcWizard.h"
+#include "calc/RekenModel.h"
+#include "calc/Weergave.h"
+#include "project/Bestandslezer.h"
+#include "project/Veldentabel.h"
 
 namespace rcveltor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Berekeningsbestand.h"
+#include "project/Berekeningsbestand.h"
 
 #include <string>
 #include <vector>

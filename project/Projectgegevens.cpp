@@ -1,4 +1,4 @@
-#include "Projectgegevens.h"
+#include "project/Projectgegevens.h"
 
 namespace rcveltor {
 

@@ -1,7 +1,7 @@
-#include "Veldentabel.h"
+#include "project/Veldentabel.h"
 
-#include "AfschotBerekening.h"
-#include "RcBerekening.h"
+#include "calc/AfschotBerekening.h"
+#include "calc/RcBerekening.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "Veldtekst.h"
+#include "project/Veldtekst.h"
 
 namespace rcveltor {
 

@@ -3,7 +3,7 @@
 // Element builders for the report designs: positions in layout units from
 // the band's corner, as the designs list them.
 
-#include "Rapportmotor.h"
+#include "reports/Rapportmotor.h"
 
 namespace rcveltor::rapport {
 

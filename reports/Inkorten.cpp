@@ -1,6 +1,6 @@
-#include "Inkorten.h"
+#include "reports/Inkorten.h"
 
-#include "Tekstopmaak.h"
+#include "reports/Tekstopmaak.h"
 
 namespace rcveltor::rapport {
 

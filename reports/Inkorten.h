@@ -3,7 +3,7 @@
 // Cutting a text to the width of its box, with an ellipsis, as every report
 // box that may receive a long value does.
 
-#include "Weergavelijst.h"
+#include "reports/Weergavelijst.h"
 
 #include <QString>
 

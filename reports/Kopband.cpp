@@ -1,9 +1,9 @@
-#include "Kopband.h"
+#include "reports/Kopband.h"
 
-#include "Afbeeldingen.h"
-#include "Bouwstenen.h"
-#include "Inkorten.h"
-#include "Tekstopmaak.h"
+#include "beeld/Afbeeldingen.h"
+#include "reports/Bouwstenen.h"
+#include "reports/Inkorten.h"
+#include "reports/Tekstopmaak.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // The header band both reports share: the brand's bands, logo, photo strip
 // and contact details.
 
-#include "Rapportmotor.h"
+#include "reports/Rapportmotor.h"
 
 #include <QString>
 

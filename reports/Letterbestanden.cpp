@@ -1,7 +1,7 @@
-#include "Letterbestanden.h"
+#include "reports/Letterbestanden.h"
 
-#include "PdfExport.h"
-#include "RcFout.h"
+#include "basis/RcFout.h"
+#include "reports/PdfExport.h"
 
 #include <QFile>
 #include <fontconfig/fontconfig.h>

@@ -1,12 +1,12 @@
-#include "PdfExport.h"
+#include "reports/PdfExport.h"
 
-#include "Bestand.h"
-#include "Letterbestanden.h"
-#include "RcFout.h"
-#include "Tekstopmaak.h"
-#include "Type0Letter.h"
-#include "VeiligOpslaan.h"
-#include "Windows1252.h"
+#include "basis/RcFout.h"
+#include "basis/Windows1252.h"
+#include "platform/Bestand.h"
+#include "platform/VeiligOpslaan.h"
+#include "reports/Letterbestanden.h"
+#include "reports/Tekstopmaak.h"
+#include "reports/Type0Letter.h"
 
 #include <QFileInfo>
 #include <QPainter>

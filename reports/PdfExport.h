@@ -5,7 +5,7 @@
 // embedded whole (not as subsets). Text in Windows-1252 uses simple fonts;
 // a line with other characters uses the same files as Type 0 fonts.
 
-#include "Weergavelijst.h"
+#include "reports/Weergavelijst.h"
 
 #include <QByteArray>
 #include <QString>

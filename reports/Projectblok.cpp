@@ -1,9 +1,9 @@
-#include "Projectblok.h"
+#include "reports/Projectblok.h"
 
-#include "Bouwstenen.h"
-#include "Inkorten.h"
-#include "Projectgegevens.h"
-#include "Tekstopmaak.h"
+#include "project/Projectgegevens.h"
+#include "reports/Bouwstenen.h"
+#include "reports/Inkorten.h"
+#include "reports/Tekstopmaak.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // The project block of both reports: the project data in the free lower part
 // of the body band.
 
-#include "Rapportmotor.h"
+#include "reports/Rapportmotor.h"
 
 namespace rcveltor {
 struct TProjectgegevens;

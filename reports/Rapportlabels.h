@@ -2,8 +2,8 @@
 
 // Named labels of a report's body band.
 
-#include "Bouwstenen.h"
-#include "Projectblok.h"
+#include "reports/Bouwstenen.h"
+#include "reports/Projectblok.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "Rapportmotor.h"
+#include "reports/Rapportmotor.h"
 
 namespace rcveltor::rapport {
 

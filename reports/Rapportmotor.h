@@ -4,7 +4,7 @@
 // printed once each onto one A4 page. A generation runs the report's steps in
 // a fixed order and records the laid-out page into a page set.
 
-#include "Weergavelijst.h"
+#include "reports/Weergavelijst.h"
 
 #include <functional>
 #include <memory>

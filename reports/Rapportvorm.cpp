@@ -1,6 +1,6 @@
-#include "Rapportvorm.h"
+#include "reports/Rapportvorm.h"
 
-#include "Scherm.h"
+#include "calc/Scherm.h"
 
 namespace rcveltor::rapport {
 

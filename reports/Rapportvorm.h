@@ -2,8 +2,8 @@
 
 // Parts of the body band that both reports share.
 
-#include "Methode.h"
-#include "Rapportlabels.h"
+#include "calc/Methode.h"
+#include "reports/Rapportlabels.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "Tekenen.h"
+#include "reports/Tekenen.h"
 
-#include "Tekstopmaak.h"
+#include "reports/Tekstopmaak.h"
 
 #include <QPaintDevice>
 #include <QPainter>

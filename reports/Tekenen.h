@@ -2,7 +2,7 @@
 
 // Draws a page of the display list with QPainter, on the screen or a printer.
 
-#include "Weergavelijst.h"
+#include "reports/Weergavelijst.h"
 
 class QPainter;
 class QFont;

@@ -1,8 +1,8 @@
-#include "Tekstopmaak.h"
+#include "reports/Tekstopmaak.h"
 
-#include "Letterbestanden.h"
-#include "PdfExport.h"
-#include "RcFout.h"
+#include "basis/RcFout.h"
+#include "reports/Letterbestanden.h"
+#include "reports/PdfExport.h"
 
 #include <QFont>
 

@@ -4,7 +4,7 @@
 // the metrics of the font files the PDF embeds: the painter and the PDF
 // writer only draw what this layout decided.
 
-#include "Weergavelijst.h"
+#include "reports/Weergavelijst.h"
 
 #include <QPointF>
 #include <QRawFont>

@@ -1,6 +1,6 @@
-#include "Type0Letter.h"
+#include "reports/Type0Letter.h"
 
-#include "RcFout.h"
+#include "basis/RcFout.h"
 
 #include <QFont>
 #include <cstdio>

@@ -1,10 +1,10 @@
-#include "UQuicReport1.h"
+#include "reports/UQuicReport1.h"
 
-#include "Kopband.h"
-#include "Producten.h"
-#include "Projectgegevens.h"
-#include "Rapportvorm.h"
-#include "RcBerekening.h"
+#include "calc/Producten.h"
+#include "calc/RcBerekening.h"
+#include "project/Projectgegevens.h"
+#include "reports/Kopband.h"
+#include "reports/Rapportvorm.h"
 
 namespace rcveltor::rapport {
 

@@ -2,7 +2,7 @@
 
 // The flat-roof report: one A4 page with the flat-roof screen's texts.
 
-#include "Rapportlabels.h"
+#include "reports/Rapportlabels.h"
 
 namespace rcveltor {
 struct TProjectgegevens;

@@ -1,12 +1,12 @@
-#include "UQuicReport2.h"
+#include "reports/UQuicReport2.h"
 
-#include "Afbeeldingen.h"
-#include "AfschotBerekening.h"
-#include "Kopband.h"
-#include "Producten.h"
-#include "Projectgegevens.h"
-#include "Rapportvorm.h"
-#include "RcBerekening.h"
+#include "beeld/Afbeeldingen.h"
+#include "calc/AfschotBerekening.h"
+#include "calc/Producten.h"
+#include "calc/RcBerekening.h"
+#include "project/Projectgegevens.h"
+#include "reports/Kopband.h"
+#include "reports/Rapportvorm.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 
 // The tapered report: one A4 page with the tapered screen's texts.
 
-#include "Rapportlabels.h"
+#include "reports/Rapportlabels.h"
 
 namespace rcveltor {
 struct TProjectgegevens;

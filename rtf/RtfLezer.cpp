@@ -1,6 +1,6 @@
-#include "RtfLezer.h"
+#include "rtf/RtfLezer.h"
 
-#include "Windows1252.h"
+#include "basis/Windows1252.h"
 
 #include <QColor>
 #include <QStringDecoder>

@@ -1,12 +1,12 @@
 // Builds the binary table file from its readable source:
 //   lambdabouwer <lambda.txt> <lambda.bin>
 // and reads the result back to check that every code finds its own lambda.
-#include "Argumenten.h"
-#include "Bestand.h"
-#include "LambdaBron.h"
-#include "LambdaSchrijver.h"
-#include "LambdaTabel.h"
-#include "RcFout.h"
+#include "basis/RcFout.h"
+#include "lambdatabel/LambdaBron.h"
+#include "lambdatabel/LambdaSchrijver.h"
+#include "lambdatabel/LambdaTabel.h"
+#include "platform/Argumenten.h"
+#include "platform/Bestand.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // Prints the model table of replacement lambdas (data/lambda.txt) on standard
 // output. The values follow the fastener correction of EN ISO 6946 annex F
 // with R1/RT taken as 1; data/README.md explains the model.
-#include "Bevestigers.h"
-#include "Producten.h"
+#include "calc/Bevestigers.h"
+#include "calc/Producten.h"
 
 #include <algorithm>
 #include <array>

@@ -15,9 +15,9 @@
 // Keys are written as hexadecimal text: the private key is 32 bytes, the
 // public key (built into the program) too.
 
-#include "Controlebestand.h"
-#include "Handtekening.h"
-#include "Uitpakken.h"
+#include "update/Controlebestand.h"
+#include "update/Handtekening.h"
+#include "update/Uitpakken.h"
 
 #include <QCryptographicHash>
 #include <QDate>

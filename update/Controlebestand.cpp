@@ -1,6 +1,6 @@
-#include "Controlebestand.h"
+#include "update/Controlebestand.h"
 
-#include "Handtekening.h"
+#include "update/Handtekening.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "Handtekening.h"
+#include "update/Handtekening.h"
 
 #include <memory>
 #include <openssl/evp.h>

@@ -1,7 +1,7 @@
-#include "Installatie.h"
+#include "update/Installatie.h"
 
-#include "VeiligOpenen.h"
-#include "Vervangen.h"
+#include "update/VeiligOpenen.h"
+#include "update/Vervangen.h"
 
 #include <QDateTime>
 #include <QDir>

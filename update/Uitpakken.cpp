@@ -1,7 +1,7 @@
-#include "Uitpakken.h"
+#include "update/Uitpakken.h"
 
-#include "Controlebestand.h"
-#include "VeiligOpenen.h"
+#include "update/Controlebestand.h"
+#include "update/VeiligOpenen.h"
 
 #include <QDir>
 #include <QFile>

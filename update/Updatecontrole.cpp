@@ -1,4 +1,4 @@
-#include "Updatecontrole.h"
+#include "update/Updatecontrole.h"
 
 #include <QSettings>
 

@@ -4,8 +4,8 @@
 // with the maker's key, for this program, within its validity, not lower
 // than a version announced before; then newer than this program or not.
 
-#include "Controlebestand.h"
-#include "Updateinstellingen.h"
+#include "update/Controlebestand.h"
+#include "update/Updateinstellingen.h"
 
 #include <QByteArrayView>
 #include <QDate>

@@ -1,8 +1,8 @@
-#include "Updateinstallatie.h"
+#include "update/Updateinstallatie.h"
 
-#include "Uitpakken.h"
-#include "VeiligOpenen.h"
-#include "Zelftest.h"
+#include "update/Uitpakken.h"
+#include "update/VeiligOpenen.h"
+#include "update/Zelftest.h"
 
 #include <QCryptographicHash>
 #include <QDir>

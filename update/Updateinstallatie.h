@@ -6,10 +6,10 @@
 // TInstallatie swaps everything in. Every file operation of an update's
 // installation is here, in TInstallatie or in Vervangen.
 
-#include "Controlebestand.h"
-#include "Installatie.h"
-#include "Updateinstellingen.h"
-#include "Updatelog.h"
+#include "update/Controlebestand.h"
+#include "update/Installatie.h"
+#include "update/Updateinstellingen.h"
+#include "update/Updatelog.h"
 
 #include <QList>
 #include <QString>

@@ -1,5 +1,5 @@
-#include "Updateinstellingen.h"
-#include "Versie.h"
+#include "update/Updateinstellingen.h"
+#include "cmake/Versie.h"
 
 #include <QCoreApplication>
 #include <QDir>

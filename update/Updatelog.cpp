@@ -1,6 +1,6 @@
-#include "Updatelog.h"
+#include "update/Updatelog.h"
 
-#include "VeiligOpenen.h"
+#include "update/VeiligOpenen.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "VeiligOpenen.h"
+#include "update/VeiligOpenen.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Vervangen.h"
+#include "update/Vervangen.h"
 
 #include <system_error>
 

@@ -1,4 +1,4 @@
-#include "Zelftest.h"
+#include "update/Zelftest.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "Ophalen.h"
+#include "app/update/Ophalen.h"
 
 #include <QFileDevice>
 #include <QHostAddress>

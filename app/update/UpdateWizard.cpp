@@ -1,7 +1,7 @@
-#include "UpdateWizard.h"
+#include "app/update/UpdateWizard.h"
 
-#include "Updatemotor.h"
-#include "VeiligOpenen.h"
+#include "app/update/Updatemotor.h"
+#include "update/VeiligOpenen.h"
 
 #include <QDesktopServices>
 #include <QDir>

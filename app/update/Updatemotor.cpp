@@ -1,7 +1,7 @@
-#include "Updatemotor.h"
+#include "app/update/Updatemotor.h"
 
-#include "Ophalen.h"
-#include "VeiligOpenen.h"
+#include "app/update/Ophalen.h"
+#include "update/VeiligOpenen.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,10 +6,10 @@
 // core in update/ decide on the file and install the downloads on a thread
 // of their own, and restarts the program.
 
-#include "Updatecontrole.h"
-#include "Updateinstallatie.h"
-#include "Updateinstellingen.h"
-#include "Updatelog.h"
+#include "update/Updatecontrole.h"
+#include "update/Updateinstallatie.h"
+#include "update/Updateinstellingen.h"
+#include "update/Updatelog.h"
 
 #include <QList>
 #include <QObject>

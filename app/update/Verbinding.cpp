@@ -1,4 +1,4 @@
-#include "Verbinding.h"
+#include "app/update/Verbinding.h"
 
 #include <QNetworkInformation>
 #include <QNetworkInterface>

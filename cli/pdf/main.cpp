@@ -2,12 +2,12 @@
 // rcveltor-cli with the same arguments when --pdf is given. Kept apart so
 // that a plain calculation loads no window toolkit and no PDF library.
 
-#include "Argumenten.h"
-#include "Draaien.h"
-#include "PdfExport.h"
-#include "RekenModel.h"
-#include "UQuicReport1.h"
-#include "UQuicReport2.h"
+#include "calc/RekenModel.h"
+#include "cli/Draaien.h"
+#include "platform/Argumenten.h"
+#include "reports/PdfExport.h"
+#include "reports/UQuicReport1.h"
+#include "reports/UQuicReport2.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -3,10 +3,10 @@
 // The calculation, the main window and the wizard as the program creates
 // them, for the widget tests.
 
-#include "Berekening.h"
-#include "UMainform.h"
-#include "URcWizard.h"
-#include "Velden.h"
+#include "app/UMainform.h"
+#include "app/URcWizard.h"
+#include "app/Velden.h"
+#include "project/Berekening.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

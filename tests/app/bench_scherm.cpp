@@ -8,10 +8,10 @@
 // nanoseconds since the epoch, set by tools/meet-scherm.sh just before it
 // starts the process) to the first paint, and exit.
 
-#include "RcPaneel.h"
-#include "UMainform.h"
-#include "URcWizard.h"
-#include "Velden.h"
+#include "app/RcPaneel.h"
+#include "app/UMainform.h"
+#include "app/URcWizard.h"
+#include "app/Velden.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,16 +1,16 @@
 // The windows driven as a user would: menu, spin steps, typing, lists, the
 // wizard and the error box. Runs offscreen, without the update check.
 
-#include "Guitest.h"
-#include "Programma.h"
-#include "RcPaneel.h"
-#include "RcWizard.h"
-#include "UMainform.h"
-#include "UPreview.h"
-#include "UQuicReport1.h"
-#include "URcWizard.h"
-#include "Velden.h"
-#include "Vertaling.h"
+#include "app/RcPaneel.h"
+#include "app/UMainform.h"
+#include "app/URcWizard.h"
+#include "app/Velden.h"
+#include "app/Vertaling.h"
+#include "calc/RcWizard.h"
+#include "preview/UPreview.h"
+#include "reports/UQuicReport1.h"
+#include "tests/app/Programma.h"
+#include "tests/gui/Guitest.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -6,8 +6,8 @@
 // RT = 0,10 + 0,06 + 0,11/0,039 + 0,0002/0,170 + 0,00075/58 + 0,04 = 3,02173,
 // Rc = RT - 0,14 = 2,88173, U = 1/RT = 0,33094.
 
-#include "Guitest.h"
-#include "Programma.h"
+#include "tests/app/Programma.h"
+#include "tests/gui/Guitest.h"
 
 #include <QFile>
 #include <QLabel>

@@ -2,11 +2,11 @@
 // the project data dialog, save, open, a new calculation, the question
 // before changes are lost, what a save keeps, and files that cannot be opened.
 
-#include "Guitest.h"
-#include "Programma.h"
-#include "RcPaneel.h"
-#include "UProjectgegevens.h"
-#include "Vertaling.h"
+#include "app/RcPaneel.h"
+#include "app/UProjectgegevens.h"
+#include "app/Vertaling.h"
+#include "tests/app/Programma.h"
+#include "tests/gui/Guitest.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>

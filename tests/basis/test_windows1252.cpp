@@ -1,7 +1,7 @@
 // The one Windows-1252 table against Qt's codec (ICU's windows-1252) for
 // every byte, both ways, and the five unassigned bytes under either choice.
 
-#include "Windows1252.h"
+#include "basis/Windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -2,8 +2,8 @@
 
 // A model after the start-up, with the shipped lambda table or another file.
 
-#include "RcFout.h"
-#include "RekenModel.h"
+#include "basis/RcFout.h"
+#include "calc/RekenModel.h"
 
 #include <gtest/gtest.h>
 #include <memory>

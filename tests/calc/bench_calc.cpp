@@ -1,8 +1,8 @@
 // Timing of the user actions that recalculate a screen.
 
-#include "Producten.h"
-#include "RcWizard.h"
-#include "RekenModel.h"
+#include "calc/Producten.h"
+#include "calc/RcWizard.h"
+#include "calc/RekenModel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // One user action: an error of any type ends it and is reported once; what
 // the action did before the error stays.
 
-#include "Actie.h"
-#include "RcFout.h"
+#include "basis/RcFout.h"
+#include "calc/Actie.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The tapered screen: board choice, geometry input and its calculation.
 
-#include "Iso6946.h"
-#include "Opstart.h"
-#include "Producten.h"
+#include "calc/Iso6946.h"
+#include "calc/Producten.h"
+#include "tests/calc/Opstart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Vapour retarder and substructure rows, on both screens.
 
-#include "Opstart.h"
-#include "Producten.h"
+#include "calc/Producten.h"
+#include "tests/calc/Opstart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The fastener correction: codes, lookups, interpolation, and a missing table.
 
-#include "LambdaSchrijver.h"
-#include "Opstart.h"
-#include "Producten.h"
-#include "Rekenen.h"
+#include "calc/Producten.h"
+#include "calc/Rekenen.h"
+#include "lambdatabel/LambdaSchrijver.h"
+#include "tests/calc/Opstart.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // Field behaviour: clamping, typing, leaving, steps and change detection.
 
-#include "NumVeld.h"
+#include "calc/NumVeld.h"
 
 #include <gtest/gtest.h>
 #include <string>

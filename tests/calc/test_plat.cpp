@@ -1,10 +1,10 @@
 // The flat-roof screen: start values, the layers, board choice and thickness.
 
-#include "Iso6946.h"
-#include "Opstart.h"
-#include "Producten.h"
-#include "Rekenen.h"
-#include "Weergave.h"
+#include "calc/Iso6946.h"
+#include "calc/Producten.h"
+#include "calc/Rekenen.h"
+#include "calc/Weergave.h"
+#include "tests/calc/Opstart.h"
 
 #include <cfloat>
 #include <cmath>

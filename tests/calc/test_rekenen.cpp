@@ -1,7 +1,7 @@
 // Rounding to decimals and the checked arithmetic of the calculations.
 
-#include "RcFout.h"
-#include "Rekenen.h"
+#include "basis/RcFout.h"
+#include "calc/Rekenen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Display texts and reading them back: the values every calculation reads.
 
-#include "Weergave.h"
+#include "calc/Weergave.h"
 
 #include <gtest/gtest.h>
 

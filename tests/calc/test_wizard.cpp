@@ -1,7 +1,7 @@
 // The Rc wizard's search over the standard thicknesses.
 
-#include "Opstart.h"
-#include "RcWizard.h"
+#include "calc/RcWizard.h"
+#include "tests/calc/Opstart.h"
 
 #include <gtest/gtest.h>
 

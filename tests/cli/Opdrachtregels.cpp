@@ -1,7 +1,7 @@
-#include "Opdrachtregels.h"
+#include "tests/cli/Opdrachtregels.h"
 
-#include "Producten.h"
-#include "Uitvoer.h"
+#include "calc/Producten.h"
+#include "cli/Uitvoer.h"
 
 #include <array>
 #include <cstdio>

@@ -3,10 +3,10 @@
 // memory of a batch fed hostile input (counter "piek_MiB": under 64 MiB
 // whatever the input's size; one line of 100 MiB once took 7.7 GB).
 
-#include "Batch.h"
-#include "LambdaTabel.h"
-#include "Opdrachtregels.h"
-#include "Starten.h"
+#include "cli/Batch.h"
+#include "lambdatabel/LambdaTabel.h"
+#include "tests/cli/Opdrachtregels.h"
+#include "tests/cli/Starten.h"
 
 #include <benchmark/benchmark.h>
 #include <csignal>

@@ -1,6 +1,6 @@
 // Prints random command lines, one JSON array a line:
 //   maak_opdrachtregels <seed> <count>
-#include "Opdrachtregels.h"
+#include "tests/cli/Opdrachtregels.h"
 
 #include <cstdio>
 #include <string>

@@ -1,10 +1,10 @@
 // --batch: every line answered as a separate run with --json would answer it.
 
-#include "Batch.h"
-#include "JsonRegel.h"
-#include "LambdaTabel.h"
-#include "Opdrachtregels.h"
-#include "Starten.h"
+#include "cli/Batch.h"
+#include "cli/JsonRegel.h"
+#include "lambdatabel/LambdaTabel.h"
+#include "tests/cli/Opdrachtregels.h"
+#include "tests/cli/Starten.h"
 
 #include <cstdio>
 #include <fstream>

@@ -3,7 +3,7 @@
 // every message gives its cause in Dutch. Each run has a time limit, so a
 // reader that blocks fails its row instead of the test run.
 
-#include "Starten.h"
+#include "tests/cli/Starten.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 // A plain calculation loads neither Qt nor the PDF library; a run with --pdf
 // does, through the report program.
 
-#include "Starten.h"
+#include "tests/cli/Starten.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -2,8 +2,8 @@
 // field back, a refused file ends the run with its reason, and "project"
 // appears in --json only when a file is open.
 
-#include "Opdrachtregels.h"
-#include "Starten.h"
+#include "tests/cli/Opdrachtregels.h"
+#include "tests/cli/Starten.h"
 
 #include <cstdio>
 #include <fstream>

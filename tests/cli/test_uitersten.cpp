@@ -2,7 +2,7 @@
 // flat roof with the wizard after them: each run and each batch of them ends
 // in time with an answer, never hangs or crashes.
 
-#include "Starten.h"
+#include "tests/cli/Starten.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The calculator's team of worker threads: a job that throws reaches the
 // caller, and the team goes on working afterwards.
 
-#include "Werkers.h"
+#include "cli/Werkers.h"
 
 #include <atomic>
 #include <gtest/gtest.h>

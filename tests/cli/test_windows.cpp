@@ -2,8 +2,8 @@
 // the same output bytes (line endings aside), messages and exit status for
 // random command lines of both screens, one run each and in one batch.
 
-#include "Opdrachtregels.h"
-#include "Starten.h"
+#include "tests/cli/Opdrachtregels.h"
+#include "tests/cli/Starten.h"
 
 #include <cstdio>
 #include <filesystem>

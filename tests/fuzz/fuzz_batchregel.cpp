@@ -2,12 +2,12 @@
 // batch would. Only Gebruiksfout may leave the reader; what it accepts must
 // write back as JSON to the same arguments; every answer must be one line
 // holding one JSON object with "exit".
-#include "Batch.h"
-#include "JsonRegel.h"
-#include "LambdaTabel.h"
-#include "Opties.h"
-#include "RcFout.h"
-#include "Uitvoer.h"
+#include "basis/RcFout.h"
+#include "cli/Batch.h"
+#include "cli/JsonRegel.h"
+#include "cli/Opties.h"
+#include "cli/Uitvoer.h"
+#include "lambdatabel/LambdaTabel.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,11 +2,11 @@
 // accepts on a started model. Only TOnbruikbaarBestand may leave either; what
 // the reader accepts must write back to a text it reads as the same record;
 // a refused opening leaves every field as it was.
-#include "Bestandslezer.h"
-#include "LambdaTabel.h"
-#include "Openen.h"
-#include "RcFout.h"
-#include "RekenModel.h"
+#include "basis/RcFout.h"
+#include "calc/RekenModel.h"
+#include "lambdatabel/LambdaTabel.h"
+#include "project/Bestandslezer.h"
+#include "project/Openen.h"
 
 #include <cstddef>
 #include <cstdint>

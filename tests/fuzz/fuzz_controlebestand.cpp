@@ -2,7 +2,7 @@
 // signature split. Whatever reads must write back to the same file; a split
 // must give back what it was given; and without the maker's key nothing
 // passes as signed.
-#include "Controlebestand.h"
+#include "update/Controlebestand.h"
 
 #include <QByteArrayView>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the table reader. Only RcFout may leave it; after
 // every load, successful or not, the index and the current row must be sound
 // and lookups must behave.
-#include "LambdaSchrijver.h"
-#include "LambdaTabel.h"
-#include "RcFout.h"
+#include "basis/RcFout.h"
+#include "lambdatabel/LambdaSchrijver.h"
+#include "lambdatabel/LambdaTabel.h"
 
 #include <bit>
 #include <cmath>

@@ -2,7 +2,7 @@
 // crash, must leave the document alone when it gives up, cannot make more
 // characters than it was given bytes, and what it builds must lay out
 // quickly (the run's time limit catches one that does not).
-#include "RtfLezer.h"
+#include "rtf/RtfLezer.h"
 
 #include <QByteArrayView>
 #include <QGuiApplication>

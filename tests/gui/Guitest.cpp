@@ -1,4 +1,4 @@
-#include "Guitest.h"
+#include "tests/gui/Guitest.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -5,7 +5,7 @@
 // dialog the test did not announce, or a message box it never looked at,
 // fails the test instead of hanging it.
 
-#include "Modaalwachter.h"
+#include "tests/gui/Modaalwachter.h"
 
 #include <QApplication>
 #include <QObject>

@@ -3,7 +3,7 @@
 // Information texts that once took seconds or for ever to read and lay out,
 // shared by the reader's test and its benchmark.
 
-#include "RtfLezer.h"
+#include "rtf/RtfLezer.h"
 
 #include <QByteArray>
 #include <QTextDocument>

@@ -2,9 +2,9 @@
 // info window does. Budget: under 10 s each, far below the minutes (or for
 // ever) that the faults took and far above a sanitizer build.
 
-#include "../Qtbench.h"
-#include "RtfLezer.h"
-#include "VijandigeTeksten.h"
+#include "rtf/RtfLezer.h"
+#include "tests/Qtbench.h"
+#include "tests/info/VijandigeTeksten.h"
 
 using namespace rcveltor;
 

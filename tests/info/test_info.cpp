@@ -1,13 +1,13 @@
 // The info window and the update check at start-up, driven as a user would,
 // with the update server of the tests' own on 127.0.0.1.
 
-#include "Guitest.h"
-#include "Plaatje.h"
-#include "RtfLezer.h"
-#include "UInfo.h"
-#include "UMainform.h"
-#include "Updateopstelling.h"
-#include "Versie.h"
+#include "app/Plaatje.h"
+#include "app/UInfo.h"
+#include "app/UMainform.h"
+#include "cmake/Versie.h"
+#include "rtf/RtfLezer.h"
+#include "tests/gui/Guitest.h"
+#include "tests/update/Updateopstelling.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The information text's reader: the text and formatting that RTF gives, the
 // plain-text fallback, and input that is not RTF left alone.
 
-#include "RtfLezer.h"
-#include "VijandigeTeksten.h"
+#include "rtf/RtfLezer.h"
+#include "tests/info/VijandigeTeksten.h"
 
 #include <QTest>
 #include <QTextBlock>

@@ -3,7 +3,7 @@
 // Builds table files byte by byte, so that tests can make every layout,
 // version and kind of damage the reader has to cope with.
 
-#include "Extended80.h"
+#include "lambdatabel/Extended80.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -1,5 +1,5 @@
-#include "LambdaSchrijver.h"
-#include "LambdaTabel.h"
+#include "lambdatabel/LambdaSchrijver.h"
+#include "lambdatabel/LambdaTabel.h"
 
 #include <benchmark/benchmark.h>
 

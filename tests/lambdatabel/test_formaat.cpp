@@ -1,9 +1,9 @@
-#include "Extended80.h"
-#include "LambdaBron.h"
-#include "LambdaSchrijver.h"
-#include "LambdaTabel.h"
-#include "RcFout.h"
-#include "Tekstcodering.h"
+#include "basis/RcFout.h"
+#include "lambdatabel/Extended80.h"
+#include "lambdatabel/LambdaBron.h"
+#include "lambdatabel/LambdaSchrijver.h"
+#include "lambdatabel/LambdaTabel.h"
+#include "lambdatabel/Tekstcodering.h"
 
 #include <gtest/gtest.h>
 

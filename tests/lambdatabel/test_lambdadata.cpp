@@ -1,7 +1,7 @@
 // Checks the built lambda.bin against its source. That the source is the
 // model tool's output is checked by running the tool (lambda_bron_is_model).
-#include "LambdaBron.h"
-#include "LambdaTabel.h"
+#include "lambdatabel/LambdaBron.h"
+#include "lambdatabel/LambdaTabel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "Bytebouwer.h"
-#include "LambdaSchrijver.h"
-#include "LambdaTabel.h"
-#include "RcFout.h"
-#include "Tekstcodering.h"
+#include "basis/RcFout.h"
+#include "lambdatabel/LambdaSchrijver.h"
+#include "lambdatabel/LambdaTabel.h"
+#include "lambdatabel/Tekstcodering.h"
+#include "tests/lambdatabel/Bytebouwer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The preview window driven as a user would: opening, zoom, keys, printing
 // and saving with the report of the visible screen.
 
-#include "Guitest.h"
-#include "RekenModel.h"
-#include "UPreview.h"
-#include "UQuicReport1.h"
-#include "UQuicReport2.h"
+#include "calc/RekenModel.h"
+#include "preview/UPreview.h"
+#include "reports/UQuicReport1.h"
+#include "reports/UQuicReport2.h"
+#include "tests/gui/Guitest.h"
 
 #include <QApplication>
 #include <QDir>

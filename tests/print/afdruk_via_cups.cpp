@@ -1,9 +1,9 @@
 // Prints the flat-roof report through the preview's print command to the
 // CUPS queue named on the command line (the print dialog answered in code).
 
-#include "RekenModel.h"
-#include "UPreview.h"
-#include "UQuicReport1.h"
+#include "calc/RekenModel.h"
+#include "preview/UPreview.h"
+#include "reports/UQuicReport1.h"
 
 #include <QApplication>
 #include <QPrinter>

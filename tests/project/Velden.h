@@ -2,7 +2,7 @@
 
 // Every field of both screens as shown, for comparing two models.
 
-#include "RekenModel.h"
+#include "calc/RekenModel.h"
 
 #include <string>
 #include <vector>

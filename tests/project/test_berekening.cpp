@@ -2,9 +2,9 @@
 // what opening, saving and a new calculation leave, with the wanted Rc as
 // each program keeps it. A failed step leaves everything as it was.
 
-#include "Berekening.h"
-#include "Bestandslezer.h"
-#include "Systeemfout.h"
+#include "platform/Systeemfout.h"
+#include "project/Berekening.h"
+#include "project/Bestandslezer.h"
 
 #include <filesystem>
 #include <fstream>

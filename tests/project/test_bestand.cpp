@@ -1,10 +1,10 @@
 // The calculation file: what it refuses (naming the file and the fault,
 // leaving the screens as they were), what it tolerates, and its layout.
 
-#include "Bestandslezer.h"
-#include "Openen.h"
-#include "Opstart.h"
-#include "Velden.h"
+#include "project/Bestandslezer.h"
+#include "project/Openen.h"
+#include "tests/calc/Opstart.h"
+#include "tests/project/Velden.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -2,13 +2,13 @@
 // text in every field, the same project data, and the same file; a new
 // calculation between openings returns to the start state.
 
-#include "Bestandslezer.h"
-#include "Opdrachtregels.h"
-#include "Openen.h"
-#include "Opstart.h"
-#include "Opties.h"
-#include "Toepassen.h"
-#include "Velden.h"
+#include "cli/Opties.h"
+#include "cli/Toepassen.h"
+#include "project/Bestandslezer.h"
+#include "project/Openen.h"
+#include "tests/calc/Opstart.h"
+#include "tests/cli/Opdrachtregels.h"
+#include "tests/project/Velden.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // the way the field lets the user set it, in the order the inputs are
 // applied; every name --json gives is unique.
 
-#include "Opstart.h"
-#include "Veldentabel.h"
+#include "project/Veldentabel.h"
+#include "tests/calc/Opstart.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,7 +1,7 @@
-#include "Pdfonderzoek.h"
+#include "tests/reports/Pdfonderzoek.h"
 
-#include "Letterbestanden.h"
-#include "PdfExport.h"
+#include "reports/Letterbestanden.h"
+#include "reports/PdfExport.h"
 
 #include <QProcess>
 #include <QRawFont>

@@ -1,11 +1,11 @@
 // Timing of saving a report: a generation of the report and its PDF written
 // to a file, fonts embedded whole. Budget: under 150 ms.
 
-#include "../Qtbench.h"
-#include "PdfExport.h"
-#include "RekenModel.h"
-#include "UQuicReport1.h"
-#include "UQuicReport2.h"
+#include "calc/RekenModel.h"
+#include "reports/PdfExport.h"
+#include "reports/UQuicReport1.h"
+#include "reports/UQuicReport2.h"
+#include "tests/Qtbench.h"
 
 #include <QTemporaryDir>
 

@@ -1,15 +1,15 @@
 // The PDF export on its own: pages built element by element, written, and
 // read back with poppler (rendered at 96 dpi, one pixel per layout unit).
 
-#include "Letterbestanden.h"
-#include "PdfExport.h"
-#include "Pdfonderzoek.h"
-#include "RcFout.h"
-#include "RekenModel.h"
-#include "Tekenen.h"
-#include "Tekstopmaak.h"
-#include "UQuicReport1.h"
-#include "UQuicReport2.h"
+#include "basis/RcFout.h"
+#include "calc/RekenModel.h"
+#include "reports/Letterbestanden.h"
+#include "reports/PdfExport.h"
+#include "reports/Tekenen.h"
+#include "reports/Tekstopmaak.h"
+#include "reports/UQuicReport1.h"
+#include "reports/UQuicReport2.h"
+#include "tests/reports/Pdfonderzoek.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,12 +3,12 @@
 // inside the margins, no text over another, long texts cut with an ellipsis;
 // under NEN-EN-ISO 6946 the method's results beside it.
 
-#include "Methode.h"
-#include "Pdfonderzoek.h"
-#include "Projectgegevens.h"
-#include "RekenModel.h"
-#include "UQuicReport1.h"
-#include "UQuicReport2.h"
+#include "calc/Methode.h"
+#include "calc/RekenModel.h"
+#include "project/Projectgegevens.h"
+#include "reports/UQuicReport1.h"
+#include "reports/UQuicReport2.h"
+#include "tests/reports/Pdfonderzoek.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,10 +2,10 @@
 // read back with poppler's tools: every text at its place in its font, the
 // conditional texts, the fonts embedded whole, lossless images.
 
-#include "Kopband.h"
-#include "Letterbestanden.h"
-#include "PdfExport.h"
-#include "Pdfonderzoek.h"
+#include "reports/Kopband.h"
+#include "reports/Letterbestanden.h"
+#include "reports/PdfExport.h"
+#include "tests/reports/Pdfonderzoek.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,11 +4,11 @@
 // folder holding an old program, a key pair of the tests' own, signed control
 // files and releases, and downloads laid out as the engine leaves them.
 
-#include "Archiefbouwer.h"
-#include "Controlebestand.h"
-#include "Handtekening.h"
-#include "Updateinstallatie.h"
-#include "Updateinstellingen.h"
+#include "tests/update/Archiefbouwer.h"
+#include "update/Controlebestand.h"
+#include "update/Handtekening.h"
+#include "update/Updateinstallatie.h"
+#include "update/Updateinstellingen.h"
 
 #include <QCryptographicHash>
 #include <QDir>

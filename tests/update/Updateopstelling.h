@@ -4,9 +4,9 @@
 // releases of TUpdateMappen, the local server and a way to publish a release
 // on it.
 
-#include "Testserver.h"
-#include "Updatemappen.h"
-#include "Updatemotor.h"
+#include "app/update/Updatemotor.h"
+#include "tests/update/Testserver.h"
+#include "tests/update/Updatemappen.h"
 
 namespace rcveltor::test {
 

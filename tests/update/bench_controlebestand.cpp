@@ -2,7 +2,7 @@
 // fit, each checked against the ones before it. Budget: under 10 s, far
 // above a sanitizer build; the check as a search took half a minute.
 
-#include "Controlebestand.h"
+#include "update/Controlebestand.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // The control file: versions, reading, writing and the signature.
 
-#include "Controlebestand.h"
-#include "Handtekening.h"
-#include "QtPrint.h"
+#include "tests/update/QtPrint.h"
+#include "update/Controlebestand.h"
+#include "update/Handtekening.h"
 
 #include <gtest/gtest.h>
 

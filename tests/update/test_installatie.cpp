@@ -1,8 +1,8 @@
 // Installation as one transaction: replaced files come back and new ones go
 // when any step fails, and when the process is killed at any step.
 
-#include "Installatie.h"
-#include "QtPrint.h"
+#include "tests/update/QtPrint.h"
+#include "update/Installatie.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,9 +1,9 @@
 // The signing tool, run as the maker would: a key, a control file filled in
 // from the files it names, and what the program then accepts.
 
-#include "Archiefbouwer.h"
-#include "Controlebestand.h"
-#include "QtPrint.h"
+#include "tests/update/Archiefbouwer.h"
+#include "tests/update/QtPrint.h"
+#include "update/Controlebestand.h"
 
 #include <QCryptographicHash>
 #include <QProcess>

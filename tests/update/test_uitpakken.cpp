@@ -1,9 +1,9 @@
 // Extraction: what a sound archive gives, and every way out of the target
 // folder refused.
 
-#include "Archiefbouwer.h"
-#include "QtPrint.h"
-#include "Uitpakken.h"
+#include "tests/update/Archiefbouwer.h"
+#include "tests/update/QtPrint.h"
+#include "update/Uitpakken.h"
 
 #include <QDir>
 #include <QDirIterator>

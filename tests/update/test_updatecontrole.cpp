@@ -1,9 +1,9 @@
 // The trust decision on the control file as the server returned it: only a
 // trustworthy file counts, and its version is remembered.
 
-#include "QtPrint.h"
-#include "Updatecontrole.h"
-#include "Updatemappen.h"
+#include "tests/update/QtPrint.h"
+#include "tests/update/Updatemappen.h"
+#include "update/Updatecontrole.h"
 
 #include <QSettings>
 #include <functional>

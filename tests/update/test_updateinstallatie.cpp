@@ -2,9 +2,9 @@
 // program that cannot start is never swapped in, and a kill part-way is
 // undone at the next start.
 
-#include "QtPrint.h"
-#include "Updateinstallatie.h"
-#include "Updatemappen.h"
+#include "tests/update/QtPrint.h"
+#include "tests/update/Updatemappen.h"
+#include "update/Updateinstallatie.h"
 
 #include <csignal>
 #include <functional>

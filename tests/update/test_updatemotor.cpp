@@ -2,9 +2,9 @@
 // check, its time limits, downloads checked against the signed file, and the
 // installation and restart of a stub program in a temporary install folder.
 
-#include "Ophalen.h"
-#include "Updatemotor.h"
-#include "Updateopstelling.h"
+#include "app/update/Ophalen.h"
+#include "app/update/Updatemotor.h"
+#include "tests/update/Updateopstelling.h"
 
 #include <QNetworkAccessManager>
 #include <QSettings>

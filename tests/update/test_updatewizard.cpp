@@ -2,10 +2,10 @@
 // page of a full update up to the restart of the installed stub program, the
 // second page's messages, failures, cancelling.
 
-#include "Guitest.h"
-#include "UpdateWizard.h"
-#include "Updatemotor.h"
-#include "Updateopstelling.h"
+#include "app/update/UpdateWizard.h"
+#include "app/update/Updatemotor.h"
+#include "tests/gui/Guitest.h"
+#include "tests/update/Updateopstelling.h"
 
 #include <QLabel>
 #include <QListWidget>
