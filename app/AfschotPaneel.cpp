@@ -52,13 +52,7 @@ TAfschotPaneel::TAfschotPaneel(TAfschotBerekening& afschot, const TGedeeld& gede
     bouwer.Methodelijst(gedeeld, QStringLiteral("Rekenmethode2"), 8, 247, [this](TMethode methode) {
         emit MethodeGekozen(static_cast<int>(methode));
     });
-    bouwer.Kop(QStringLiteral("Combinatie"), 8, 284, 129);
-    bouwer.Lijst(afschot.CBcombinatie, 136, 284, 465,
-                 [&afschot] { afschot.CBcombinatieCloseUp(); });
-    bouwer.Kop(QStringLiteral("Aantal/m\u00b2"), 8, 307, 129);
-    bouwer.Spin(afschot.EditAantal, 136, 307, 73);
-    bouwer.Kop(QStringLiteral("Vervangende lambda isol."), 8, 330, 129);
-    bouwer.Uitkomst(afschot.LambdaRW, 136, 330, 73);
+    bouwer.Bevestiging(afschot, 284);
 
     bouwer.Uitslag(afschot.EditRc2, afschot.EditU2, 353, 376);
 

@@ -39,12 +39,7 @@ TRcPaneel::TRcPaneel(TRcBerekening& rc, const TGedeeld& gedeeld, TActie actie, Q
     bouwer.Methodelijst(gedeeld, QStringLiteral("Rekenmethode"), 8, 220, [this](TMethode methode) {
         emit MethodeGekozen(static_cast<int>(methode));
     });
-    bouwer.Kop(QStringLiteral("Combinatie"), 8, 260, 129);
-    bouwer.Lijst(rc.CBcombinatie, 136, 260, 465, [&rc] { rc.CBcombinatieCloseUp(); });
-    bouwer.Kop(QStringLiteral("Aantal/m\u00b2"), 8, 283, 129);
-    bouwer.Spin(rc.EditAantal, 136, 283, 73);
-    bouwer.Kop(QStringLiteral("Vervangende lambda isol."), 8, 306, 129);
-    bouwer.Uitkomst(rc.LambdaRW, 136, 306, 73);
+    bouwer.Bevestiging(rc, 260);
     bouwer.Kop(QStringLiteral("Vervangende Rm isol."), 8, 329, 129);
     bouwer.Uitkomst(rc.EditRmIsolCor, 136, 329, 73);
     bouwer.Kop(QStringLiteral("Vermindering R isol"), 8, 352, 129);

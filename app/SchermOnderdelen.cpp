@@ -119,6 +119,16 @@ void TPaneelBouwer::Lagen(TLagenScherm& scherm, int yDamprem, int yOnder) {
     Uitkomst(scherm.RmOndercons, 504, yOnder, 97);
 }
 
+void TPaneelBouwer::Bevestiging(TLagenScherm& scherm, int y) {
+    constexpr int kRij = 23; // [px]
+    Kop(QStringLiteral("Combinatie"), 8, y, 129);
+    Lijst(scherm.CBcombinatie, 136, y, 465, [&scherm] { scherm.CBcombinatieCloseUp(); });
+    Kop(QStringLiteral("Aantal/m\u00b2"), 8, y + kRij, 129);
+    Spin(scherm.EditAantal, 136, y + kRij, 73);
+    Kop(QStringLiteral("Vervangende lambda isol."), 8, y + 2 * kRij, 129);
+    Uitkomst(scherm.LambdaRW, 136, y + 2 * kRij, 73);
+}
+
 TKeuzeLijst* TPaneelBouwer::Methodelijst(const TGedeeld& gedeeld, const QString& naam, int x, int y,
                                          std::function<void(TMethode)> gekozen) {
     gedeeld_ = &gedeeld;

@@ -39,6 +39,8 @@ public:
 
     // The vapour retarder and substructure rows at the given heights.
     void Lagen(TLagenScherm& scherm, int yDamprem, int yOnder);
+    // The fastener rows from `y` down: combination, count and replacement lambda.
+    void Bevestiging(TLagenScherm& scherm, int y);
     // The white 606 x 404 panel, the column captions and the roof-covering row.
     void Opzet(const QString& naam, TNumVeld& rmDakbed);
     void Kolomkoppen();
