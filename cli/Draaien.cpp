@@ -60,7 +60,7 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
                 return 1;
             }
         }
-        PasToe(opties, model, fouten);
+        PasToe(opties, model, fouten, &berekening.WensRc);
         // The project data shows only with an opened file.
         const TProjectgegevens* gegevens = opties.Project ? &berekening.Project : nullptr;
 
@@ -74,10 +74,6 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
         }
         bool opgeslagen = true;
         if (opties.Opslaan) {
-            // The wizard's wanted Rc as its field would show the option's value.
-            if (const auto wens = opties.Waarden.find("wens-rc"); wens != opties.Waarden.end()) {
-                Zet(berekening.WensRc, LeesArgumentGetal("wens-rc", wens->second));
-            }
             try {
                 berekening.SlaOp(*opties.Opslaan);
             } catch (const platform::TBestandsfout& fout) {

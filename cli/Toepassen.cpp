@@ -81,7 +81,8 @@ void PasInvoerToe(const TOpties& opties, const TVelden& velden, std::vector<std:
 
 } // namespace
 
-void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten) {
+void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten,
+            TNumVeld* wensRc) {
     if (opties.Methode) {
         const auto methodefouten = model.KiesMethode(*opties.Methode);
         fouten.insert(fouten.end(), methodefouten.begin(), methodefouten.end());
@@ -93,12 +94,13 @@ void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>&
     TRcBerekening& rc = model.Rc;
     PasInvoerToe(opties, Velden(rc), fouten);
     if (const auto wens = opties.Waarden.find("wens-rc"); wens != opties.Waarden.end()) {
-        TNumVeld wensRc = MaakWensRcVeld();
+        TNumVeld eigen = MaakWensRcVeld();
+        TNumVeld& veld = wensRc != nullptr ? *wensRc : eigen;
         const double waarde = LeesArgumentGetal("wens-rc", wens->second);
         VoerActieUit(
             [&] {
-                Zet(wensRc, waarde);
-                ZoekDikte(rc, wensRc.Waarde());
+                Zet(veld, waarde);
+                ZoekDikte(rc, veld.Waarde());
             },
             fouten);
     }
