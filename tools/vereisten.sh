@@ -42,6 +42,10 @@ rcv_bouw() {
     # A second build of the same sources, in any of the presets, comes from the cache.
     export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
     export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
+    # Paths relative to the checkout, so that a clone in another folder (CI's)
+    # finds what an earlier build of the same sources left in the cache.
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+    export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j 2
 }
