@@ -2,6 +2,7 @@
 
 #include "melding/Foutmelding.h"
 #include "platform/Bestand.h"
+#include "platform/Databestand.h"
 
 #include "app/Plaatje.h"
 #include "app/update/Verbinding.h"
@@ -170,7 +171,8 @@ void TFrmInfo::FormShow() {
 }
 
 void TFrmInfo::LaadInfo() {
-    const QString pad = QDir(werkmap_).absoluteFilePath(QStringLiteral("info.rtf"));
+    const QString pad = QString::fromStdString(
+        platform::ZoekDatabestand(QDir(werkmap_).absolutePath().toStdString(), "info.rtf"));
     std::vector<unsigned char> bytes;
     try {
         bytes = platform::LeesBestand(platform::PadUitUtf8(pad.toStdString()),

@@ -11,6 +11,7 @@
 #include "calc/RcWizard.h"
 #include "melding/Eigenaar.h"
 #include "melding/Foutmelding.h"
+#include "platform/Databestand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -288,7 +289,7 @@ void TMainForm::FormShow() {
     // The method last chosen, before anything is calculated.
     berekening_.KiesMethode(BewaardeMethode());
     const auto fouten =
-        berekening_.Opstarten(QDir(werkmap_).filePath(QStringLiteral("lambda.bin")).toStdString());
+        berekening_.Opstarten(platform::ZoekDatabestand(werkmap_.toStdString(), "lambda.bin"));
     updateDisplay();
     for (const auto& fout : fouten) {
         ToonFoutmelding(nullptr, QString::fromStdString(fout));

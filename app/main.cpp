@@ -13,6 +13,7 @@
 #include "update/Zelftest.h"
 
 #include "reports/Kopband.h"
+#include "reports/Letterbestanden.h"
 
 #include <QApplication>
 #include <QFont>
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     QFont standaard(QStringLiteral("Arial"));
     standaard.setPointSize(8);
     QApplication::setFont(standaard);
+    RegistreerRapportLetters();
     // Qt's own dialogs (file, print, questions) in Dutch, like the program.
     QTranslator qtNederlands;
     InstalleerQtNederlands(qtNederlands);

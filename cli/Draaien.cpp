@@ -6,6 +6,7 @@
 #include "cli/Toepassen.h"
 #include "cli/Uitvoer.h"
 #include "platform/Bestand.h"
+#include "platform/Databestand.h"
 #include "platform/Systeemfout.h"
 #include "project/Berekening.h"
 #include "project/Bestandslezer.h"
@@ -23,7 +24,7 @@ std::string LambdaPad(const TOpties& opties) {
     std::error_code ec;
     const std::filesystem::path werkmap = std::filesystem::current_path(ec);
     if (!opties.LambdaBestand) {
-        return platform::Utf8(werkmap / "lambda.bin");
+        return platform::ZoekDatabestand(platform::Utf8(werkmap), "lambda.bin");
     }
     const std::filesystem::path gegeven = platform::PadUitUtf8(*opties.LambdaBestand);
     return gegeven.has_root_directory() ? *opties.LambdaBestand : platform::Utf8(werkmap / gegeven);

@@ -1,6 +1,7 @@
 #include "reports/Kopband.h"
 
 #include "beeld/Afbeeldingen.h"
+#include "platform/Databestand.h"
 #include "reports/Bouwstenen.h"
 #include "reports/Inkorten.h"
 #include "reports/Tekstopmaak.h"
@@ -79,8 +80,8 @@ TContact LeesContactgegevens(const QString& bestand) {
 }
 
 const TContact& Contactgegevens() {
-    static const TContact contact =
-        LeesContactgegevens(QDir::current().filePath(QStringLiteral("fabrikant.ini")));
+    static const TContact contact = LeesContactgegevens(QString::fromStdString(
+        platform::ZoekDatabestand(QDir::currentPath().toStdString(), "fabrikant.ini")));
     return contact;
 }
 

@@ -4,12 +4,59 @@
 #include "reports/PdfExport.h"
 
 #include <QFile>
+
+#ifdef _WIN32
+#include "platform/Databestand.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#else
 #include <fontconfig/fontconfig.h>
 #include <memory>
+#endif
 
 namespace rcveltor::rapport {
 
 namespace {
+
+constexpr const char* kNietGevonden =
+    "Het lettertype Liberation Sans (normaal en vet) is niet gevonden. Het PDF-bestand is niet "
+    "opgeslagen";
+
+#ifdef _WIN32
+
+// Windows has no fontconfig and seldom Liberation Sans: the program ships
+// both files beside itself.
+QString Zoek(const char* bestand) {
+    const QString pad = QString::fromStdString(
+        platform::ZoekDatabestand(QDir::currentPath().toStdString(), bestand));
+    return QFileInfo(pad).isFile() ? pad : QString();
+}
+
+} // namespace
+
+TPdfLetters ZoekRapportLetters() {
+    TPdfLetters letters;
+    letters.Regulier = Zoek("LiberationSans-Regular.ttf");
+    letters.Vet = Zoek("LiberationSans-Bold.ttf");
+    if (letters.Regulier.isEmpty() || letters.Vet.isEmpty()) {
+        throw RcFout(kNietGevonden);
+    }
+    return letters;
+}
+
+void RegistreerRapportLetters() {
+    try {
+        const TPdfLetters letters = ZoekRapportLetters();
+        QFontDatabase::addApplicationFont(letters.Regulier);
+        QFontDatabase::addApplicationFont(letters.Vet);
+    } catch (const RcFout&) {
+        // The screen falls back to Arial; the PDF export says what is missing.
+    }
+}
+
+#else
 
 constexpr const char* kFamilie = "Liberation Sans";
 
@@ -58,10 +105,13 @@ TPdfLetters ZoekRapportLetters() {
     letters.Regulier = Zoek(FC_WEIGHT_REGULAR);
     letters.Vet = Zoek(FC_WEIGHT_BOLD);
     if (letters.Regulier.isEmpty() || letters.Vet.isEmpty()) {
-        throw RcFout("Het lettertype Liberation Sans (normaal en vet) is niet gevonden. Het "
-                     "PDF-bestand is niet opgeslagen");
+        throw RcFout(kNietGevonden);
     }
     return letters;
 }
+
+void RegistreerRapportLetters() {}
+
+#endif
 
 } // namespace rcveltor::rapport

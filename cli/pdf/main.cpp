@@ -5,6 +5,7 @@
 #include "calc/RekenModel.h"
 #include "cli/Draaien.h"
 #include "platform/Argumenten.h"
+#include "reports/Letterbestanden.h"
 #include "reports/PdfExport.h"
 #include "reports/UQuicReport1.h"
 #include "reports/UQuicReport2.h"
@@ -28,6 +29,7 @@ void SchrijfRapport(const TRekenModel& model, bool afschot, const std::string& b
     char naam[] = "rcveltor-cli";
     char* argv[] = {naam, nullptr};
     const QGuiApplication app(argc, argv);
+    rapport::RegistreerRapportLetters();
 
     std::shared_ptr<const rapport::TPaginaSet> set;
     if (afschot) {
