@@ -26,6 +26,10 @@ find_package(LibArchive REQUIRED GLOBAL)
 set_property(TARGET LibArchive::LibArchive APPEND PROPERTY INTERFACE_LINK_LIBRARIES ZLIB::ZLIB bcrypt)
 set_property(TARGET OpenSSL::Crypto APPEND PROPERTY INTERFACE_LINK_LIBRARIES ws2_32 crypt32)
 
+# Found here, above every folder, so that the plugins' targets and
+# qt_import_plugins exist wherever a program is made.
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Network Test)
+
 # A program of Qt's is linked with the plugins it needs at run time: the
 # Windows platform, the offscreen one for tests, Windows' own style.
 function(rcv_qt_plugins doel)

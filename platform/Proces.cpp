@@ -3,6 +3,8 @@
 #include "platform/Systeemfout.h"
 
 #ifdef _WIN32
+#include <cstdlib>
+#include <iostream>
 #include <windows.h>
 #else
 #include <cerrno>
@@ -28,8 +30,26 @@ std::filesystem::path EigenMap() {
     }
 }
 
-std::string VervangDoor(const std::filesystem::path&, char**) {
-    return "deze uitgave start geen ander programma";
+// Windows cannot replace a running program: the other one runs with this
+// run's own command line and standard handles, and its exit status ends
+// this one.
+std::string VervangDoor(const std::filesystem::path& programma, char**) {
+    std::wstring opdrachtregel = GetCommandLineW();
+    STARTUPINFOW start{};
+    start.cb = sizeof(start);
+    PROCESS_INFORMATION proces{};
+    std::cout.flush();
+    std::cerr.flush();
+    if (!CreateProcessW(programma.c_str(), opdrachtregel.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                        nullptr, &start, &proces)) {
+        return Foutreden(GetLastError());
+    }
+    CloseHandle(proces.hThread);
+    WaitForSingleObject(proces.hProcess, INFINITE);
+    DWORD status = 1;
+    GetExitCodeProcess(proces.hProcess, &status);
+    CloseHandle(proces.hProcess);
+    std::exit(static_cast<int>(status));
 }
 
 #else

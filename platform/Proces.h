@@ -9,8 +9,9 @@ namespace rcveltor::platform {
 std::filesystem::path EigenMap();
 
 // Replaces the running program by `programma` with the same arguments
-// (argv[0] included), so its output and exit status become this run's.
-// Returns only on failure, with the reason.
+// (argv[0] included), so its output and exit status become this run's (on
+// Windows: runs it and ends with its exit status). Returns only on failure,
+// with the reason.
 std::string VervangDoor(const std::filesystem::path& programma, char** argv);
 
 } // namespace rcveltor::platform
