@@ -5,7 +5,7 @@ set -euo pipefail
 
 RCV_PAKKETTEN=(
     g++ cmake ninja-build pkg-config ccache
-    g++-mingw-w64-x86-64-posix googletest wine64
+    g++-mingw-w64-x86-64-posix googletest wine64 nsis osslsigncode
     clang libclang-rt-14-dev
     libgtest-dev libbenchmark-dev nlohmann-json3-dev
     python3
