@@ -35,6 +35,22 @@ struct THandvat {
 
 } // namespace
 
+std::wstring LangPad(const std::filesystem::path& pad) {
+    std::error_code fout;
+    std::filesystem::path vol = std::filesystem::absolute(pad, fout);
+    if (fout) {
+        vol = pad;
+    }
+    std::wstring s = vol.lexically_normal().make_preferred().wstring();
+    if (s.rfind(L"\\\\?\\", 0) == 0) {
+        return s;
+    }
+    if (s.rfind(L"\\\\", 0) == 0) {
+        return L"\\\\?\\UNC\\" + s.substr(2);
+    }
+    return L"\\\\?\\" + s;
+}
+
 std::vector<unsigned char> LeesBestand(const std::filesystem::path& pad, std::size_t hoogstens) {
     const THandvat bestand{CreateFileW(pad.c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -15,6 +15,12 @@ namespace rcveltor::platform {
 std::filesystem::path PadUitUtf8(std::string_view utf8);
 std::string Utf8(const std::filesystem::path& pad);
 
+#ifdef _WIN32
+// The absolute path in the form that is not held to 260 characters
+// ("\\?\C:\..." or "\\?\UNC\server\...").
+std::wstring LangPad(const std::filesystem::path& pad);
+#endif
+
 // The whole file, opened for shared reading; at most `hoogstens` + 1 bytes,
 // so a caller sees a file over its limit without reading all of it. Only a
 // regular file is read: a pipe, folder or device is refused (TBestandsfout)

@@ -1,5 +1,7 @@
 #include "platform/VeiligOpslaan.h"
 
+#include "platform/Bestand.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -61,23 +63,6 @@ constexpr int kPogingen = 100;
 
 namespace {
 
-// The path in the form that is not held to 260 characters.
-std::wstring Lang(const fs::path& pad) {
-    std::error_code fout;
-    fs::path vol = fs::absolute(pad, fout);
-    if (fout) {
-        vol = pad;
-    }
-    std::wstring s = vol.lexically_normal().make_preferred().wstring();
-    if (s.rfind(L"\\\\?\\", 0) == 0) {
-        return s;
-    }
-    if (s.rfind(L"\\\\", 0) == 0) {
-        return L"\\\\?\\UNC\\" + s.substr(2);
-    }
-    return L"\\\\?\\" + s;
-}
-
 [[noreturn]] void Gooi(DWORD code) {
     throw TBestandsfout(Foutreden(code));
 }
@@ -86,7 +71,7 @@ std::wstring Lang(const fs::path& pad) {
 
 void SlaVeiligOp(const fs::path& pad, std::span<const unsigned char> inhoud) {
     const fs::path doel = NaDeLinks(pad);
-    const std::wstring doelnaam = Lang(doel);
+    const std::wstring doelnaam = LangPad(doel);
     const DWORD soort = GetFileAttributesW(doelnaam.c_str());
     const bool bestaat = soort != INVALID_FILE_ATTRIBUTES;
     if (!bestaat && GetLastError() != ERROR_FILE_NOT_FOUND) {
@@ -101,7 +86,7 @@ void SlaVeiligOp(const fs::path& pad, std::span<const unsigned char> inhoud) {
     std::wstring tijdelijk;
     HANDLE h = INVALID_HANDLE_VALUE;
     for (int poging = 0; h == INVALID_HANDLE_VALUE; ++poging) {
-        tijdelijk = Lang(doel.parent_path() / TijdelijkeNaam());
+        tijdelijk = LangPad(doel.parent_path() / TijdelijkeNaam());
         h = CreateFileW(tijdelijk.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE &&

@@ -36,7 +36,7 @@ constexpr QByteArrayView kGestart = "gestart";
 constexpr QByteArrayView kBevestigd = "bevestigd";
 
 std::filesystem::path Pad(const QString& pad) {
-    return std::filesystem::path(QFile::encodeName(pad).toStdString());
+    return FsPad(pad);
 }
 
 // lstat: a dangling link counts as present.
@@ -49,6 +49,46 @@ bool Bestaat(const QString& pad) {
 void Verwijder(const QString& pad) {
     std::error_code fout;
     std::filesystem::remove_all(Pad(pad), fout);
+}
+
+// Windows cannot remove a program file while it runs: what could not go is
+// listed beside the journal, and removed at a later start (RuimOp).
+QString Opruimlijst(const QString& journaal) {
+    return journaal + QStringLiteral(".opruimen");
+}
+
+void VerwijderOfLater(const QString& pad, const QString& journaal) {
+    Verwijder(pad);
+    if (!Bestaat(pad) || journaal.isEmpty()) {
+        return;
+    }
+    const int fd = OpenGewoonBestand(Opruimlijst(journaal), O_WRONLY | O_APPEND | O_CREAT, 0600);
+    if (fd >= 0) {
+        const QByteArray regel = pad.toUtf8() + '\n';
+        if (::write(fd, regel.constData(), static_cast<unsigned>(regel.size())) == regel.size()) {
+            SpoelNaarSchijf(fd);
+        }
+        ::close(fd);
+    }
+}
+
+// What an earlier run listed: removed now, or listed again for the next.
+void RuimOp(const QString& journaal) {
+    const QString lijst = Opruimlijst(journaal);
+    const int fd = OpenGewoonBestand(lijst, O_RDONLY);
+    if (fd < 0) {
+        return;
+    }
+    QFile bestand;
+    bestand.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle);
+    const QList<QByteArray> paden = bestand.readAll().split('\n');
+    bestand.close();
+    QFile::remove(lijst);
+    for (const QByteArray& pad : paden) {
+        if (!pad.isEmpty()) {
+            VerwijderOfLater(QString::fromUtf8(pad), journaal);
+        }
+    }
 }
 
 QString Fout() {
@@ -75,7 +115,7 @@ bool KopieerVeilig(const QString& bron, const QString& doel, QString* fout) {
     const QString reden =
         errno == ENOSPC ? QStringLiteral("Er is onvoldoende schijfruimte") : Fout();
     gelukt =
-        gelukt && totaal == s.st_size && ::fchmod(uit, s.st_mode & 0755) == 0 && ::fsync(uit) == 0;
+        gelukt && totaal == s.st_size && ZetRechten(uit, s.st_mode & 0755) && SpoelNaarSchijf(uit);
     gelukt = ::close(uit) == 0 && gelukt;
     ::close(in);
     if (!gelukt) {
@@ -94,7 +134,7 @@ struct TJournaalStap {
 // file may then still be a stale one. A replaced file comes back by a rename
 // over the new one, so that its name is never empty; naStap follows every
 // change.
-void RolTerug(const TJournaalStap& s, bool gewisseld,
+void RolTerug(const TJournaalStap& s, bool gewisseld, const QString& journaal,
               const std::function<void(const QString&)>& log, const std::function<void()>& naStap) {
     const QString oud = s.Doel + TInstallatie::kOudAchtervoegsel;
     const QString nieuw = s.Doel + TInstallatie::kNieuwAchtervoegsel;
@@ -104,14 +144,18 @@ void RolTerug(const TJournaalStap& s, bool gewisseld,
         log(QStringLiteral("Rollback: removed %1").arg(nieuw));
     }
     if (gewisseld && s.Bestond && Bestaat(oud)) {
-        if (VervangDoor(Pad(oud), Pad(s.Doel))) {
+        std::filesystem::path weg;
+        if (VervangDoor(Pad(oud), Pad(s.Doel), &weg)) {
             naStap();
             log(QStringLiteral("Rollback: restored %1").arg(s.Doel));
+            if (!weg.empty()) {
+                VerwijderOfLater(QtPad(weg), journaal);
+            }
         } else {
             log(QStringLiteral("Rollback: cannot restore %1 from %2").arg(s.Doel, oud));
         }
     } else if (gewisseld && !s.Bestond && Bestaat(s.Doel)) {
-        Verwijder(s.Doel);
+        VerwijderOfLater(s.Doel, journaal);
         naStap();
         log(QStringLiteral("Rollback: removed %1").arg(s.Doel));
     }
@@ -146,8 +190,9 @@ bool TInstallatie::Journaal(const QByteArray& regel, bool veilig) {
         return false;
     }
     const QByteArray tekst = regel + '\n';
-    bool gelukt = ::write(fd, tekst.constData(), static_cast<size_t>(tekst.size())) == tekst.size();
-    gelukt = (!veilig || ::fsync(fd) == 0) && gelukt;
+    bool gelukt =
+        ::write(fd, tekst.constData(), static_cast<unsigned>(tekst.size())) == tekst.size();
+    gelukt = (!veilig || SpoelNaarSchijf(fd)) && gelukt;
     return ::close(fd) == 0 && gelukt;
 }
 
@@ -160,7 +205,7 @@ bool TInstallatie::Plaats(const QString& bron, const QString& doel, QString* fou
         }
     }
     const QFileInfo bronInfo(bron);
-    if (!bronInfo.isSymLink() && !bronInfo.isFile()) {
+    if (!bronInfo.isSymbolicLink() && !bronInfo.isFile()) {
         *fout = QStringLiteral("%1 is neither a file nor a link").arg(bron);
         return false;
     }
@@ -197,7 +242,7 @@ bool TInstallatie::Plaats(const QString& bron, const QString& doel, QString* fou
     // Left by an update that did not finish: stale by now.
     Verwijder(nieuw);
     Verwijder(doel + kOudAchtervoegsel);
-    if (bronInfo.isSymLink()) {
+    if (bronInfo.isSymbolicLink()) {
         std::error_code f;
         std::filesystem::create_symlink(std::filesystem::read_symlink(Pad(bron), f), Pad(nieuw), f);
         if (f) {
@@ -228,7 +273,7 @@ bool TInstallatie::Bevestig(QString* fout, bool proef) {
         }
         // The old file gets its second name first, then the new one is renamed
         // over it: the name always holds a complete file.
-        if (s.Bestond && !gedaan(MaakKopieNaam(Pad(s.Doel), Pad(s.Doel + kOudAchtervoegsel)))) {
+        if (s.Bestond && !gedaan(ZetOpzij(Pad(s.Doel), Pad(s.Doel + kOudAchtervoegsel)))) {
             reden = QStringLiteral("cannot set aside %1").arg(s.Doel);
         } else if (!gedaan(VervangDoor(Pad(s.Doel + kNieuwAchtervoegsel), Pad(s.Doel)))) {
             reden = QStringLiteral("cannot put %1 in place").arg(s.Doel);
@@ -252,7 +297,7 @@ bool TInstallatie::Bevestig(QString* fout, bool proef) {
     }
     if (!proef) {
         for (const TStap& s : stappen_) {
-            Verwijder(s.Doel + kOudAchtervoegsel);
+            VerwijderOfLater(s.Doel + kOudAchtervoegsel, journaal_);
         }
         if (!journaal_.isEmpty()) {
             QFile::remove(journaal_);
@@ -274,7 +319,7 @@ void TInstallatie::Herstel() {
         }
     };
     for (auto s = stappen_.rbegin(); s != stappen_.rend(); ++s) {
-        RolTerug({s->Doel, s->Bestond, s->NieuweMappen}, wisselen_, log_, naStap);
+        RolTerug({s->Doel, s->Bestond, s->NieuweMappen}, wisselen_, journaal_, log_, naStap);
     }
     if (!journaal_.isEmpty()) {
         QFile::remove(journaal_);
@@ -332,7 +377,7 @@ std::optional<TJournaal> LeesJournaal(const QString& pad) {
 
 void Voltooi(const TJournaal& j, const QString& pad) {
     for (const TJournaalStap& s : j.Stappen) {
-        Verwijder(s.Doel + TInstallatie::kOudAchtervoegsel);
+        VerwijderOfLater(s.Doel + TInstallatie::kOudAchtervoegsel, pad);
         Verwijder(s.Doel + TInstallatie::kNieuwAchtervoegsel);
     }
     QFile::remove(pad);
@@ -345,8 +390,9 @@ bool VoegRegelToe(const QString& pad, const QByteArray& regel) {
         return false;
     }
     const QByteArray tekst = regel + '\n';
-    bool gelukt = ::write(fd, tekst.constData(), static_cast<size_t>(tekst.size())) == tekst.size();
-    gelukt = ::fsync(fd) == 0 && gelukt;
+    bool gelukt =
+        ::write(fd, tekst.constData(), static_cast<unsigned>(tekst.size())) == tekst.size();
+    gelukt = SpoelNaarSchijf(fd) && gelukt;
     return ::close(fd) == 0 && gelukt;
 }
 
@@ -365,7 +411,7 @@ void RolAllesTerug(const TJournaal& j, const QString& pad,
         }
     };
     for (auto s = j.Stappen.crbegin(); s != j.Stappen.crend(); ++s) {
-        RolTerug(*s, j.Gewisseld, log, stap);
+        RolTerug(*s, j.Gewisseld, pad, log, stap);
     }
     QFile::remove(pad);
 }
@@ -377,6 +423,7 @@ TInstallatie::HerstelOnderbroken(const QString& journaal,
                                  const std::function<void(const QString&)>& log, int limietSeconden,
                                  const std::function<void(int)>& naStap) {
     const auto schrijf = log ? log : [](const QString&) {};
+    RuimOp(journaal);
     const auto j = LeesJournaal(journaal);
     if (!j) {
         return THerstel::Niets;
@@ -398,8 +445,8 @@ TInstallatie::HerstelOnderbroken(const QString& journaal,
         const QByteArray regel = kGestart.toByteArray() + '\t' + QByteArray::number(nu) + '\n';
         if (fd >= 0) {
             const bool geschreven =
-                ::write(fd, regel.constData(), static_cast<size_t>(regel.size())) == regel.size();
-            ::fsync(fd);
+                ::write(fd, regel.constData(), static_cast<unsigned>(regel.size())) == regel.size();
+            SpoelNaarSchijf(fd);
             ::close(fd);
             if (geschreven) {
                 schrijf(QStringLiteral("The new version starts; it has %1 s to confirm")
@@ -427,8 +474,8 @@ bool TInstallatie::BevestigStart(const QString& journaal) {
     }
     const QByteArray regel = kBevestigd.toByteArray() + '\n';
     const bool geschreven =
-        ::write(fd, regel.constData(), static_cast<size_t>(regel.size())) == regel.size() &&
-        ::fsync(fd) == 0;
+        ::write(fd, regel.constData(), static_cast<unsigned>(regel.size())) == regel.size() &&
+        SpoelNaarSchijf(fd);
     ::close(fd);
     if (geschreven) {
         Voltooi(*j, journaal);

@@ -194,10 +194,8 @@ private:
     }
 
     bool Bestand(archive_entry* e, const QString& pad) {
-        const QByteArray naam = QFile::encodeName(Vol(pad));
         // O_EXCL: never write over an earlier entry or through a link.
-        const int fd =
-            ::open(naam.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        const int fd = OpenGewoonBestand(Vol(pad), O_WRONLY | O_CREAT | O_EXCL, 0600);
         if (fd < 0) {
             return Weiger(QStringLiteral("cannot create %1: %2")
                               .arg(pad, QString::fromLocal8Bit(strerror(errno))));
@@ -205,7 +203,7 @@ private:
         qint64 geschreven = 0;
         const bool gelukt = Schrijf(e, fd, pad, &geschreven);
         const mode_t rechten = (archive_entry_perm(e) & 0755) | 0600;
-        const bool gesloten = ::fchmod(fd, rechten) == 0 && ::close(fd) == 0;
+        const bool gesloten = ZetRechten(fd, rechten) && ::close(fd) == 0;
         if (!gelukt) {
             return false;
         }
@@ -239,7 +237,7 @@ private:
                 return Weiger(QStringLiteral("contents larger than announced refused"));
             }
             for (la_ssize_t klaar = 0; klaar < n;) {
-                const ssize_t w = ::write(fd, blok.get() + klaar, static_cast<size_t>(n - klaar));
+                const auto w = ::write(fd, blok.get() + klaar, static_cast<unsigned>(n - klaar));
                 if (w < 0 && errno == EINTR) {
                     continue;
                 }
@@ -259,8 +257,7 @@ private:
         if (!doel || !IsVeiligRelatiefPad(*doel)) {
             return Weiger(QStringLiteral("link pointing outside refused: %1").arg(pad));
         }
-        if (::symlink(QFile::encodeName(*doel).constData(),
-                      QFile::encodeName(Vol(pad)).constData()) != 0) {
+        if (!MaakLink(*doel, Vol(pad))) {
             return Weiger(QStringLiteral("cannot create link %1").arg(pad));
         }
         uit_.Paden.append(pad);

@@ -26,7 +26,7 @@ std::optional<QByteArray> Sha256Van(int fd) {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     QByteArray blok(64 * 1024, Qt::Uninitialized);
     for (;;) {
-        const ssize_t n = ::read(fd, blok.data(), static_cast<size_t>(blok.size()));
+        const auto n = ::read(fd, blok.data(), static_cast<unsigned>(blok.size()));
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -55,7 +55,7 @@ bool KopieerNaar(int fd, const QString& pad, mode_t rechten, QString* fout) {
     if (!gelukt) {
         *fout = QStringLiteral("cannot copy to %1: %2").arg(pad, Systeemfout());
     }
-    gelukt = ::fchmod(uit, rechten) == 0 && ::close(uit) == 0 && gelukt;
+    gelukt = ZetRechten(uit, rechten) && ::close(uit) == 0 && gelukt;
     return gelukt;
 }
 

@@ -5,13 +5,38 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+
+#ifdef _WIN32
+#include <QTemporaryFile>
+#else
 #include <unistd.h>
+#endif
 
 namespace rcveltor::update {
 
 namespace {
 // Configured at release (RCV_UPDATE_SERVER).
 const QString kStandaardServer = QStringLiteral(RCV_UPDATE_SERVER);
+
+#ifdef _WIN32
+// Windows's access() sees only the read-only mark, not who may write: a
+// file of our own is tried instead.
+bool MagSchrijvenIn(const QString& map) {
+    QTemporaryFile proef(QDir(map).filePath(QStringLiteral(".rcveltor-XXXXXX")));
+    return proef.open();
+}
+
+// The user's own folder for the program's state: %LOCALAPPDATA%\RcVeltor.
+QString EigenMap() {
+    const QString lokaal = qEnvironmentVariable("LOCALAPPDATA");
+    return QDir(lokaal.isEmpty() ? QDir::homePath() + QStringLiteral("/AppData/Local") : lokaal)
+        .filePath(QStringLiteral("RcVeltor"));
+}
+#else
+bool MagSchrijvenIn(const QString& map) {
+    return ::access(QFile::encodeName(map).constData(), W_OK) == 0;
+}
+#endif
 } // namespace
 
 QUrl TUpdateInstellingen::ControleUrl() const {
@@ -35,8 +60,7 @@ bool TUpdateInstellingen::KanZelfInstalleren() const {
         !programma.startsWith(QLatin1String("/usr/local/"))) {
         return false;
     }
-    return ::access(QFile::encodeName(Programmamap).constData(), W_OK) == 0 &&
-           ::access(QFile::encodeName(Werkmap).constData(), W_OK) == 0;
+    return MagSchrijvenIn(Programmamap) && MagSchrijvenIn(Werkmap);
 }
 
 QString TUpdateInstellingen::JournaalPad() const {
@@ -50,6 +74,11 @@ TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
     i.HuidigeVersie = QVersionNumber::fromString(QStringLiteral(RCV_VERSIE));
     i.PubliekeSleutel = QByteArray::fromHex(RCV_UPDATE_SLEUTEL);
     i.Werkmap = QDir::currentPath();
+#ifdef _WIN32
+    i.Downloadmap = QDir(EigenMap()).filePath(QStringLiteral("updates"));
+    i.Instellingenbestand = QDir(EigenMap()).filePath(QStringLiteral("update.ini"));
+    i.Statusmap = EigenMap();
+#else
     i.Downloadmap = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
                         .filePath(QStringLiteral("updates"));
     i.Instellingenbestand =
@@ -60,6 +89,7 @@ TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
     i.Statusmap =
         QDir(status.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/state") : status)
             .filePath(QStringLiteral("RcVeltor"));
+#endif
     i.Programmamap = QCoreApplication::applicationDirPath();
     i.ProgrammaBestand = QCoreApplication::applicationFilePath();
     i.HerstartArgumenten = QCoreApplication::arguments().mid(1);

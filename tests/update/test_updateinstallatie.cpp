@@ -6,12 +6,15 @@
 #include "tests/update/Updatemappen.h"
 #include "update/Updateinstallatie.h"
 
-#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <vector>
+
+#ifndef _WIN32
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#endif
 
 using namespace rcveltor::update;
 using namespace rcveltor::test;
@@ -45,12 +48,14 @@ TEST(Updateinstallatie, AllOrNothingAndTheReasonBeforeTheRollback) {
          20000,
          Stub(),
          {"The new program passed its self-check", "Version 4.0.1.4 installed"}},
+#ifndef _WIN32 // the words are those of Linux's loader
         {"a library missing",
          uitgave(Stub(RCV_STUB_ZONDER_BIEB)),
          20000,
          {},
          {"The new program does not start", "error while loading shared libraries",
           "Update not installed"}},
+#endif
         {"never ends",
          uitgave(Stub(RCV_STUB_HANGT)),
          1000,
@@ -137,6 +142,7 @@ TEST(Updateinstallatie, AChangedDownloadOrACancelInstallsNothing) {
     }
 }
 
+#ifndef _WIN32 // fork(); on Windows InstallatieGedood kills the swap at every step
 // Killed after the second step of its swap: the next start puts the old
 // program back and leaves no staged file or folder behind.
 TEST(Updateinstallatie, AnInstallationKilledPartWayIsRolledBackAtTheNextStart) {
@@ -168,5 +174,6 @@ TEST(Updateinstallatie, AnInstallationKilledPartWayIsRolledBackAtTheNextStart) {
     // Nothing to do at the start after that.
     EXPECT_EQ(HerstelOnderbrokenUpdate(instellingen), TInstallatie::THerstel::Niets);
 }
+#endif
 
 } // namespace
