@@ -272,7 +272,8 @@ bool TInstallatie::Bevestig(QString* fout, bool proef) {
             break;
         }
         // The old file gets its second name first, then the new one is renamed
-        // over it: the name always holds a complete file.
+        // over it: the name always holds a complete file (on Windows, where
+        // the old one is renamed aside, all but for the instant between).
         if (s.Bestond && !gedaan(ZetOpzij(Pad(s.Doel), Pad(s.Doel + kOudAchtervoegsel)))) {
             reden = QStringLiteral("cannot set aside %1").arg(s.Doel);
         } else if (!gedaan(VervangDoor(Pad(s.Doel + kNieuwAchtervoegsel), Pad(s.Doel)))) {

@@ -5,10 +5,13 @@
 // ("X.rcvnieuw", copied, flushed and checked); then, with a journal written
 // before the first swap, each target is swapped in two steps that never
 // leave X empty: the old file gets the second name "X.rcvoud" (a hard link),
-// then the new one is renamed over X. A rollback renames "X.rcvoud" back over
-// X. An update that ends before its journal says it is complete is rolled
-// back: at once when a step fails, or at the next start (HerstelOnderbroken)
-// when the process was killed, a killed rollback included.
+// then the new one is renamed over X. Windows cannot replace a running
+// program, so there X is renamed to "X.rcvoud" and the new one moved in; a
+// file that cannot be removed while it runs is removed at a later start.
+// A rollback renames "X.rcvoud" back over X. An update that ends before its
+// journal says it is complete is rolled back: at once when a step fails, or
+// at the next start (HerstelOnderbroken) when the process was killed, a
+// killed rollback included.
 
 #include <QString>
 #include <QStringList>
@@ -46,8 +49,9 @@ public:
         Proef,      // the new program's first start: it must confirm
         StarttNiet, // the new program did not confirm in time: rolled back
     };
-    // At start-up, before anything else: completes or rolls back what a
-    // journal describes. A new program on trial gets limietSeconden from its
+    // At start-up, before anything else: removes what an earlier run could
+    // not while it ran, and completes or rolls back what a journal
+    // describes. A new program on trial gets limietSeconden from its
     // first start to confirm; a start after that without it rolls back.
     // naStap: for the tests, called after every step of a rollback.
     static THerstel HerstelOnderbroken(const QString& journaal,

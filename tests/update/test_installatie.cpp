@@ -1,6 +1,7 @@
 // Installation as one transaction: replaced files come back and new ones go
 // when any step fails, and when the process is killed at any step.
 
+#include "tests/update/Kindproces.h"
 #include "tests/update/QtPrint.h"
 #include "update/Installatie.h"
 
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace rcveltor::update;
+using rcveltor::test::TEinde;
 
 namespace {
 
@@ -146,7 +148,6 @@ protected:
         ASSERT_TRUE(QFile::link(QStringLiteral("info.rtf"), B("huidig")));
 #endif
     }
-    enum class TEinde { Klaar, Gedood, Anders };
     // Stages the set, then swaps it (on trial when proef); killed after step
     // moment of the swap, or in the staging when moment is negative; with
     // terug above 0, put back after and killed after that step of it.
@@ -161,16 +162,7 @@ protected:
                 argumenten << B(b) << D(d);
             }
         }
-        QProcess kind;
-        kind.start(QStringLiteral(RCV_INSTALLEER), argumenten);
-        if (!kind.waitForFinished(60000)) {
-            return TEinde::Anders;
-        }
-        // Windows's kill from within leaves status 9, POSIX's a signal.
-        if (kind.exitStatus() == QProcess::CrashExit || kind.exitCode() == 9) {
-            return TEinde::Gedood;
-        }
-        return kind.exitCode() == 0 ? TEinde::Klaar : TEinde::Anders;
+        return rcveltor::test::Installeer(argumenten);
     }
     // The program that starts next must be whole, old or new. On Windows,
     // which renames a program aside because it may be running, a kill

@@ -2,6 +2,7 @@
 // program that cannot start is never swapped in, and a kill part-way is
 // undone at the next start.
 
+#include "tests/update/Kindproces.h"
 #include "tests/update/QtPrint.h"
 #include "tests/update/Updatemappen.h"
 #include "update/Updateinstallatie.h"
@@ -9,12 +10,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
-
-#ifndef _WIN32
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 using namespace rcveltor::update;
 using namespace rcveltor::test;
@@ -142,27 +137,23 @@ TEST(Updateinstallatie, AChangedDownloadOrACancelInstallsNothing) {
     }
 }
 
-#ifndef _WIN32 // fork(); on Windows InstallatieGedood kills the swap at every step
 // Killed after the second step of its swap: the next start puts the old
 // program back and leaves no staged file or folder behind.
 TEST(Updateinstallatie, AnInstallationKilledPartWayIsRolledBackAtTheNextStart) {
     TUpdateMappen m;
     const QStringList voor = m.Stand();
     const TUpdateInstellingen instellingen = m.Instellingen();
-    TUpdateInstallatie installatie = Installatie(m, instellingen, m.Uitgave(Stub()));
-    const pid_t kind = fork();
-    if (kind == 0) {
-        installatie.NaStap = [](int n) {
-            if (n == 2) {
-                ::raise(SIGKILL);
-            }
-        };
-        installatie.Installeer();
-        _exit(0);
+    const QList<TStuk> uitgave = m.Uitgave(Stub());
+    // The child reads the components from a control file, beside their downloads.
+    const QString controle = m.Werkmap + QStringLiteral("/../controle.inf");
+    SchrijfBestand(controle,
+                   SchrijfControlebestand(m.Controlebestand(QStringLiteral("4.0.1.4"), uitgave)));
+    QStringList argumenten = {QStringLiteral("update"), controle,      m.Werkmap,
+                              m.Programmamap,           m.Downloadmap, QStringLiteral("2")};
+    for (const TGedownload& d : m.Gedownload(uitgave)) {
+        argumenten << d.Pad;
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(kind, &status, 0), kind);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    ASSERT_EQ(Installeer(argumenten), TEinde::Gedood);
     EXPECT_NE(m.Stand(), voor);
     EXPECT_EQ(HerstelOnderbrokenUpdate(instellingen), TInstallatie::THerstel::Teruggezet);
     EXPECT_EQ(m.Stand(), voor);
@@ -174,6 +165,5 @@ TEST(Updateinstallatie, AnInstallationKilledPartWayIsRolledBackAtTheNextStart) {
     // Nothing to do at the start after that.
     EXPECT_EQ(HerstelOnderbrokenUpdate(instellingen), TInstallatie::THerstel::Niets);
 }
-#endif
 
 } // namespace
