@@ -85,7 +85,7 @@ Section "RcVeltor" SecProgramma
   WriteRegDWORD HKCU "${DEINSTALLATIESLEUTEL}" "EstimatedSize" $0
 SectionEnd
 
-Section /o "Snelkoppeling op het bureaublad" SecBureaublad
+Section /o "Bureaubladsnelkoppeling" SecBureaublad
   SetOutPath "$INSTDIR"
   CreateShortcut "$DESKTOP\${NAAM}.lnk" "$INSTDIR\RcVeltor.exe" "" "$INSTDIR\RcVeltor.exe" 0
 SectionEnd
@@ -103,6 +103,9 @@ Section "Uninstall"
   ; aside while replacing them.
   Delete "$INSTDIR\*.rcvoud"
   Delete "$INSTDIR\*.rcvnieuw"
+  Delete "$INSTDIR\*.rcvweg*"
+  ; The texts the update wizard saved for the user to read.
+  Delete "$INSTDIR\WUPDATE-*.txt"
   Delete "$INSTDIR\Verwijderen.exe"
   RMDir "$INSTDIR"
 

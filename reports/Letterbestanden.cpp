@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QFontDatabase>
 #else
 #include <fontconfig/fontconfig.h>
@@ -51,6 +52,9 @@ void RegistreerRapportLetters() {
         const TPdfLetters letters = ZoekRapportLetters();
         QFontDatabase::addApplicationFont(letters.Regulier);
         QFontDatabase::addApplicationFont(letters.Vet);
+        // The screens ask for Arial, as Liberation Sans stands in for it on
+        // Linux; a Windows without Arial gets the same font.
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     } catch (const RcFout&) {
         // The screen falls back to Arial; the PDF export says what is missing.
     }

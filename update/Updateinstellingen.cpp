@@ -50,8 +50,13 @@ QUrl TUpdateInstellingen::ControleUrl() const {
 }
 
 QString TUpdateInstellingen::LogPad() const {
+#ifdef _WIN32
+    // Windows keeps a program's state in the user's own folders.
+    return QDir(Statusmap).filePath(LogBestand);
+#else
     // The working folder of a packaged program is no place to write.
     return QDir(KanZelfInstalleren() ? Werkmap : Statusmap).filePath(LogBestand);
+#endif
 }
 
 bool TUpdateInstellingen::KanZelfInstalleren() const {
@@ -91,6 +96,11 @@ TUpdateInstellingen TUpdateInstellingen::VoorDitProgramma() {
             .filePath(QStringLiteral("RcVeltor"));
 #endif
     i.Programmamap = QCoreApplication::applicationDirPath();
+#ifdef _WIN32
+    // The installed data files sit beside the program, and a double-clicked
+    // calculation file starts it in that file's folder, which is the user's.
+    i.Werkmap = i.Programmamap;
+#endif
     i.ProgrammaBestand = QCoreApplication::applicationFilePath();
     i.HerstartArgumenten = QCoreApplication::arguments().mid(1);
     return i;

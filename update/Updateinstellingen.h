@@ -18,10 +18,10 @@ struct TUpdateInstellingen {
     QString Programma = QStringLiteral("RcVeltor");     // the control file must name it
     QVersionNumber HuidigeVersie;
     QByteArray PubliekeSleutel;  // Ed25519, 32 bytes
-    QString Werkmap;             // the log and Doel=werkmap
+    QString Werkmap;             // the log and Doel=werkmap (Windows: the program's folder)
     QString Downloadmap;         // downloads (kept afterwards) and extraction; made 0700
     QString Instellingenbestand; // remembers the highest version a valid file announced
-    QString Statusmap;           // the log when the program cannot update itself
+    QString Statusmap;           // the log when the program cannot update itself (Windows: always)
     QString Programmamap;        // where Doel=programma installs
     QString ProgrammaBestand;    // started after an update
     QStringList HerstartArgumenten;

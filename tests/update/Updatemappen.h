@@ -160,9 +160,7 @@ public:
         stand.sort();
         return stand;
     }
-    QString Log() const {
-        return QString::fromUtf8(LeesBestand(Werkmap + QStringLiteral("/WUPDATE.LOG")));
-    }
+    QString Log() const { return QString::fromUtf8(LeesBestand(Instellingen().LogPad())); }
 
     QByteArray Prive = update::NieuweEd25519Sleutel();
     QByteArray Publiek = update::PubliekeEd25519Sleutel(Prive);
