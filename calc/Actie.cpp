@@ -1,10 +1,13 @@
 #include "calc/Actie.h"
 
+#include "calc/Rekenprecisie.h"
+
 #include <exception>
 
 namespace rcveltor {
 
 std::optional<std::string> VoerActieUit(const std::function<void()>& actie) {
+    const TVolleRekenprecisie precisie;
     try {
         actie();
     } catch (const std::exception& fout) {
