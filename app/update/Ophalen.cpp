@@ -8,6 +8,10 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace rcveltor::update {
 
 namespace {
@@ -16,6 +20,32 @@ bool IsLoopback(const QString& host) {
     QHostAddress adres;
     return host == QLatin1String("localhost") || (adres.setAddress(host) && adres.isLoopback());
 }
+
+#ifdef _WIN32
+// The system's text for a full disk, as Qt puts it in a write error.
+bool IsSchijfVol(const QFileDevice& f) {
+    if (f.error() != QFileDevice::WriteError) {
+        return false;
+    }
+    for (const DWORD code : {DWORD{ERROR_DISK_FULL}, DWORD{ERROR_HANDLE_DISK_FULL}}) {
+        wchar_t* tekst = nullptr;
+        const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                           FORMAT_MESSAGE_IGNORE_INSERTS,
+                                       nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                       reinterpret_cast<wchar_t*>(&tekst), 0, nullptr);
+        const QString systeem = QString::fromWCharArray(tekst, static_cast<qsizetype>(n)).trimmed();
+        LocalFree(tekst);
+        if (!systeem.isEmpty() && f.errorString().trimmed() == systeem) {
+            return true;
+        }
+    }
+    return false;
+}
+#else
+bool IsSchijfVol(const QFileDevice&) {
+    return false;
+}
+#endif
 
 } // namespace
 
@@ -30,9 +60,10 @@ bool IsToegestaneUrl(const QUrl& url) {
 }
 
 QString Schrijffout(const QIODevice& bestand) {
-    // Qt reports a full disk (ENOSPC) as a resource error.
+    // Qt reports a full disk as a resource error (ENOSPC), on Windows as a
+    // write error in the system's own words.
     const auto* f = qobject_cast<const QFileDevice*>(&bestand);
-    if (f != nullptr && f->error() == QFileDevice::ResourceError) {
+    if (f != nullptr && (f->error() == QFileDevice::ResourceError || IsSchijfVol(*f))) {
         return QStringLiteral("Er is onvoldoende schijfruimte");
     }
     return bestand.errorString();

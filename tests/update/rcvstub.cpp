@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
 #endif
         return 0;
     }
-    std::ofstream uit("herstart.txt");
+    std::ofstream uit("herstart.txt", std::ios::binary); // the same bytes on every system
     uit << "gestart";
     for (int i = 1; i < argc; ++i) {
         uit << ' ' << argv[i];

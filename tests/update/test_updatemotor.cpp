@@ -274,7 +274,9 @@ private slots:
 
         const QString programma = o.Programmamap + QStringLiteral("/RcVeltor");
         QCOMPARE(LeesBestand(programma), Stub());
+#ifndef _WIN32
         QVERIFY(QFileInfo(programma).isExecutable());
+#endif
         QCOMPARE(LeesBestand(o.Programmamap + QStringLiteral("/hulp/lees-mij.txt")),
                  QByteArray("nieuw"));
         QCOMPARE(LeesBestand(o.Werkmap + QStringLiteral("/lambda.bin")),
@@ -286,14 +288,21 @@ private slots:
             namen.sort();
             return namen;
         };
+#ifdef _WIN32
+        // Windows keeps the log in the user's own folder.
+        QCOMPARE(inhoudVan(o.Werkmap), QStringList({QStringLiteral("lambda.bin")}));
+#else
         QCOMPARE(inhoudVan(o.Werkmap),
                  QStringList({QStringLiteral("WUPDATE.LOG"), QStringLiteral("lambda.bin")}));
+#endif
         QCOMPARE(inhoudVan(o.Downloadmap),
                  QStringList({QStringLiteral("1-RcVeltor-4.0.1.4.tar.gz.upd"),
                               QStringLiteral("2-lambda.bin.upd")}));
+#ifndef _WIN32
         QCOMPARE(QFileInfo(o.Downloadmap).permissions(), QFile::ReadOwner | QFile::WriteOwner |
                                                              QFile::ExeOwner | QFile::ReadUser |
                                                              QFile::WriteUser | QFile::ExeUser);
+#endif
         QStringList inhoud =
             QDir(o.Programmamap).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
         inhoud.sort();
@@ -339,6 +348,8 @@ private slots:
             QVERIFY(QDir().mkpath(QFileInfo(o.Downloadmap).absolutePath()));
             QFile::link(QFileInfo(Slachtoffer(o)).absolutePath(), o.Downloadmap);
         }) << false << QStringLiteral("is not a folder");
+#ifndef _WIN32
+        // Windows has no mode bits.
         QTest::newRow("the download folder open to others")
             << TVoorbereiding([](TUpdateOpstelling& o) {
                    QVERIFY(QDir().mkpath(o.Downloadmap));
@@ -347,6 +358,7 @@ private slots:
                                                             QFile::ExeOther | QFile::ReadOther);
                })
             << false << QStringLiteral("open to other users");
+#endif
     }
     void plantedLinksAndOpenFoldersAreNeverUsed() {
         QFETCH(TVoorbereiding, voorbereiding);
