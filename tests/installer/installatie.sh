@@ -66,6 +66,11 @@ gekregen=$(cd "$gebruiker/Documents" && wine "$programmamap/rcveltor-cli.exe" | 
     fout "the installed calculator differs from Linux's"
 }
 
+echo "--- the installed window program's self-check, as an update runs it"
+QT_QPA_PLATFORM=offscreen wine "$programmamap/RcVeltor.exe" --zelftest >"$kras/zelftest.log" 2>&1 ||
+    fout "the self-check ended with $?"
+controleer_log "$kras/zelftest.log" "RcVeltor.exe --zelftest"
+
 echo "--- the installed window program"
 # wine-start.sh runs without a display; this one needs Xvfb's.
 scherm=$(xvfb-run -a --server-args="-screen 0 1024x768x24" bash -c '
