@@ -69,6 +69,9 @@ gekregen=$(cd "$gebruiker/Documents" && wine "$programmamap/rcveltor-cli.exe" | 
 echo "--- the installed window program's self-check, as an update runs it"
 QT_QPA_PLATFORM=offscreen wine "$programmamap/RcVeltor.exe" --zelftest >"$kras/zelftest.log" 2>&1 ||
     fout "the self-check ended with $?"
+# Wine's desktop, started without a display for this run, would serve the
+# next one too: everything ends first.
+wacht
 controleer_log "$kras/zelftest.log" "RcVeltor.exe --zelftest"
 
 echo "--- the installed window program"
