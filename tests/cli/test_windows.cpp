@@ -1,6 +1,7 @@
 // The Windows build's calculator under Wine answers as the Linux one does:
 // the same output bytes (line endings aside), messages and exit status for
-// random command lines of both screens, one run each and in one batch.
+// random command lines of both screens, one run each and in one batch, and
+// the same reports.
 
 #include "tests/cli/Opdrachtregels.h"
 #include "tests/cli/Starten.h"
@@ -87,6 +88,26 @@ TEST(Windows, BuildsTheSameTable) {
     EXPECT_EQ(windows, Lees(RCV_DATA_DIR "/lambda.bin"));
 }
 
+// The report of either screen that the Windows calculator writes has the
+// same words at the same places, in the same embedded fonts, as Linux's.
+TEST(Windows, WritesTheSameReportsAsLinux) {
+    for (const std::string scherm : {"", " --afschot"}) {
+        std::string tekst[2];
+        const char* programmas[2] = {RCV_CLI_LINUX, RCV_CLI};
+        for (int i = 0; i < 2; ++i) {
+            const std::string pdf = Tijdelijk("windows_rapport.pdf");
+            std::remove(pdf.c_str());
+            const TRun r = Draai(programmas[i], scherm + " --pdf " + Citeer(pdf));
+            ASSERT_EQ(r.Uitvoer.Status, 0) << programmas[i] << scherm << ": " << r.Fouten;
+            tekst[i] = Voer("pdftotext -bbox " + Citeer(pdf) + " - | grep '<word'").Uit +
+                       Voer("pdffonts " + Citeer(pdf)).Uit;
+            std::remove(pdf.c_str());
+        }
+        EXPECT_NE(tekst[0].find("Rc-berekening"), std::string::npos) << scherm;
+        EXPECT_EQ(tekst[1], tekst[0]) << scherm;
+    }
+}
+
 struct TEigenGeval {
     std::string Argumenten;
     int Status;
@@ -104,13 +125,11 @@ TEST_P(WindowsEigen, SaysSoItself) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tabel, WindowsEigen,
-    testing::Values(TEigenGeval{" --pdf rapport.pdf", 2, "--pdf: deze uitgave schrijft geen PDF"},
-                    // A missing table is named with its drive, in Windows' form.
-                    TEigenGeval{" --json --lambda-bestand ontbreekt\\\\lambda.bin", 1,
-                                "\\data\\ontbreekt\\lambda.bin\". Niet gevonden"},
-                    // Arguments reach the program as UTF-8, whatever the code page.
-                    TEigenGeval{" --isolatie 'Pelmar ë'", 2,
-                                "\"Pelmar ë\" staat niet in de lijst"}));
+    testing::Values( // A missing table is named with its drive, in Windows' form.
+        TEigenGeval{" --json --lambda-bestand ontbreekt\\\\lambda.bin", 1,
+                    "\\data\\ontbreekt\\lambda.bin\". Niet gevonden"},
+        // Arguments reach the program as UTF-8, whatever the code page.
+        TEigenGeval{" --isolatie 'Pelmar ë'", 2, "\"Pelmar ë\" staat niet in de lijst"}));
 
 } // namespace
 } // namespace rcveltor::test
