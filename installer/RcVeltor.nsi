@@ -104,8 +104,10 @@ Section "Uninstall"
   Delete "$INSTDIR\*.rcvoud"
   Delete "$INSTDIR\*.rcvnieuw"
   Delete "$INSTDIR\*.rcvweg*"
-  ; The texts the update wizard saved for the user to read.
+  ; The texts the update wizard saved for the user to read, and a log an
+  ; older build kept beside the program.
   Delete "$INSTDIR\WUPDATE-*.txt"
+  Delete "$INSTDIR\WUPDATE.LOG"
   Delete "$INSTDIR\Verwijderen.exe"
   RMDir "$INSTDIR"
 
