@@ -105,9 +105,10 @@ struct TGeval {
 // 54,65 69,93 81,02 83,52 (April, the largest) 77,95 66,93 51,28 37,91 34,41: it accumulates.
 // The least retarder found by bisection: 120,2 m (120,1 m still accumulates).
 //
-// Aluminium foil (sd 1500) under bitumen, class 2: December, the worst month, pe 734,5,
-// pi = 734,5 + 1,1 · 540 · 15,8 / 20 = 1203,7; under the covering θ 4,757, psat 857,0; the line
-// at sd 1517,2 of 1917,2: 1203,7 − 469,2 · 1506 / 1906 = 833,0 < 857,0: no month condenses.
+// Aluminium foil (sd 1500) under bitumen, class 2: December, the worst month, pe = 0,89 ·
+// 824,4 = 733,7, pi = 733,7 + 1,1 · 540 · 15,8 / 20 = 1202,9; under the covering θ 4,752, psat
+// 856,9; the line at sd 1517,2 of 1917,2: 1202,9 − 469,2 · 1517,2 / 1917,2 = 831,6 < 856,9:
+// no month condenses.
 //
 // PVC (sd 20) on concrete, no retarder, class 3: January as above but with S = 37,2: gc =
 // 2e-10 · ((1418,13 − 822,81) / 17,2 − (822,81 − 687,51) / 20) · 2,6784e9 = 14,92; condensing
