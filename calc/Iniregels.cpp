@@ -25,7 +25,15 @@ std::string IniPlaats(const std::string& bestandsnaam, int regel) {
 
 std::string IniCitaat(std::string_view tekst) {
     constexpr std::size_t kMax = 60;
-    return tekst.size() <= kMax ? std::string(tekst) : std::string(tekst.substr(0, kMax)) + "…";
+    if (tekst.size() <= kMax) {
+        return std::string(tekst);
+    }
+    // Cut before a character's continuation bytes, so the message stays UTF-8.
+    std::size_t lengte = kMax;
+    while (lengte > 0 && (static_cast<unsigned char>(tekst[lengte]) & 0xC0) == 0x80) {
+        --lengte;
+    }
+    return std::string(tekst.substr(0, lengte)) + "…";
 }
 
 std::vector<TIniRegel> LeesIniRegels(std::string_view tekst, const std::string& bestandsnaam) {
