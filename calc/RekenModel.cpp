@@ -38,6 +38,7 @@ std::vector<std::string> TRekenModel::NieuweBerekening() {
     std::construct_at(&Rc, Gedeeld);
     std::destroy_at(&Afschot);
     std::construct_at(&Afschot, Gedeeld);
+    Vocht = TVochtVelden();
     OpstartVoltooid = false;
     return StartOp([this] { Gedeeld.Tabel->NaarEersteRij(); });
 }
