@@ -281,6 +281,18 @@ double FRsi(double u) {
     return 1.0 - 0.25 * u;
 }
 
+std::size_t ErgsteMaand(const TVochtUitkomst& uitkomst) {
+    const auto& m = uitkomst.Maanden;
+    const auto meest = std::ranges::max_element(
+        m, [](const TVochtMaand& a, const TVochtMaand& b) { return a.GcTotaal < b.GcTotaal; });
+    if (meest->GcTotaal > 0) {
+        return static_cast<std::size_t>(meest - m.begin());
+    }
+    const auto koudste = std::ranges::min_element(
+        m, [](const TVochtMaand& a, const TVochtMaand& b) { return a.ThetaE < b.ThetaE; });
+    return static_cast<std::size_t>(koudste - m.begin());
+}
+
 TVochtUitkomst Vochtcontrole(const TVochtInvoer& invoer) {
     Controleer(invoer);
     TVochtUitkomst uit;

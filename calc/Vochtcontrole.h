@@ -89,6 +89,10 @@ double Psat(double theta);
 // 1 − 0,25 · U.
 double FRsi(double u);
 
+// The month the diagram shows, as an index into Maanden: the one that
+// condenses most, else the coldest (the first of equals).
+std::size_t ErgsteMaand(const TVochtUitkomst& uitkomst);
+
 // The whole check. Non-finite or negative layer values, a class outside 1..5,
 // a climate outside the file's ranges or a U that is no number: RcFout.
 TVochtUitkomst Vochtcontrole(const TVochtInvoer& invoer);
