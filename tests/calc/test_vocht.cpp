@@ -5,6 +5,8 @@
 #include "calc/Producten.h"
 #include "calc/Vochtcontrole.h"
 #include "calc/Vochtgegevens.h"
+#include "calc/Vochtopbouw.h"
+#include "tests/calc/Opstart.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -345,3 +348,82 @@ TEST(Vochtgegevens, WeigertWatNietKlopt) {
 }
 
 } // namespace
+
+// Both screens as the check's four layers, through to the shown texts. The
+// figures come from an independent calculation of the same method by hand
+// (a short script, not this code), with the layers:
+//   steel deck 0,75 mm: R 0,0000129, sd 0 · PE 0,2 mm: R 0,001176, sd 66,6
+//   Ambral 110 mm: R 2,820513, sd 6,6 · 50 mm (tapered, thinnest point): R 1,282051, sd 3
+//   concrete 140 mm (λ 1,8 · 1,25): R 0,062222, sd 11,2 · covering R 0,06
+// The start roof under class 1 condenses a little from November and dries
+// by April (largest 1,798 g/m²); under class 5 it holds 28,6 g/m² after a
+// year (largest 38,277) and needs sd 492,8 m. Concrete without a retarder
+// under bitumen: 81,132 g/m² at most, 33,7 left, 122,7 m needed; under PVC
+// (sd 20) it dries out by July (largest 53,928); its U 0,34 gives fRsi
+// 0,915, shown 0,92. The tapered start at 50 mm:
+// U = 1 / 1,483249 = 0,67, fRsi 1 − 0,25 · 0,67 = 0,8325; largest 17,442.
+TEST(Vochtcontrole, SchermenAlsVierLagen) {
+    using test::Kies;
+    using test::TOpgestart;
+    const TVochtdata data = LeesVochtdata(RCV_BRON_DATA);
+    const auto opBeton = [](TLagenScherm& s) {
+        Kies(s.CBonderconstructie, "Betondak");
+        s.CBonderconstructieCloseUp();
+        Kies(s.CBdamprem, "(geen)");
+        s.CBdampremCloseUp();
+    };
+    const struct {
+        const char* Naam;
+        bool Afschot;
+        int Klasse;
+        std::function<void(TLagenScherm&)> Opbouw;
+        const char* Dakbedekking;
+        const char* Sd; // of the four layers
+        const char* FRsi;
+        TVochtOordeel Oordeel;
+        std::optional<int> Beginmaand;
+        const char* Max;
+        const char* MinSd;
+    } gevallen[] = {
+        {"start, klasse 1", false, 1, nullptr, "Bitumineus, 2 lagen", "0,00 66,60 6,60 400,00",
+         "0,91", TVochtOordeel::DroogtUit, 11, "1,8", "0,0"},
+        {"start, klasse 5", false, 5, nullptr, "Bitumineus, 2 lagen", "0,00 66,60 6,60 400,00",
+         "0,91", TVochtOordeel::HooptOp, 10, "38,3", "492,8"},
+        {"beton zonder damprem", false, 3, opBeton, "Bitumineus, 2 lagen", "11,20 0,00 6,60 400,00",
+         "0,92", TVochtOordeel::HooptOp, 10, "81,1", "122,7"},
+        {"beton onder pvc", false, 3, opBeton, "Kunststof (PVC)", "11,20 0,00 6,60 20,00", "0,92",
+         TVochtOordeel::DroogtUit, 11, "53,9", "0,0"},
+        {"getypte sd als pvc", false, 3, opBeton, "Anders", "11,20 0,00 6,60 20,00", "0,92",
+         TVochtOordeel::DroogtUit, 11, "53,9", "0,0"},
+        {"afschot, dunste plek", true, 3, nullptr, "Bitumineus, 2 lagen", "0,00 66,60 3,00 400,00",
+         "0,83", TVochtOordeel::HooptOp, 10, "17,4", "97,1"},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.Naam);
+        TOpgestart s;
+        TLagenScherm& scherm = g.Afschot ? static_cast<TLagenScherm&>(s.afschot()) : s.rc();
+        if (g.Opbouw) {
+            g.Opbouw(scherm);
+        }
+        TVochtVelden& velden = s.model->Vocht;
+        velden.Binnenklimaat.ItemIndex = g.Klasse - 1;
+        Kies(velden.Dakbedekking, g.Dakbedekking);
+        Typ(velden.SdDakbedekking, "20");
+        const TVochtBerekening b = g.Afschot ? BerekenVocht(s.afschot(), velden, data)
+                                             : BerekenVocht(s.rc(), velden, data);
+        const TVochtWeergave w = Weergave(b, data);
+        std::string sd;
+        for (const TVochtRijtekst& rij : w.Rijen) {
+            sd += (sd.empty() ? "" : " ") + rij.Sd;
+        }
+        EXPECT_EQ(sd, g.Sd);
+        EXPECT_EQ(w.FRsi, g.FRsi);
+        EXPECT_EQ(w.FRsiEis, "voldoet");
+        EXPECT_EQ(b.Uitkomst.Oordeel, g.Oordeel);
+        EXPECT_EQ(w.Oordeel, OordeelTekst(g.Oordeel));
+        EXPECT_EQ(w.Beginmaand, g.Beginmaand);
+        EXPECT_EQ(w.Maanden[0].Maand, *g.Beginmaand);
+        EXPECT_EQ(w.MaxCondensaat, g.Max);
+        EXPECT_EQ(w.MinSdDamprem, g.MinSd);
+    }
+}
