@@ -48,7 +48,7 @@ TKlimaat Constant(double theta, double phi) {
     return k;
 }
 
-// 140 mm concrete (λ 1,8 with factor 1,25: R 0,14 · 1,25 / 1,8 = 0,097222; μ 80: sd 11,2),
+// 140 mm concrete (R 0,097222, a round test value; μ 80: sd 11,2),
 // 100 mm EPS (λ 0,039: R 2,564103; μ 60: sd 6).
 constexpr TVochtLaag kBeton{0.14, 0.14 * 1.25 / 1.8, 11.2};
 constexpr TVochtLaag kGeen{0, 0, 0};
