@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the program in a folder that
-# holds "lambda.bin" and "info.rtf".
+# holds its data files ("lambda.bin", "info.rtf", the moisture check's).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/vereisten.sh
@@ -9,7 +9,7 @@ rcv_bouw normaal
 
 werkmap=build/normaal/run
 mkdir -p "$werkmap"
-cp build/normaal/data/lambda.bin data/info.rtf data/fabrikant.ini "$werkmap/"
+cp build/normaal/data/lambda.bin data/info.rtf data/fabrikant.ini data/vocht.ini data/klimaat.ini "$werkmap/"
 cd "$werkmap"
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then

@@ -5,6 +5,7 @@
 #include "app/RcPaneel.h"
 #include "app/UProjectgegevens.h"
 #include "app/URcWizard.h"
+#include "app/UVochtcontrole.h"
 #include "app/Velden.h"
 #include "basis/RcFout.h"
 #include "calc/Actie.h"
@@ -140,13 +141,18 @@ TMainForm::TMainForm(TBerekening& berekening, QWidget* ouder)
         {"Openen", "ImageOpenen", &TMainForm::ImageOpenenClick},
         {"Opslaan", "ImageOpslaan", &TMainForm::ImageOpslaanClick},
         {"Opslaan als...", "ImageOpslaanAls", &TMainForm::ImageOpslaanAlsClick},
+        {"Vochtcontrole", "ImageVocht", &TMainForm::ImageVochtClick},
     };
     int y = 187;
     for (const TMenuOpdracht& item : bestandsmenu) {
         connect(MenuItem(QString::fromLatin1(item.tekst), QString::fromLatin1(item.naam), y, this),
                 &TPlaatje::Geklikt, this, item.opdracht);
-        // The file commands stand apart from the project data above them.
-        y += item.opdracht == &TMainForm::ImageProjectClick ? 30 : 20;
+        // The file commands stand apart from the project data above them and
+        // the moisture check below them.
+        y += item.opdracht == &TMainForm::ImageProjectClick ||
+                     item.opdracht == &TMainForm::ImageOpslaanAlsClick
+                 ? 30
+                 : 20;
     }
     beheer_.Ververs = [this] {
         // A new or opened calculation: what the screens were waiting to say
@@ -177,6 +183,7 @@ TMainForm::TMainForm(TBerekening& berekening, QWidget* ouder)
         {"ImageOpenen", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"ImageOpslaan", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"ImageOpslaanAls", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"ImageVocht", QKeySequence(Qt::ALT | Qt::Key_V)},
         {"ImageInfo", QKeySequence(Qt::Key_F1)},
     };
     for (const auto& [naam, toetsen] : menuToetsen) {
@@ -222,6 +229,19 @@ void TMainForm::updateDisplay() {
     panel1_->updateDisplay();
     panel2_->updateDisplay();
     ToonTitel();
+    VerversVocht();
+}
+
+void TMainForm::VerversVocht() {
+    if (vocht_ == nullptr || !vocht_->isVisible()) {
+        return;
+    }
+    if (zichtbaar_ == TZichtbaarScherm::Geen) {
+        vocht_->hide();
+        return;
+    }
+    vocht_->Ververs(zichtbaar_ == TZichtbaarScherm::Plat ? TVochtScherm::Plat
+                                                         : TVochtScherm::Afschot);
 }
 
 void TMainForm::ToonTitel() {
@@ -354,6 +374,7 @@ void TMainForm::Toon(TZichtbaarScherm scherm) {
     zichtbaar_ = scherm;
     scrollBox1_->setVisible(scherm == TZichtbaarScherm::Plat);
     scrollBox2_->setVisible(scherm == TZichtbaarScherm::Afschot);
+    VerversVocht();
 }
 
 void TMainForm::ToonScherm(TZichtbaarScherm scherm) {
@@ -456,6 +477,30 @@ void TMainForm::ImageOpslaanAlsClick() {
     VerlaatVeld();
     beheer_.OpslaanAls();
     ToonTitel();
+}
+
+void TMainForm::ImageVochtClick() {
+    VerlaatVeld();
+    if (zichtbaar_ == TZichtbaarScherm::Geen) {
+        Piep();
+        return;
+    }
+    if (vocht_ == nullptr) {
+        std::optional<TVochtdata> data;
+        const auto fout =
+            VoerActieUit([this, &data] { data = LeesVochtdata(werkmap_.toStdString()); });
+        if (fout) {
+            ToonFoutmelding(this, QString::fromStdString(*fout));
+            return;
+        }
+        vocht_ = new TFrmVochtcontrole(
+            berekening_.Model, std::move(*data),
+            [this](const std::function<void()>& a) { Actie(a); }, this);
+    }
+    vocht_->show();
+    VerversVocht();
+    vocht_->raise();
+    vocht_->activateWindow();
 }
 
 void TMainForm::ZetInstellingenbestand(const QString& bestand) {

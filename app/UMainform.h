@@ -24,6 +24,7 @@ class TRcPaneel;
 class TAfschotPaneel;
 class TFrmRcWizard;
 class TFrmProjectgegevens;
+class TFrmVochtcontrole;
 
 enum class TZichtbaarScherm { Geen, Plat, Afschot };
 
@@ -63,6 +64,9 @@ public:
     void ImageOpenenClick();
     void ImageOpslaanClick();
     void ImageOpslaanAlsClick();
+    // "Vochtcontrole": the moisture check of the visible screen, in a window
+    // that follows the screens until it is closed.
+    void ImageVochtClick();
 
     // The list "Rekenmethode" on either screen: both screens change, and the
     // choice is kept for the next run.
@@ -82,6 +86,7 @@ public:
     TZichtbaarScherm ZichtbaarScherm() const { return zichtbaar_; }
     TRcPaneel* Panel1() const { return panel1_; }
     TAfschotPaneel* Panel2() const { return panel2_; }
+    TFrmVochtcontrole* Vochtcontrole() const { return vocht_; }
     QScrollArea* ScrollBox1() const { return scrollBox1_; }
     QScrollArea* ScrollBox2() const { return scrollBox2_; }
 
@@ -109,6 +114,8 @@ private:
     void MeldFouten(TZichtbaarScherm scherm, const std::vector<std::string>& fouten);
     // "RcVeltor", or "dak.rcv - RcVeltor" with Qt's "*" for unsaved changes.
     void ToonTitel();
+    // The moisture check's window follows the visible screen.
+    void VerversVocht();
 
     TBerekening& berekening_;
     TBerekeningsbeheer beheer_;
@@ -131,6 +138,7 @@ private:
     TPlaatje* image5_ = nullptr;
     TPlaatje* image1_ = nullptr;
     TFrmProjectgegevens* projectgegevens_ = nullptr;
+    TFrmVochtcontrole* vocht_ = nullptr;
     QWidget* label1_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;
     QScrollArea* scrollBox2_ = nullptr;

@@ -45,7 +45,7 @@ wine "$setup" /S >"$kras/setup.log" 2>&1 || fout "setup ended with $?"
 wacht
 controleer_log "$kras/setup.log" "setup"
 for bestand in RcVeltor.exe rcveltor-cli.exe rcveltor-cli-pdf.exe lambda.bin info.rtf \
-    fabrikant.ini LiberationSans-Regular.ttf LiberationSans-Bold.ttf qtbase_nl.qm \
+    fabrikant.ini vocht.ini klimaat.ini LiberationSans-Regular.ttf LiberationSans-Bold.ttf qtbase_nl.qm \
     Verwijderen.exe; do
     [[ -f $programmamap/$bestand ]] || fout "not installed: $bestand"
 done
