@@ -3,6 +3,7 @@
 #include "calc/Producten.h"
 #include "calc/RcWizard.h"
 #include "calc/RekenModel.h"
+#include "calc/Vochtopbouw.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,6 +58,21 @@ void BM_Opstarten(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Opstarten)->Unit(benchmark::kMicrosecond);
+
+// One moisture check as every change of a screen runs it while its window is
+// open: the build-up, twelve months, the bisection for the least vapour
+// retarder and the shown texts. The start roof accumulates, so the search
+// runs its full length.
+void BM_Vochtcontrole(benchmark::State& state) {
+    TRekenModel model;
+    model.Opstarten(RCV_LAMBDA_BIN);
+    const TVochtdata data = LeesVochtdata(RCV_DATA_DIR);
+    for (auto _ : state) {
+        const TVochtBerekening b = BerekenVocht(model.Rc, model.Vocht, data);
+        benchmark::DoNotOptimize(Weergave(b, data).MinSdDamprem.data());
+    }
+}
+BENCHMARK(BM_Vochtcontrole)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
