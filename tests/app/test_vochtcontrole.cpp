@@ -71,7 +71,8 @@ private slots:
         // A change of the screen is a change of the check.
         p.Venster()->findChild<QCheckBox*>(QStringLiteral("VochtOpRapport"))->click();
         QVERIFY(p.berekening.Model.Vocht.OpRapport);
-        p.hoofd->Panel1()->DikteIsol()->stepBy(2);
+        p.hoofd->Panel1()->DikteIsol()->stepBy(1);
+        p.hoofd->Panel1()->DikteIsol()->stepBy(1);
         QCOMPARE(p.Venster()->Getoond()->Rijen[kLaagIsolatie].Dikte, std::string("120"));
 
         // The tapered screen is checked at its thinnest point; the start
