@@ -17,7 +17,7 @@ constexpr int kUitslagY = 202;  // the results
 constexpr int kMaandenY = 318;  // the month table's captions
 constexpr int kMaandKolom = 57; // [px]
 constexpr int kMaandRij = 21;   // [px]
-const QSize kVenster(770, 600);
+const QSize kVenster(770, 622);
 
 // The rows top-down as the screens show a roof; the check counts inside out.
 constexpr std::array<std::size_t, kVochtLagen> kVanBoven{kLaagDakbedekking, kLaagIsolatie,
@@ -102,16 +102,18 @@ TFrmVochtcontrole::TFrmVochtcontrole(TRekenModel& model, TVochtdata data, TActie
     for (TUitkomstVeld* veld : uitslag_) {
         veld->setFont(Vet(veld->font()));
     }
+    b.Kop(QStringLiteral("Voldoende"), 8, kUitslagY + 4 * kRij, 129);
+    geschikt_ = b.Vast(QString(), 136, kUitslagY + 4 * kRij, 617, false);
 
     auto* advies =
         new QLabel(QStringLiteral("Het Bouwbesluit eist alleen fRsi \u2265 0,65; de maandmethode "
                                   "(NEN-EN-ISO 13788) is een advies."),
                    invoer_);
-    advies->setGeometry(8, kUitslagY + 4 * kRij + 2, 745, 20);
+    advies->setGeometry(8, kUitslagY + 5 * kRij + 2, 745, 20);
 
     fout_ = new QLabel(invoer_);
     fout_->setObjectName(QStringLiteral("Vochtfout"));
-    fout_->setGeometry(136, kUitslagY, 617, 4 * kRij);
+    fout_->setGeometry(136, kUitslagY, 617, 5 * kRij);
     fout_->setWordWrap(true);
     fout_->setAutoFillBackground(true);
     QPalette rood = fout_->palette();
@@ -176,6 +178,7 @@ void TFrmVochtcontrole::ToonUitkomst() {
     for (TUitkomstVeld* veld : uitslag_) {
         veld->clear();
     }
+    geschikt_->clear();
     for (auto& rij : maanden_) {
         for (TUitkomstVeld* veld : rij) {
             veld->clear();
@@ -199,16 +202,14 @@ void TFrmVochtcontrole::ToonUitkomst() {
     uitslag_[1]->setText(Q(w.FRsiEis));
     uitslag_[2]->setText(Q(w.Oordeel));
     uitslag_[3]->setText(Q(w.MaxCondensaat));
-    QString damprem = Q(w.MinSdZin);
-    if (!w.GeschikteDampremmen.empty()) {
-        QStringList namen;
-        for (const std::string& naam : w.GeschikteDampremmen) {
-            namen << Q(naam);
-        }
-        damprem += QStringLiteral("; voldoende: ") + namen.join(QStringLiteral(", "));
+    uitslag_[4]->setText(Q(w.MinSdZin));
+    QStringList namen;
+    for (const std::string& naam : w.GeschikteDampremmen) {
+        namen << Q(naam);
     }
-    uitslag_[4]->setText(damprem);
-    uitslag_[4]->setCursorPosition(0);
+    geschikt_->setText(namen.isEmpty() ? QStringLiteral("geen van de lijst")
+                                       : namen.join(QStringLiteral(", ")));
+    geschikt_->setCursorPosition(0);
     for (std::size_t m = 0; m < kMaanden; ++m) {
         const TVochtMaandtekst& maand = w.Maanden[m];
         const QString teksten[] = {Q(Maandnaam(maand.Maand)),

@@ -60,6 +60,7 @@ private:
     QLabel* fout_ = nullptr;
     std::array<std::array<TUitkomstVeld*, 6>, kVochtLagen> lagen_{};
     std::array<TUitkomstVeld*, 5> uitslag_{};
+    TUitkomstVeld* geschikt_ = nullptr; // the retarders of the list that are enough
     std::array<std::array<TUitkomstVeld*, 7>, kMaanden> maanden_{};
     TGlaservlak* diagram_ = nullptr;
 };
