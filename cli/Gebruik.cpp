@@ -83,21 +83,35 @@ std::string AfschotAlinea() {
     return Omgebroken(woorden);
 }
 
-std::string MaakGebruik() {
-    std::string s =
-        "Usage: rcveltor-cli [--project FILE] [--afschot] [--methode M] [OPTIONS...] [--json]\n"
-        "                   [--pdf FILE] [--opslaan FILE] [--lambda-bestand FILE]\n"
-        "       rcveltor-cli --batch [--lambda-bestand FILE]\n"
-        "\n"
-        "Flat-roof screen (default), applied in this order:\n";
-    for (const TInvoerRij* rij : Invoerrijen(TSchermsoort::Plat)) {
+// One line per input that has an option.
+std::string Optieregels(const std::vector<const TInvoerRij*>& rijen) {
+    std::string s;
+    for (const TInvoerRij* rij : rijen) {
+        if (rij->Optie.empty()) {
+            continue;
+        }
         const std::string_view aantekening = Aantekening(rij->Wijze);
         s += Optieregel(rij->Optie, rij->Argument,
                         std::string(rij->Uitleg) +
                             (aantekening.empty() ? "" : " " + std::string(aantekening)));
     }
+    return s;
+}
+
+std::string MaakGebruik() {
+    std::string s =
+        "Usage: rcveltor-cli [--project FILE] [--afschot] [--methode M] [OPTIONS...] [--json]\n"
+        "                   [--vocht] [--pdf FILE] [--opslaan FILE] [--lambda-bestand FILE]\n"
+        "       rcveltor-cli --batch [--lambda-bestand FILE]\n"
+        "\n"
+        "Flat-roof screen (default), applied in this order:\n";
+    s += Optieregels(Invoerrijen(TSchermsoort::Plat));
     s += Optieregel("wens-rc", "X", "Rc wizard: thinnest standard thickness reaching X");
     s += AfschotAlinea();
+    s += "Moisture check of either screen, applied after the screen's options:\n";
+    s += Optieregels(Vochtrijen());
+    s += "--vocht adds the moisture check of the screen, with vocht.ini and klimaat.ini\n"
+         "  from the working directory: with --json the object \"vocht\", else a few lines.\n";
     s += "--methode nen1068|iso6946 sets the calculation method of both screens before the\n"
          "  other options: NEN 1068 (default) or NEN-EN-ISO 6946; with iso6946 --json adds\n"
          "  \"methode\" and the fields DeltaUf, PercentageU, Eis (and EditRcMin2).\n"
