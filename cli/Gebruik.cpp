@@ -108,10 +108,6 @@ std::string MaakGebruik() {
     s += Optieregels(Invoerrijen(TSchermsoort::Plat));
     s += Optieregel("wens-rc", "X", "Rc wizard: thinnest standard thickness reaching X");
     s += AfschotAlinea();
-    s += "Moisture check of either screen, applied after the screen's options:\n";
-    s += Optieregels(Vochtrijen());
-    s += "--vocht adds the moisture check of the screen, with vocht.ini and klimaat.ini\n"
-         "  from the working directory: with --json the object \"vocht\", else a few lines.\n";
     s += "--methode nen1068|iso6946 sets the calculation method of both screens before the\n"
          "  other options: NEN 1068 (default) or NEN-EN-ISO 6946; with iso6946 --json adds\n"
          "  \"methode\" and the fields DeltaUf, PercentageU, Eis (and EditRcMin2).\n"
@@ -119,7 +115,11 @@ std::string MaakGebruik() {
          "  change it; --json then shows its project data under \"project\".\n"
          "--opslaan FILE saves the calculation, both screens and the project data, as a\n"
          "  calculation file, after the options.\n"
-         "--pdf FILE writes the screen's report to FILE as PDF, after the options.\n"
+         "--pdf FILE writes the screen's report to FILE as PDF, after the options.\n";
+    s += "Moisture check of either screen, applied after the screen's options:\n";
+    s += Optieregels(Vochtrijen());
+    s += "--vocht adds the moisture check of the screen, with vocht.ini and klimaat.ini\n"
+         "  from the working directory: with --json the object \"vocht\", else a few lines.\n"
          "--batch reads one command line per line of standard input, as a JSON array of\n"
          "  option strings (no --json, --pdf, --batch, --lambda-bestand, --help,\n"
          "  --project or --opslaan), and\n"
