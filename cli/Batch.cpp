@@ -8,6 +8,7 @@
 #include "cli/Opties.h"
 #include "cli/Toepassen.h"
 #include "cli/Uitvoer.h"
+#include "cli/Vocht.h"
 #include "cli/Werkers.h"
 
 #include <nlohmann/json.hpp>
@@ -63,7 +64,7 @@ void KortVeldenIn(TRekenModel& model) {
 } // namespace
 
 std::string BatchAntwoord(std::string_view regel, TLambdaTabel& tabel,
-                          const std::optional<std::string>& laadfout) {
+                          const std::optional<std::string>& laadfout, TVochtbron* vocht) {
     std::vector<std::string> argumenten;
     try {
         argumenten = LeesJsonRegel(regel);
@@ -72,8 +73,17 @@ std::string BatchAntwoord(std::string_view regel, TLambdaTabel& tabel,
         TRekenModel model;
         std::vector<std::string> fouten = model.Opstarten(tabel, laadfout);
         PasToe(opties, model, fouten);
+        std::optional<TVochtWeergave> weergave;
+        if (opties.Vocht) {
+            std::optional<TVochtbron> eigen;
+            weergave = ControleerVocht(model, opties.Afschot,
+                                       vocht != nullptr ? *vocht : eigen.emplace(), fouten);
+        }
         KortVeldenIn(model);
         nlohmann::ordered_json antwoord = JsonObject(model, opties.Afschot, fouten);
+        if (opties.Vocht) {
+            antwoord["vocht"] = VochtJson(weergave);
+        }
         antwoord["exit"] = fouten.empty() ? 0 : 1;
         return SchrijfJson(antwoord);
     } catch (const Gebruiksfout& fout) {
@@ -93,6 +103,8 @@ int DraaiBatch(std::istream& in, std::ostream& uit, const std::string& lambdaPad
     // each with its own copy of the table (a lookup moves its current row).
     TWerkers werkers(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
     std::vector<TLambdaTabel> tabellen(werkers.Aantal(), geladen);
+    // Read at the first line that asks for the check.
+    TVochtbron vocht;
     std::vector<std::string> regels;
     std::vector<std::string> antwoorden;
     std::string regel;
@@ -110,7 +122,7 @@ int DraaiBatch(std::istream& in, std::ostream& uit, const std::string& lambdaPad
                  LeesInvoerregel(in, regel, kMaxRegel));
         antwoorden.resize(regels.size());
         const auto beantwoord = [&](std::size_t i, unsigned werker) {
-            antwoorden[i] = BatchAntwoord(regels[i], tabellen[werker], laadfout);
+            antwoorden[i] = BatchAntwoord(regels[i], tabellen[werker], laadfout, &vocht);
         };
         if (regels.size() < 2 * werkers.Aantal()) {
             for (std::size_t i = 0; i < regels.size(); ++i) {

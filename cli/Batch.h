@@ -15,10 +15,13 @@ namespace rcveltor::cli {
 // Returns the exit status of the batch itself: 0.
 int DraaiBatch(std::istream& in, std::ostream& uit, const std::string& lambdaPad);
 
+class TVochtbron;
+
 // The answer to one line, without its newline: what a separate run with
 // --json prints, closed with "exit", or {"exit": 2, "gebruiksfout": ...}.
-// Each line starts from the start state, on the table loaded once.
+// Each line starts from the start state, on the table loaded once; --vocht
+// takes the check's data from `vocht` (without it, from the working folder).
 std::string BatchAntwoord(std::string_view regel, TLambdaTabel& tabel,
-                          const std::optional<std::string>& laadfout);
+                          const std::optional<std::string>& laadfout, TVochtbron* vocht = nullptr);
 
 } // namespace rcveltor::cli

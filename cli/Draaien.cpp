@@ -5,11 +5,14 @@
 #include "cli/Opties.h"
 #include "cli/Toepassen.h"
 #include "cli/Uitvoer.h"
+#include "cli/Vocht.h"
 #include "platform/Bestand.h"
 #include "platform/Databestand.h"
 #include "platform/Systeemfout.h"
 #include "project/Berekening.h"
 #include "project/Bestandslezer.h"
+
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <iostream>
@@ -62,11 +65,24 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
             }
         }
         PasToe(opties, model, fouten, &berekening.WensRc);
+        // The data files are read only for the check.
+        std::optional<TVochtWeergave> vocht;
+        if (opties.Vocht) {
+            TVochtbron bron;
+            vocht = ControleerVocht(model, opties.Afschot, bron, fouten);
+        }
         // The project data shows only with an opened file.
         const TProjectgegevens* gegevens = opties.Project ? &berekening.Project : nullptr;
 
-        std::cout << (opties.Json ? AlsJson(model, opties.Afschot, fouten, gegevens)
-                                  : AlsTabel(model, opties.Afschot));
+        if (opties.Json) {
+            nlohmann::ordered_json o = JsonObject(model, opties.Afschot, fouten, gegevens);
+            if (opties.Vocht) {
+                o["vocht"] = VochtJson(vocht);
+            }
+            std::cout << SchrijfJson(o) << "\n";
+        } else {
+            std::cout << AlsTabel(model, opties.Afschot) << VochtRegels(vocht);
+        }
         if (!afwijking.empty()) {
             std::cerr << "rcveltor-cli: " << afwijking << "\n";
         }

@@ -83,19 +83,29 @@ std::string AfschotAlinea() {
     return Omgebroken(woorden);
 }
 
-std::string MaakGebruik() {
-    std::string s =
-        "Usage: rcveltor-cli [--project FILE] [--afschot] [--methode M] [OPTIONS...] [--json]\n"
-        "                   [--pdf FILE] [--opslaan FILE] [--lambda-bestand FILE]\n"
-        "       rcveltor-cli --batch [--lambda-bestand FILE]\n"
-        "\n"
-        "Flat-roof screen (default), applied in this order:\n";
-    for (const TInvoerRij* rij : Invoerrijen(TSchermsoort::Plat)) {
+// One line per input that has an option.
+std::string Optieregels(const std::vector<const TInvoerRij*>& rijen) {
+    std::string s;
+    for (const TInvoerRij* rij : rijen) {
+        if (rij->Optie.empty()) {
+            continue;
+        }
         const std::string_view aantekening = Aantekening(rij->Wijze);
         s += Optieregel(rij->Optie, rij->Argument,
                         std::string(rij->Uitleg) +
                             (aantekening.empty() ? "" : " " + std::string(aantekening)));
     }
+    return s;
+}
+
+std::string MaakGebruik() {
+    std::string s =
+        "Usage: rcveltor-cli [--project FILE] [--afschot] [--methode M] [OPTIONS...] [--json]\n"
+        "                   [--vocht] [--pdf FILE] [--opslaan FILE] [--lambda-bestand FILE]\n"
+        "       rcveltor-cli --batch [--lambda-bestand FILE]\n"
+        "\n"
+        "Flat-roof screen (default), applied in this order:\n";
+    s += Optieregels(Invoerrijen(TSchermsoort::Plat));
     s += Optieregel("wens-rc", "X", "Rc wizard: thinnest standard thickness reaching X");
     s += AfschotAlinea();
     s += "--methode nen1068|iso6946 sets the calculation method of both screens before the\n"
@@ -105,7 +115,11 @@ std::string MaakGebruik() {
          "  change it; --json then shows its project data under \"project\".\n"
          "--opslaan FILE saves the calculation, both screens and the project data, as a\n"
          "  calculation file, after the options.\n"
-         "--pdf FILE writes the screen's report to FILE as PDF, after the options.\n"
+         "--pdf FILE writes the screen's report to FILE as PDF, after the options.\n";
+    s += "Moisture check of either screen, applied after the screen's options:\n";
+    s += Optieregels(Vochtrijen());
+    s += "--vocht adds the moisture check of the screen, with vocht.ini and klimaat.ini\n"
+         "  from the working directory: with --json the object \"vocht\", else a few lines.\n"
          "--batch reads one command line per line of standard input, as a JSON array of\n"
          "  option strings (no --json, --pdf, --batch, --lambda-bestand, --help,\n"
          "  --project or --opslaan), and\n"

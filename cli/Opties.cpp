@@ -21,13 +21,15 @@ struct TOptieDef {
 };
 
 Soort SoortVan(TInvoerwijze wijze) {
-    return wijze == TInvoerwijze::Kiezen           ? Soort::Tekst
-           : wijze == TInvoerwijze::KiezenOpNummer ? Soort::Geheel
-                                                   : Soort::Getal;
+    return wijze == TInvoerwijze::Kiezen ? Soort::Tekst
+           : wijze == TInvoerwijze::KiezenOpNummer || wijze == TInvoerwijze::KiezenOpPlaats
+               ? Soort::Geheel
+               : Soort::Getal;
 }
 
 // The options of the screens: every input of the table of fields, on the
-// screens that have it, and the wizard's wanted Rc.
+// screens that have it, the wizard's wanted Rc, and the moisture check's
+// inputs on both.
 std::vector<TOptieDef> MaakSchermopties() {
     std::vector<TOptieDef> opties;
     for (const auto& [scherm, voor] :
@@ -43,6 +45,11 @@ std::vector<TOptieDef> MaakSchermopties() {
         }
     }
     opties.push_back({"wens-rc", Scherm::Plat, Soort::Getal});
+    for (const TInvoerRij* rij : Vochtrijen()) {
+        if (!rij->Optie.empty()) {
+            opties.push_back({std::string(rij->Optie), Scherm::Beide, SoortVan(rij->Wijze)});
+        }
+    }
     return opties;
 }
 
@@ -88,6 +95,10 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
         }
         if (arg == "--batch") {
             opties.Batch = true;
+            continue;
+        }
+        if (arg == "--vocht") {
+            opties.Vocht = true;
             continue;
         }
         if (arg == "--help" || arg == "-h") {
@@ -156,8 +167,8 @@ TOpties LeesOpties(const std::vector<std::string>& argumenten) {
             throw Gebruiksfout(std::string(optie) + ": de bestandsnaam is leeg");
         }
     }
-    if (opties.Batch && (opties.Afschot || opties.Json || opties.Pdf || opties.Project ||
-                         opties.Opslaan || !opties.Waarden.empty())) {
+    if (opties.Batch && (opties.Afschot || opties.Json || opties.Vocht || opties.Pdf ||
+                         opties.Project || opties.Opslaan || !opties.Waarden.empty())) {
         throw Gebruiksfout("--batch leest de opties van de standaardinvoer; alleen "
                            "--lambda-bestand mag erbij");
     }

@@ -23,6 +23,7 @@ struct TOpties {
     bool Json = false;                        // --json: one JSON object instead of a table
     bool Hulp = false;                        // --help
     bool Batch = false;                       // --batch: command lines from standard input
+    bool Vocht = false;                       // --vocht: the moisture check with the output
     std::optional<std::string> Pdf;           // --pdf FILE
     std::optional<std::string> LambdaBestand; // --lambda-bestand FILE
     std::optional<std::string> Project;       // --project FILE: a calculation file opened first

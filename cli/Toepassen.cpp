@@ -39,6 +39,22 @@ void KiesCombinatie(TLijstVeld& lijst, const std::string& optie, const std::stri
                        lijst.Naam + " bevat:" + Entries(lijst));
 }
 
+void KiesOpPlaats(TLijstVeld& lijst, const std::string& optie, const std::string& tekst) {
+    const int plaats = std::stoi(tekst);
+    if (plaats < 1 || plaats > static_cast<int>(lijst.Items.size())) {
+        throw Gebruiksfout("--" + optie + ": " + tekst + " ligt niet tussen 1 en " +
+                           std::to_string(lijst.Items.size()) + "; " + lijst.Naam +
+                           " bevat:" + Entries(lijst));
+    }
+    lijst.ItemIndex = plaats - 1;
+}
+
+void Gekozen(const TSchermveld& veld, std::vector<std::string>& fouten) {
+    if (veld.Gekozen) {
+        VoerActieUit(veld.Gekozen, fouten);
+    }
+}
+
 // Sets every input given as an option, in the table's order, as the user
 // would on the screen.
 void PasInvoerToe(const TOpties& opties, const TVelden& velden, std::vector<std::string>& fouten) {
@@ -55,11 +71,18 @@ void PasInvoerToe(const TOpties& opties, const TVelden& velden, std::vector<std:
         switch (veld.Invoer->Wijze) {
         case TInvoerwijze::Kiezen:
             Kies(*veld.Lijst, optie, w);
-            VoerActieUit(veld.Gekozen, fouten);
+            Gekozen(veld, fouten);
             break;
         case TInvoerwijze::KiezenOpNummer:
             KiesCombinatie(*veld.Lijst, optie, w);
-            VoerActieUit(veld.Gekozen, fouten);
+            Gekozen(veld, fouten);
+            break;
+        case TInvoerwijze::KiezenOpPlaats:
+            KiesOpPlaats(*veld.Lijst, optie, w);
+            Gekozen(veld, fouten);
+            break;
+        case TInvoerwijze::Aanvinken:
+            // Has no option.
             break;
         case TInvoerwijze::Typen: {
             // One edit, then the field is left.
@@ -79,19 +102,9 @@ void PasInvoerToe(const TOpties& opties, const TVelden& velden, std::vector<std:
     }
 }
 
-} // namespace
-
-void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten,
-            TNumVeld* wensRc) {
-    if (opties.Methode) {
-        const auto methodefouten = model.KiesMethode(*opties.Methode);
-        fouten.insert(fouten.end(), methodefouten.begin(), methodefouten.end());
-    }
-    if (opties.Afschot) {
-        PasInvoerToe(opties, Velden(model.Afschot), fouten);
-        return;
-    }
-    TRcBerekening& rc = model.Rc;
+// The flat roof's inputs, then the wizard's wanted Rc.
+void PasPlatToe(const TOpties& opties, TRcBerekening& rc, std::vector<std::string>& fouten,
+                TNumVeld* wensRc) {
     PasInvoerToe(opties, Velden(rc), fouten);
     if (const auto wens = opties.Waarden.find("wens-rc"); wens != opties.Waarden.end()) {
         TNumVeld eigen = MaakWensRcVeld();
@@ -104,6 +117,22 @@ void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>&
             },
             fouten);
     }
+}
+
+} // namespace
+
+void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten,
+            TNumVeld* wensRc) {
+    if (opties.Methode) {
+        const auto methodefouten = model.KiesMethode(*opties.Methode);
+        fouten.insert(fouten.end(), methodefouten.begin(), methodefouten.end());
+    }
+    if (opties.Afschot) {
+        PasInvoerToe(opties, Velden(model.Afschot), fouten);
+    } else {
+        PasPlatToe(opties, model.Rc, fouten, wensRc);
+    }
+    PasInvoerToe(opties, Velden(model.Vocht), fouten);
 }
 
 } // namespace rcveltor::cli

@@ -12,9 +12,10 @@ struct TNumVeld;
 
 namespace rcveltor::cli {
 
-// Applies the method (--methode) and then the screen options in their fixed order, each as the user
-// would do it on the screen. Calculation errors are appended to `fouten`; a list text the list does
-// not hold or a combination that is not offered throws Gebruiksfout. The wizard's wanted Rc
+// Applies the method (--methode), then the screen options in their fixed order and then the
+// moisture check's, each as the user would do it on the screen. Calculation errors are appended to
+// `fouten`; a list text the list does not hold or a combination that is not offered throws
+// Gebruiksfout. The wizard's wanted Rc
 // (--wens-rc) goes into `wensRc` where the caller keeps one.
 void PasToe(const TOpties& opties, TRekenModel& model, std::vector<std::string>& fouten,
             TNumVeld* wensRc = nullptr);

@@ -5,26 +5,39 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 namespace rcveltor {
 
 namespace {
 
-// Every input field's shown text under its key.
+// Every input field's shown text under its key; a list chosen by its place
+// gives that place.
 TInvoer Invoer(const TVelden& velden) {
     TInvoer invoer;
     for (const TSchermveld& veld : velden) {
-        if (veld.Invoer != nullptr) {
-            invoer.emplace_back(veld.Invoer->Sleutel,
-                                veld.Lijst != nullptr ? veld.Lijst->Tekst() : veld.Getal->Tekst);
+        if (veld.Invoer == nullptr) {
+            continue;
         }
+        invoer.emplace_back(veld.Invoer->Sleutel, veld.Invoer->Wijze == TInvoerwijze::KiezenOpPlaats
+                                                      ? std::to_string(veld.Lijst->ItemIndex + 1)
+                                                      : veld.Getoond());
     }
     return invoer;
 }
 
-nlohmann::ordered_json AlsObject(const TInvoer& invoer) {
+// A list's place and a check box are a JSON number and boolean in the file;
+// every other input is its text.
+nlohmann::ordered_json AlsObject(const TInvoer& invoer,
+                                 const std::vector<const TInvoerRij*>& rijen = {}) {
     nlohmann::ordered_json o = nlohmann::ordered_json::object();
     for (const auto& [sleutel, tekst] : invoer) {
-        o[sleutel] = tekst;
+        const auto rij = std::ranges::find(rijen, sleutel, &TInvoerRij::Sleutel);
+        const bool json = rij != rijen.end() && ((*rij)->Wijze == TInvoerwijze::KiezenOpPlaats ||
+                                                 (*rij)->Wijze == TInvoerwijze::Aanvinken);
+        auto waarde = json ? nlohmann::ordered_json::parse(tekst, nullptr, false)
+                           : nlohmann::ordered_json(tekst);
+        o[sleutel] = waarde.is_discarded() ? nlohmann::ordered_json(tekst) : std::move(waarde);
     }
     return o;
 }
@@ -68,6 +81,10 @@ TBerekeningsbestand Vastleggen(TRekenModel& model, const TProjectgegevens& proje
     b.Plat = Invoer(Velden(model.Rc));
     b.WensRc = wensRc;
     b.Afschot = Invoer(Velden(model.Afschot));
+    // A calculation without the check keeps the file it always had.
+    if (!model.Vocht.IsStart()) {
+        b.Vocht = Invoer(Velden(model.Vocht));
+    }
     b.UitkomstPlat = TUitkomst{model.Rc.EditRc.Tekst, model.Rc.EditU.Tekst};
     b.UitkomstAfschot = TUitkomst{model.Afschot.EditRc2.Tekst, model.Afschot.EditU2.Tekst};
     return b;
@@ -107,8 +124,13 @@ std::string AlsBestandstekst(const TBerekeningsbestand& b) {
         {"methode", std::string(MethodeSleutel(b.Methode))},
         {"plat", plat},
         {"afschot", afschot},
-        {"resultaten", resultaten},
     };
+    if (!b.Vocht.empty() || !b.Onbekend.Vocht.empty()) {
+        nlohmann::ordered_json vocht = AlsObject(b.Vocht, Vochtrijen());
+        VoegToe(vocht, b.Onbekend.Vocht);
+        o["vocht"] = std::move(vocht);
+    }
+    o["resultaten"] = std::move(resultaten);
     VoegToe(o, b.Onbekend.Bestand);
     // Texts that are not UTF-8 never reach a file; a replacement character
     // shows where one was.

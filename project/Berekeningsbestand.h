@@ -14,7 +14,8 @@ namespace rcveltor {
 class TRekenModel;
 
 // A screen's inputs under their keys in the file, in the order they are
-// applied; numbers as shown, with "," as decimal separator.
+// applied; numbers as shown, with "," as decimal separator. A list chosen by
+// its place holds that place ("3"), a check box "true" or "false".
 using TInvoer = std::vector<std::pair<std::string, std::string>>;
 
 // The shown outcome of a screen.
@@ -33,6 +34,7 @@ struct TOnbekendeSleutels {
     TLeden Project;
     TLeden Plat;
     TLeden Afschot;
+    TLeden Vocht;
     bool operator==(const TOnbekendeSleutels&) const = default;
 };
 
@@ -45,6 +47,7 @@ struct TBerekeningsbestand {
     TInvoer Plat;                         // the flat-roof screen's inputs
     std::string WensRc;                   // the wizard's wanted Rc as shown; empty: its start value
     TInvoer Afschot;                      // the tapered screen's inputs
+    TInvoer Vocht; // the moisture check's inputs; empty while all have their start value
     std::optional<TUitkomst> UitkomstPlat;    // flat roof's Rc and U at saving
     std::optional<TUitkomst> UitkomstAfschot; // tapered roof's Rc and U at saving
     TOnbekendeSleutels Onbekend;              // written back after the known keys

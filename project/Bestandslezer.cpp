@@ -55,14 +55,38 @@ public:
         return SchoonVeldtekst(Tekst(project, sleutel, waar).value_or(""), regels);
     }
 
-    // The screen's inputs in the order they are applied.
+    // An input's value as TInvoer keeps it: a list's place must be a whole
+    // number, a check box true or false, every other input a text.
+    std::optional<std::string> Invoerwaarde(const json& ouder, const TInvoerRij& rij,
+                                            const std::string& waar) const {
+        const std::string sleutel(rij.Sleutel);
+        const auto it = ouder.find(sleutel);
+        if (it == ouder.end()) {
+            return std::nullopt;
+        }
+        if (rij.Wijze == TInvoerwijze::KiezenOpPlaats) {
+            if (!it->is_number_integer()) {
+                Fout(waar + " is geen geheel getal");
+            }
+            return it->dump();
+        }
+        if (rij.Wijze == TInvoerwijze::Aanvinken) {
+            if (!it->is_boolean()) {
+                Fout(waar + " is niet true of false");
+            }
+            return it->dump();
+        }
+        return Tekst(ouder, sleutel.c_str(), waar);
+    }
+
+    // The inputs in the order they are applied.
     TInvoer Invoer(const json& scherm, const std::string& schermnaam,
-                   const std::vector<std::string>& sleutels) const {
+                   const std::vector<const TInvoerRij*>& rijen) const {
         TInvoer invoer;
-        for (const std::string& sleutel : sleutels) {
-            const std::string waar = "\"" + schermnaam + "\".\"" + sleutel + "\"";
-            if (auto tekst = Tekst(scherm, sleutel.c_str(), waar)) {
-                invoer.emplace_back(sleutel, std::move(*tekst));
+        for (const TInvoerRij* rij : rijen) {
+            const std::string waar = "\"" + schermnaam + "\".\"" + std::string(rij->Sleutel) + "\"";
+            if (auto tekst = Invoerwaarde(scherm, *rij, waar)) {
+                invoer.emplace_back(rij->Sleutel, std::move(*tekst));
             }
         }
         return invoer;
@@ -84,17 +108,17 @@ private:
     const std::string& naam_;
 };
 
-const std::vector<std::string> kBestandssleutels = {"formaat",    "versie",  "programma",
-                                                    "opgeslagen", "project", "methode",
-                                                    "plat",       "afschot", "resultaten"};
+const std::vector<std::string> kBestandssleutels = {
+    "formaat", "versie", "programma", "opgeslagen", "project",
+    "methode", "plat",   "afschot",   "vocht",      "resultaten"};
 const std::vector<std::string> kProjectsleutels = {
     "naam",          "nummer",        "adres", "postcodePlaats",
     "opdrachtgever", "opgesteldDoor", "datum", "opmerking"};
 
-// The keys of the screen's inputs, from the table of fields.
-std::vector<std::string> Invoersleutels(TSchermsoort scherm) {
+// The keys of these inputs, from the table of fields.
+std::vector<std::string> Invoersleutels(const std::vector<const TInvoerRij*>& rijen) {
     std::vector<std::string> sleutels;
-    for (const TInvoerRij* rij : Invoerrijen(scherm)) {
+    for (const TInvoerRij* rij : rijen) {
         sleutels.emplace_back(rij->Sleutel);
     }
     return sleutels;
@@ -214,8 +238,9 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
         b.Methode = *gekozen;
     }
     if (const json* plat = lezer.Object(o, "plat", "\"plat\"")) {
-        std::vector<std::string> sleutels = Invoersleutels(TSchermsoort::Plat);
-        b.Plat = lezer.Invoer(*plat, "plat", sleutels);
+        const auto rijen = Invoerrijen(TSchermsoort::Plat);
+        std::vector<std::string> sleutels = Invoersleutels(rijen);
+        b.Plat = lezer.Invoer(*plat, "plat", rijen);
         b.WensRc = lezer.Tekst(*plat, "wensRc", "\"plat\".\"wensRc\"").value_or("");
         if (bewaar) {
             sleutels.emplace_back("wensRc");
@@ -223,10 +248,18 @@ TBerekeningsbestand LeesBerekening(std::string_view tekst, const std::string& na
         }
     }
     if (const json* afschot = lezer.Object(o, "afschot", "\"afschot\"")) {
-        const std::vector<std::string> sleutels = Invoersleutels(TSchermsoort::Afschot);
-        b.Afschot = lezer.Invoer(*afschot, "afschot", sleutels);
+        const auto rijen = Invoerrijen(TSchermsoort::Afschot);
+        b.Afschot = lezer.Invoer(*afschot, "afschot", rijen);
         if (bewaar) {
-            b.Onbekend.Afschot = OnbekendeLeden(lezer, *afschot, "\"afschot\".", sleutels);
+            b.Onbekend.Afschot =
+                OnbekendeLeden(lezer, *afschot, "\"afschot\".", Invoersleutels(rijen));
+        }
+    }
+    if (const json* vocht = lezer.Object(o, "vocht", "\"vocht\"")) {
+        const auto rijen = Vochtrijen();
+        b.Vocht = lezer.Invoer(*vocht, "vocht", rijen);
+        if (bewaar) {
+            b.Onbekend.Vocht = OnbekendeLeden(lezer, *vocht, "\"vocht\".", Invoersleutels(rijen));
         }
     }
     if (const json* r = lezer.Object(o, "resultaten", "\"resultaten\"")) {

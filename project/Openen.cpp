@@ -7,6 +7,8 @@
 #include "project/Bestandslezer.h"
 #include "project/Veldentabel.h"
 
+#include <charconv>
+
 namespace rcveltor {
 
 namespace {
@@ -43,7 +45,11 @@ public:
             if (veld.Invoer == nullptr) {
                 continue;
             }
-            if (veld.Lijst != nullptr) {
+            if (veld.Vlag != nullptr) {
+                Vlag(veld.Invoer->Sleutel, *veld.Vlag);
+            } else if (veld.Invoer->Wijze == TInvoerwijze::KiezenOpPlaats) {
+                Plaats(veld.Invoer->Sleutel, *veld.Lijst, veld.Gekozen);
+            } else if (veld.Lijst != nullptr) {
                 Lijst(veld.Invoer->Sleutel, *veld.Lijst, veld.Gekozen);
             } else {
                 Getal(veld.Invoer->Sleutel, *veld.Getal, veld.Invoer->Wijze == TInvoerwijze::Typen);
@@ -62,8 +68,41 @@ private:
             throw TOnbruikbaarBestand(Bestandsmelding(naam_, Waar(sleutel) + ": \"" + *tekst +
                                                                  "\" staat niet in de lijst"));
         }
+        Kies(lijst, index, gekozen);
+    }
+
+    // The reader let through a whole number only.
+    void Plaats(std::string_view sleutel, TLijstVeld& lijst, const std::function<void()>& gekozen) {
+        const std::string* tekst = Zoek(sleutel);
+        if (tekst == nullptr) {
+            return;
+        }
+        const long long aantal = static_cast<long long>(lijst.Items.size());
+        long long plaats = 0;
+        const auto [eind, fout] =
+            std::from_chars(tekst->data(), tekst->data() + tekst->size(), plaats);
+        if (fout != std::errc() || eind != tekst->data() + tekst->size() || plaats < 1 ||
+            plaats > aantal) {
+            throw TOnbruikbaarBestand(Bestandsmelding(naam_, Waar(sleutel) + ": " + *tekst +
+                                                                 " ligt buiten het bereik 1 tot " +
+                                                                 std::to_string(aantal)));
+        }
+        if (plaats - 1 != lijst.ItemIndex) {
+            Kies(lijst, static_cast<int>(plaats - 1), gekozen);
+        }
+    }
+
+    void Kies(TLijstVeld& lijst, int index, const std::function<void()>& gekozen) {
         lijst.ItemIndex = index;
-        VoerActieUit(gekozen, fouten_);
+        if (gekozen) {
+            VoerActieUit(gekozen, fouten_);
+        }
+    }
+
+    void Vlag(std::string_view sleutel, bool& vlag) {
+        if (const std::string* tekst = Zoek(sleutel)) {
+            vlag = *tekst == "true";
+        }
     }
 
     void Getal(std::string_view sleutel, TNumVeld& veld, bool getypt) {
@@ -109,6 +148,7 @@ void Naspelen(const TBerekeningsbestand& b, TRekenModel& model, const std::strin
               std::vector<std::string>& platFouten, std::vector<std::string>& afschotFouten) {
     TNaspeler(b.Plat, "plat", naam, platFouten).Speel(Velden(model.Rc));
     TNaspeler(b.Afschot, "afschot", naam, afschotFouten).Speel(Velden(model.Afschot));
+    TNaspeler(b.Vocht, "vocht", naam, platFouten).Speel(Velden(model.Vocht));
 }
 
 void Vergelijk(const std::optional<TUitkomst>& opgeslagen, const std::string& rc,

@@ -24,7 +24,7 @@ enum class TSchermfouten { Samen, Apart };
 // and leaves `model` untouched. Then `model` returns to its start state (its
 // method aside), takes the file's method and replays the file's inputs
 // through the screens' own actions in their fixed order, so every derived
-// field comes out as if typed by hand.
+// field comes out as if typed by hand; the moisture check's inputs last.
 TOpening OpenBerekening(const TBerekeningsbestand& berekening, TRekenModel& model,
                         const std::string& naam, TSchermfouten schermfouten = TSchermfouten::Samen);
 

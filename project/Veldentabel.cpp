@@ -2,6 +2,7 @@
 
 #include "calc/AfschotBerekening.h"
 #include "calc/RcBerekening.h"
+#include "calc/Vochtvelden.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +16,7 @@ template <class S> struct TRij {
     TInvoerRij Invoer{};
     TNumVeld S::*Getal = nullptr;
     TLijstVeld S::*Lijst = nullptr;
+    bool S::*Vlag = nullptr;
     std::string S::*Tekst = nullptr;
     void (S::*Gekozen)() = nullptr;
     std::string_view Naam{}; // the name --json gives it where not the field's own
@@ -27,6 +29,23 @@ constexpr TRij<S> Invoer(TInvoerRij invoer, TLijstVeld S::*lijst, void (S::*geko
     rij.Invoer = invoer;
     rij.Lijst = lijst;
     rij.Gekozen = gekozen;
+    return rij;
+}
+
+// A list without a closing action.
+template <class S> constexpr TRij<S> Invoer(TInvoerRij invoer, TLijstVeld S::*lijst) {
+    TRij<S> rij;
+    rij.Invoer = invoer;
+    rij.Lijst = lijst;
+    return rij;
+}
+
+template <class S>
+constexpr TRij<S> Invoer(TInvoerRij invoer, bool S::*vlag, std::string_view naam) {
+    TRij<S> rij;
+    rij.Invoer = invoer;
+    rij.Vlag = vlag;
+    rij.Naam = naam;
     return rij;
 }
 
@@ -150,6 +169,20 @@ constexpr auto kAfschot = Samen(
     },
     Iso6946<A>());
 
+// The moisture check's inputs: nothing of the screens depends on them, nor
+// they on the screens, so they come after the screens' inputs.
+using V = TVochtVelden;
+constexpr std::array kVocht{
+    Invoer<V>({"klimaatklasse", "klimaatklasse", "1..5", "indoor humidity class",
+               TInvoerwijze::KiezenOpPlaats},
+              &V::Binnenklimaat),
+    Invoer<V>({"dakbedekking", "dakbedekking", "TEXT", "roof covering", kKiezen}, &V::Dakbedekking),
+    Invoer<V>(
+        {"sdDakbedekking", "sd-dakbedekking", "M", "the covering's sd with \"Anders\"", kTypen},
+        &V::SdDakbedekking),
+    Invoer<V>({"opRapport", "", "", "", TInvoerwijze::Aanvinken}, &V::OpRapport, "OpRapport"),
+};
+
 template <class S> TSchermveld Bind(S& scherm, const TRij<S>& rij) {
     TSchermveld v;
     v.Invoer = rij.Invoer.Sleutel.empty() ? nullptr : &rij.Invoer;
@@ -160,8 +193,12 @@ template <class S> TSchermveld Bind(S& scherm, const TRij<S>& rij) {
     } else if (rij.Lijst != nullptr) {
         v.Lijst = &(scherm.*rij.Lijst);
         v.Naam = v.Lijst->Naam;
-        // Two pointers: held inside the std::function, without allocating.
-        v.Gekozen = [&scherm, &rij] { (scherm.*rij.Gekozen)(); };
+        if (rij.Gekozen != nullptr) {
+            // Two pointers: held inside the std::function, without allocating.
+            v.Gekozen = [&scherm, &rij] { (scherm.*rij.Gekozen)(); };
+        }
+    } else if (rij.Vlag != nullptr) {
+        v.Vlag = &(scherm.*rij.Vlag);
     } else {
         v.Tekst = &(scherm.*rij.Tekst);
     }
@@ -185,6 +222,9 @@ std::vector<const TInvoerRij*> Rijen(const std::array<TRij<S>, N>& rijen) {
 } // namespace
 
 std::string TSchermveld::Getoond() const {
+    if (Vlag != nullptr) {
+        return *Vlag ? "true" : "false";
+    }
     return Getal != nullptr ? Getal->Tekst : Lijst != nullptr ? Lijst->Tekst() : *Tekst;
 }
 
@@ -202,8 +242,19 @@ TVelden Velden(TAfschotBerekening& afschot) {
     return {bind, &afschot, kAfschot.size()};
 }
 
+TVelden Velden(TVochtVelden& vocht) {
+    const auto bind = [](void* velden, std::size_t i) {
+        return Bind(*static_cast<V*>(velden), kVocht[i]);
+    };
+    return {bind, &vocht, kVocht.size()};
+}
+
 std::vector<const TInvoerRij*> Invoerrijen(TSchermsoort scherm) {
     return scherm == TSchermsoort::Plat ? Rijen(kPlat) : Rijen(kAfschot);
+}
+
+std::vector<const TInvoerRij*> Vochtrijen() {
+    return Rijen(kVocht);
 }
 
 } // namespace rcveltor

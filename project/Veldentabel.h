@@ -10,13 +10,15 @@
 // --json lists them, and for an input its key in the calculation file, its
 // option of the calculator and how the user sets it. The inputs in this
 // order are the order in which the file and the options are applied: each
-// list before the fields it refills. An input is added by one row in
-// Veldentabel.cpp.
+// list before the fields it refills. The moisture check's inputs, one set
+// for the calculation, have a small table of their own, applied after the
+// screens'. An input is added by one row in Veldentabel.cpp.
 
 namespace rcveltor {
 
 struct TLijstVeld;
 struct TNumVeld;
+struct TVochtVelden;
 class TRcBerekening;
 class TAfschotBerekening;
 
@@ -28,30 +30,34 @@ enum class TInvoerwijze {
     KiezenOpNummer, // the same; the option gives the fastener combination's number
     Typen,          // a number typed as one edit, after which the field is left
     Stappen,        // a number set as the spin buttons set it: clamped
+    KiezenOpPlaats, // a list entry by its place, 1 first: a whole number in the file too
+    Aanvinken,      // a check box: true or false in the file; no option
 };
 
 // The columns of one input.
 struct TInvoerRij {
     std::string_view Sleutel;  // key under the screen in the calculation file
-    std::string_view Optie;    // the calculator's option, without "--"
+    std::string_view Optie;    // the calculator's option, without "--"; empty for none
     std::string_view Argument; // what --help calls its value
     std::string_view Uitleg;   // what --help says it is
     TInvoerwijze Wijze = TInvoerwijze::Kiezen;
 
     constexpr bool IsLijst() const {
-        return Wijze == TInvoerwijze::Kiezen || Wijze == TInvoerwijze::KiezenOpNummer;
+        return Wijze == TInvoerwijze::Kiezen || Wijze == TInvoerwijze::KiezenOpNummer ||
+               Wijze == TInvoerwijze::KiezenOpPlaats;
     }
 };
 
 // One shown field of a screen, bound to that screen: exactly one of Getal,
-// Lijst and Tekst is set.
+// Lijst, Vlag and Tekst is set.
 struct TSchermveld {
     std::string_view Naam;              // as --json names it: mostly the field's Naam
     const TInvoerRij* Invoer = nullptr; // nullptr for a result
     TNumVeld* Getal = nullptr;          // a number field
     TLijstVeld* Lijst = nullptr;        // a list
+    bool* Vlag = nullptr;               // a check box
     const std::string* Tekst = nullptr; // a shown text
-    std::function<void()> Gekozen;      // a list's closing action
+    std::function<void()> Gekozen;      // a list's closing action; empty for none
     bool AlleenIso = false;             // shown under NEN-EN-ISO 6946 only
 
     std::string Getoond() const;
@@ -97,9 +103,13 @@ private:
 
 TVelden Velden(TRcBerekening& rc);
 TVelden Velden(TAfschotBerekening& afschot);
+// The moisture check's inputs, under "vocht" in the calculation file.
+TVelden Velden(TVochtVelden& vocht);
 
 // The screen's inputs in the order they are applied; the rows live as long
 // as the program.
 std::vector<const TInvoerRij*> Invoerrijen(TSchermsoort scherm);
+// The same of the moisture check's inputs.
+std::vector<const TInvoerRij*> Vochtrijen();
 
 } // namespace rcveltor

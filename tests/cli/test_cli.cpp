@@ -128,7 +128,20 @@ INSTANTIATE_TEST_SUITE_P(
         CliGeval{{"--afschot", "--dikte", "100"}, 2, {}},
         CliGeval{{"--afschot", "--wens-rc", "3"}, 2, {}}, CliGeval{{"--min-dikte", "100"}, 2, {}},
         CliGeval{{"--pdf", ""}, 2, {}}, CliGeval{{"--dikte"}, 2, {}},
-        CliGeval{{"--methode", "iso"}, 2, {}}),
+        CliGeval{{"--methode", "iso"}, 2, {}},
+        // The moisture check in a plain run: a few lines after the table.
+        CliGeval{{"--vocht"},
+                 0,
+                 {"2,74 m2K/W\nU                           0,35 W/m2K\n\nVochtcontrole\n"
+                  "fRsi                        0,91 (voldoet)\nOordeel                     ",
+                  "\nBenodigde sd dampremmende laag: "},
+                 "VochtRegels"},
+        CliGeval{{"--klimaatklasse", "0"}, 2, {}, "Klimaatklasse0"},
+        CliGeval{{"--klimaatklasse", "6"}, 2, {}, "Klimaatklasse6"},
+        CliGeval{{"--klimaatklasse", "3.5"}, 2, {}, "KlimaatklasseGebroken"},
+        CliGeval{{"--dakbedekking", "Riet"}, 2, {}, "OnbekendeDakbedekking"},
+        CliGeval{{"--afschot", "--sd-dakbedekking", "abc"}, 2, {}, "SdGeenGetal"},
+        CliGeval{{"--batch", "--vocht"}, 2, {}, "VochtNaastBatch"}),
     [](const testing::TestParamInfo<CliGeval>& info) {
         return info.param.naam != nullptr ? std::string(info.param.naam)
                                           : std::to_string(info.index);
@@ -159,6 +172,13 @@ TEST(Cli, HelpListsTheInputsInTheirOrder) {
             "  --oppervlak1 M2, --oppervlak2 M2, --oppervlak3 M2 (typed), then --damprem ...\n"
             "  --aantal as above.\n--methode "),
         std::string::npos)
+        << r.uit;
+    EXPECT_NE(uit.find("Moisture check of either screen, applied after the screen's options:\n"
+                       "  --klimaatklasse 1..5            indoor humidity class\n"
+                       "  --dakbedekking TEXT             roof covering\n"
+                       "  --sd-dakbedekking M             the covering's sd with \"Anders\" "
+                       "(typed)\n--vocht "),
+              std::string::npos)
         << r.uit;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
-// Every field of both screens as shown, for comparing two models.
+// Every field of both screens as shown, and the moisture check's inputs,
+// for comparing two models.
 
 #include "calc/RekenModel.h"
+#include "project/Veldentabel.h"
 
 #include <string>
 #include <vector>
@@ -25,6 +27,9 @@ inline std::vector<std::string> AlleVelden(TRekenModel& model) {
         }
     }
     velden.push_back(model.Rc.DikteNietStandaard ? "niet standaard" : "standaard");
+    for (const TSchermveld& veld : Velden(model.Vocht)) {
+        velden.push_back(std::string(veld.Naam) + "=" + veld.Getoond());
+    }
     return velden;
 }
 

@@ -1,11 +1,14 @@
 // The calculation file: what it refuses (naming the file and the fault,
 // leaving the screens as they were), what it tolerates, and its layout.
 
+#include "project/Berekening.h"
 #include "project/Bestandslezer.h"
 #include "project/Openen.h"
 #include "tests/calc/Opstart.h"
 #include "tests/project/Velden.h"
 
+#include <cstdio>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,9 +18,13 @@ namespace {
 
 using nlohmann::ordered_json;
 
-// A started model with the insulation thickness stepped away from its start.
+// A started model with the insulation thickness stepped away from its start,
+// and another humidity class.
 struct TBewerkt : TOpgestart {
-    TBewerkt() { Zet(rc().DikteIsol, 140); }
+    TBewerkt() {
+        Zet(rc().DikteIsol, 140);
+        model->Vocht.Binnenklimaat.ItemIndex = 4;
+    }
 };
 
 // A valid file of a calculation other than TBewerkt's.
@@ -112,6 +119,33 @@ INSTANTIATE_TEST_SUITE_P(
         TWeigering{"OnbekendeCombinatie",
                    [] { return Gewijzigd([](auto& o) { o["afschot"]["combinatie"] = "99 - x"; }); },
                    "\"afschot\".\"combinatie\": \"99 - x\" staat niet in de lijst"},
+        TWeigering{"VochtGeenObject",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"] = ordered_json::array(); }); },
+                   "\"vocht\" is geen object"},
+        TWeigering{"KlimaatklasseNul",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"]["klimaatklasse"] = 0; }); },
+                   "\"vocht\".\"klimaatklasse\": 0 ligt buiten het bereik 1 tot 5"},
+        TWeigering{"KlimaatklasseZes",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"]["klimaatklasse"] = 6; }); },
+                   "\"vocht\".\"klimaatklasse\": 6 ligt buiten het bereik 1 tot 5"},
+        TWeigering{"KlimaatklasseAlsTekst",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"]["klimaatklasse"] = "3"; }); },
+                   "\"vocht\".\"klimaatklasse\" is geen geheel getal"},
+        TWeigering{"KlimaatklasseGebroken",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"]["klimaatklasse"] = 2.5; }); },
+                   "\"vocht\".\"klimaatklasse\" is geen geheel getal"},
+        TWeigering{"OnbekendeDakbedekking",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"]["dakbedekking"] = "Riet"; }); },
+                   "\"vocht\".\"dakbedekking\": \"Riet\" staat niet in de lijst"},
+        TWeigering{"SdGeenGetal",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"]["sdDakbedekking"] = "abc"; }); },
+                   "\"vocht\".\"sdDakbedekking\": \"abc\" is geen getal"},
+        TWeigering{"SdNegatief",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"]["sdDakbedekking"] = "-5"; }); },
+                   "\"vocht\".\"sdDakbedekking\": -5 ligt buiten het bereik 0 tot 100000"},
+        TWeigering{"OpRapportAlsTekst",
+                   [] { return Gewijzigd([](auto& o) { o["vocht"]["opRapport"] = "ja"; }); },
+                   "\"vocht\".\"opRapport\" is niet true of false"},
         // Kept keys are written back; one nested past any real use is refused.
         TWeigering{"TeDiepGenest",
                    [] {
@@ -176,6 +210,71 @@ TEST(Berekeningsbestand, ToleratesMissingAndUnknownKeys) {
     verwacht.Naam = "Loods";
     EXPECT_EQ(b.Project, verwacht);
 }
+
+// The moisture check's inputs: opened from "vocht" and saved again. A
+// calculation whose inputs all have their start value writes no "vocht";
+// keys this version does not know come back.
+struct TVochtgeval {
+    std::string Naam;
+    ordered_json Gelezen;    // the "vocht" object of the file opened; null for none
+    ordered_json Geschreven; // the one saved again; null for none
+};
+
+class Vochtinvoer : public testing::TestWithParam<TVochtgeval> {};
+
+TEST_P(Vochtinvoer, ComesBackAsSaved) {
+    const std::string pad = testing::TempDir() + "vocht_" + GetParam().Naam + ".rcv";
+    ordered_json o = Geldig();
+    if (!GetParam().Gelezen.is_null()) {
+        o["vocht"] = GetParam().Gelezen;
+    }
+    std::ofstream(pad) << o.dump(2);
+    TBerekening b(TWensRcBron::Wizard);
+    b.Opstarten(RCV_LAMBDA_BIN);
+    b.Open(pad);
+    EXPECT_FALSE(b.Gewijzigd());
+    b.SlaOp(pad);
+    std::ifstream f(pad);
+    const ordered_json opgeslagen = ordered_json::parse(f);
+    EXPECT_EQ(opgeslagen.value("vocht", ordered_json()), GetParam().Geschreven);
+    // Its place: after the screens, before the results.
+    std::vector<std::string> sleutels;
+    for (const auto& [sleutel, waarde] : opgeslagen.items()) {
+        sleutels.push_back(sleutel);
+    }
+    EXPECT_EQ(sleutels.back(), "resultaten");
+    EXPECT_EQ(sleutels[sleutels.size() - 2], GetParam().Geschreven.is_null() ? "afschot" : "vocht");
+
+    b.Model.Vocht.OpRapport = !b.Model.Vocht.OpRapport;
+    EXPECT_TRUE(b.Gewijzigd());
+    std::remove(pad.c_str());
+}
+
+ordered_json Vocht(int klasse, const char* dakbedekking, const char* sd, bool opRapport) {
+    return {{"klimaatklasse", klasse},
+            {"dakbedekking", dakbedekking},
+            {"sdDakbedekking", sd},
+            {"opRapport", opRapport}};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bestand, Vochtinvoer,
+    testing::Values(
+        TVochtgeval{"Zonder", nullptr, nullptr},
+        TVochtgeval{"Alle", Vocht(1, "Anders", "1234,5", true), Vocht(1, "Anders", "1234,5", true)},
+        TVochtgeval{"OntbrekendeSleutels",
+                    {{"dakbedekking", "Kunststof (EPDM)"}},
+                    Vocht(3, "Kunststof (EPDM)", "400,0", false)},
+        TVochtgeval{"AllesBeginwaarde", Vocht(3, "Bitumineus, 2 lagen", "400,0", false), nullptr},
+        TVochtgeval{"OnbekendeSleutel",
+                    {{"klimaatklasse", 5}, {"later", {{"x", {1}}}}},
+                    [] {
+                        ordered_json v = Vocht(5, "Bitumineus, 2 lagen", "400,0", false);
+                        v["later"] = {{"x", {1}}};
+                        return v;
+                    }()},
+        TVochtgeval{"AlleenOnbekend", {{"later", 1}}, {{"later", 1}}}),
+    [](const auto& info) { return info.param.Naam; });
 
 TEST(Berekeningsbestand, SaysWhenTheRecalculationDiffers) {
     TOpgestart vers;
