@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -22,8 +23,10 @@ std::string Opdracht(const std::vector<std::string>& argumenten) {
 }
 
 TEST(CliProject, SaveThenOpenGivesEveryFieldBack) {
-    const std::string bestand = testing::TempDir() + "rondgang.rcv";
-    const std::string kopie = testing::TempDir() + "rondgang2.rcv";
+    // Names of this run's own: another checkout's tests may run beside it.
+    const std::string eigen = std::to_string(std::random_device{}());
+    const std::string bestand = testing::TempDir() + "rondgang-" + eigen + ".rcv";
+    const std::string kopie = testing::TempDir() + "rondgang2-" + eigen + ".rcv";
     int vergeleken = 0;
     for (auto regel : MaakOpdrachtregels(77, 300)) {
         const bool afschot = std::find(regel.begin(), regel.end(), "--afschot") != regel.end();
