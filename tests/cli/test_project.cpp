@@ -56,6 +56,8 @@ TEST(CliProject, SaveThenOpenGivesEveryFieldBack) {
         ASSERT_EQ(j2, j1) << AlsJsonRegel(regel);
         ++vergeleken;
     }
+    std::remove(bestand.c_str());
+    std::remove(kopie.c_str());
     EXPECT_GE(vergeleken, 200);
 }
 
