@@ -10,6 +10,18 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <random>
+
+#ifdef RCV_CLI
+#include "cli/Opties.h"
+#include "cli/Toepassen.h"
+#include "cli/Vocht.h"
+#include "tests/cli/Opdrachtregels.h"
+#include "tests/cli/Starten.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#endif
 
 using namespace rcveltor;
 using namespace rcveltor::app;
@@ -113,6 +125,61 @@ private slots:
         QVERIFY2(fout->text().contains(QStringLiteral("\"Kurk\"")), qPrintable(fout->text()));
         QCOMPARE(p.Veld("fRsi"), QString());
         QCOMPARE(Wachter().Meldingen().size(), 1);
+    }
+
+    // One engine: random build-ups of both screens with random inputs of the
+    // check give the window the object the calculator's batch prints.
+    void theWindowShowsWhatTheCalculatorPrints() {
+#ifndef RCV_CLI
+        QSKIP("the calculator runs beside this test on Linux only");
+#else
+        std::mt19937 kans(20);
+        std::vector<std::vector<std::string>> regels;
+        for (auto regel : test::MaakOpdrachtregels(20, 40)) {
+            const std::string_view bedekking =
+                Dakbedekkingen()[std::uniform_int_distribution<std::size_t>(0, 3)(kans)];
+            regel.insert(regel.end(), {"--vocht", "--klimaatklasse",
+                                       std::to_string(std::uniform_int_distribution(1, 5)(kans)),
+                                       "--dakbedekking", std::string(bedekking)});
+            if (bedekking == kAndereDakbedekking) {
+                regel.insert(regel.end(), {"--sd-dakbedekking", std::to_string(kans() % 2000)});
+            }
+            regels.push_back(regel);
+        }
+        const std::string invoer = test::Tijdelijk("vochtregels.txt");
+        {
+            std::ofstream f(invoer);
+            for (const auto& regel : regels) {
+                f << test::AlsJsonRegel(regel) << "\n";
+            }
+        }
+        const test::TUitvoer batch =
+            test::Voer(test::Calculator() + " --batch < " + test::Citeer(invoer));
+        std::remove(invoer.c_str());
+        std::istringstream antwoorden(batch.Uit);
+        int vergeleken = 0;
+        for (const auto& regel : regels) {
+            std::string antwoord;
+            QVERIFY(std::getline(antwoorden, antwoord));
+            const auto verwacht = nlohmann::ordered_json::parse(antwoord);
+            if (verwacht["exit"] == 2 || verwacht["vocht"].is_null()) {
+                continue; // a usage error or a roof the check cannot take
+            }
+            TVochtProgramma p;
+            p.Start();
+            const cli::TOpties opties = cli::LeesOpties(regel);
+            std::vector<std::string> fouten;
+            cli::PasToe(opties, p.berekening.Model, fouten);
+            p.hoofd->updateDisplay();
+            p.Klik(opties.Afschot ? "ImageAfschot" : "ImageBerekening");
+            p.Klik("ImageVocht");
+            QVERIFY(p.Venster()->Getoond().has_value());
+            QCOMPARE(cli::VochtJson(p.Venster()->Getoond()).dump(), verwacht["vocht"].dump());
+            QCOMPARE(p.Veld("fRsi").toStdString(), verwacht["vocht"]["fRsi"].get<std::string>());
+            ++vergeleken;
+        }
+        QVERIFY2(vergeleken >= 25, qPrintable(QString::number(vergeleken)));
+#endif
     }
 };
 
