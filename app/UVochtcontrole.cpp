@@ -14,7 +14,7 @@ namespace {
 constexpr int kRij = 22;        // [px]
 constexpr int kLagenY = 84;     // the layer table's captions
 constexpr int kUitslagY = 202;  // the results
-constexpr int kMaandenY = 318;  // the month table's captions
+constexpr int kMaandenY = 340;  // the month table's captions
 constexpr int kMaandKolom = 57; // [px]
 constexpr int kMaandRij = 21;   // [px]
 const QSize kVenster(770, 622);
