@@ -188,6 +188,8 @@ public:
                 Rechthoek(*r);
             } else if (const auto* b = std::get_if<TPlaatjeElement>(&e)) {
                 Plaatje(*b);
+            } else if (const auto* l = std::get_if<TLijnElement>(&e)) {
+                Lijn(*l);
             }
         }
         painter_.FinishPage();
@@ -330,6 +332,30 @@ private:
         painter_.SetStrokeWidth(Pt(d));
         Pad(r.Vak.adjusted(d / 2, d / 2, -d / 2, -d / 2));
         painter_.Stroke();
+    }
+
+    // As the painter draws it: flat ends, round corners, the same dashes.
+    void Lijn(const TLijnElement& l) {
+        if (l.Punten.size() < 2 || !(l.Dikte > 0)) {
+            return;
+        }
+        painter_.Save();
+        painter_.SetStrokingColor(l.Kleur.redF(), l.Kleur.greenF(), l.Kleur.blueF());
+        painter_.SetStrokeWidth(Pt(l.Dikte));
+        painter_.SetLineCapStyle(ePdfLineCapStyle_Butt);
+        painter_.SetLineJoinStyle(ePdfLineJoinStyle_Round);
+        if (l.Gestreept) {
+            std::ostringstream streep;
+            streep.imbue(std::locale::classic());
+            streep << '[' << Pt(kStreep) << ' ' << Pt(kStreepGat) << "] 0";
+            painter_.SetStrokeStyle(ePdfStrokeStyle_Custom, streep.str().c_str());
+        }
+        painter_.MoveTo(Pt(l.Punten.front().x()), Y(l.Punten.front().y()));
+        for (std::size_t i = 1; i < l.Punten.size(); ++i) {
+            painter_.LineTo(Pt(l.Punten[i].x()), Y(l.Punten[i].y()));
+        }
+        painter_.Stroke();
+        painter_.Restore();
     }
 
     // One pixel per layout unit (96 dpi), or stretched to the box.

@@ -2,12 +2,6 @@
 
 namespace rcveltor::rapport {
 
-namespace {
-QRectF Verschoven(const QRectF& vak, double dx, double dy) {
-    return vak.translated(dx, dy);
-}
-} // namespace
-
 void TRapport::LegBandNeer(const TBand& band, double boven, TPagina& pagina) const {
     const double links = EenhedenUitMm(formaat_.MargeMm);
     for (const TBandElement& bandElement : band.Elementen) {
@@ -15,7 +9,7 @@ void TRapport::LegBandNeer(const TBand& band, double boven, TPagina& pagina) con
             continue;
         }
         TElement element = bandElement.Element;
-        std::visit([&](auto& soort) { soort.Vak = Verschoven(soort.Vak, links, boven); }, element);
+        Verschuif(element, links, boven);
         pagina.Elementen.push_back(std::move(element));
     }
     if (band.Kader) {

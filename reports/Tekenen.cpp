@@ -4,6 +4,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 
 namespace rcveltor::rapport {
 
@@ -72,6 +73,25 @@ void TekenPlaatje(QPainter& p, const TPlaatjeElement& plaatje, double schaal) {
     }
 }
 
+// Dash and gap in pen widths, so they keep their length in layout units.
+void TekenLijn(QPainter& p, const TLijnElement& lijn, double schaal) {
+    if (lijn.Punten.size() < 2 || !(lijn.Dikte > 0)) {
+        return;
+    }
+    QPen pen(lijn.Kleur, lijn.Dikte * schaal, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    if (lijn.Gestreept) {
+        pen.setDashPattern({kStreep / lijn.Dikte, kStreepGat / lijn.Dikte});
+    }
+    QPolygonF punten;
+    punten.reserve(static_cast<qsizetype>(lijn.Punten.size()));
+    for (const QPointF& punt : lijn.Punten) {
+        punten.append(punt * schaal);
+    }
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(punten);
+}
+
 } // namespace
 
 void TekenPagina(QPainter& p, const TPagina& pagina, double pixelsPerEenheid) {
@@ -86,6 +106,8 @@ void TekenPagina(QPainter& p, const TPagina& pagina, double pixelsPerEenheid) {
             TekenRechthoek(p, *rechthoek, pixelsPerEenheid);
         } else if (const auto* plaatje = std::get_if<TPlaatjeElement>(&element)) {
             TekenPlaatje(p, *plaatje, pixelsPerEenheid);
+        } else if (const auto* lijn = std::get_if<TLijnElement>(&element)) {
+            TekenLijn(p, *lijn, pixelsPerEenheid);
         }
     }
     p.restore();

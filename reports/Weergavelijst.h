@@ -6,9 +6,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <optional>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -61,7 +63,33 @@ struct TPlaatjeElement {
     bool Uitrekken = false;
 };
 
-using TElement = std::variant<TTekstElement, TRechthoekElement, TPlaatjeElement>;
+// A polyline through its points: straight pieces, flat ends, round corners.
+// Dashed, it runs in dashes of kStreep with gaps of kStreepGat.
+struct TLijnElement {
+    std::vector<QPointF> Punten; // [layout units]
+    QColor Kleur;
+    double Dikte = 1; // [layout units]
+    bool Gestreept = false;
+};
+inline constexpr double kStreep = 6;    // [layout units]
+inline constexpr double kStreepGat = 4; // [layout units]
+
+using TElement = std::variant<TTekstElement, TRechthoekElement, TPlaatjeElement, TLijnElement>;
+
+// Moves an element by (dx, dy) layout units.
+inline void Verschuif(TElement& element, double dx, double dy) {
+    std::visit(
+        [&](auto& soort) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(soort)>, TLijnElement>) {
+                for (QPointF& punt : soort.Punten) {
+                    punt += QPointF(dx, dy);
+                }
+            } else {
+                soort.Vak.translate(dx, dy);
+            }
+        },
+        element);
+}
 
 struct TPagina {
     std::vector<TElement> Elementen; // in drawing order
