@@ -79,14 +79,14 @@ int main(int argc, char** argv) {
         switch (mainForm.ZichtbaarScherm()) {
         case TZichtbaarScherm::Plat:
             if (!quickReport1) {
-                quickReport1 =
-                    std::make_unique<TQuickReport1>(berekening.Model.Rc, &berekening.Project);
+                quickReport1 = std::make_unique<TQuickReport1>(
+                    berekening.Model.Rc, &berekening.Project, &berekening.Model.Vocht);
             }
             return quickReport1.get();
         case TZichtbaarScherm::Afschot:
             if (!quickReport2) {
-                quickReport2 =
-                    std::make_unique<TQuickReport2>(berekening.Model.Afschot, &berekening.Project);
+                quickReport2 = std::make_unique<TQuickReport2>(
+                    berekening.Model.Afschot, &berekening.Project, &berekening.Model.Vocht);
             }
             return quickReport2.get();
         case TZichtbaarScherm::Geen:

@@ -86,24 +86,31 @@ void VoegLegenda(TPagina& pagina, const QRectF& vak) {
                                      TUitlijning::Links));
 }
 
-// The layers as bands, shaded alternately, named where the name fits.
+// The layers as bands, shaded alternately, named where the name fits; a
+// thin line at each inner interface, so that a narrow layer still shows.
 void VoegLagen(TPagina& pagina, const TGlaserSchaal& schaal, const TVochtBerekening& berekening) {
     static const char* const kLagen[kVochtLagen] = {"Onderconstructie", "Damprem", "Isolatie",
                                                     "Dakbedekking"};
     const TVlakwaarden& sd = berekening.Uitkomst.SdCumulatief;
-    for (std::size_t laag = 0; laag < kVochtLagen; ++laag) {
-        const double x0 = schaal.NaarPagina({sd[laag], 0}).x();
-        const double x1 = schaal.NaarPagina({sd[laag + 1], 0}).x();
-        if (!(x1 - x0 >= 0.5)) {
-            continue;
-        }
-        const QRectF band(x0, schaal.Plot.top(), x1 - x0, schaal.Plot.height());
-        if (laag % 2 == 0) {
+    const QRectF& plot = schaal.Plot;
+    std::array<double, kVochtVlakken> x{};
+    for (std::size_t k = 0; k < kVochtVlakken; ++k) {
+        x[k] = schaal.NaarPagina({sd[k], 0}).x();
+    }
+    for (std::size_t laag = 0; laag < kVochtLagen; laag += 2) {
+        if (x[laag + 1] - x[laag] >= 0.5) {
+            const QRectF band(x[laag], plot.top(), x[laag + 1] - x[laag], plot.height());
             pagina.Elementen.push_back(TRechthoekElement{band, kBandGrijs, 1, kBandGrijs});
         }
+    }
+    for (std::size_t k = 1; k < kVochtLagen; ++k) {
+        Lijn(pagina, {{x[k], plot.top()}, {x[k], plot.bottom()}}, kRasterGrijs, 0.5);
+    }
+    for (std::size_t laag = 0; laag < kVochtLagen; ++laag) {
+        const double breedte = x[laag + 1] - x[laag];
         const QString naam = QString::fromLatin1(kLagen[laag]);
-        if (RapportLetterMaat().Breedte(naam, kKleineLetter) + 4 <= band.width()) {
-            pagina.Elementen.push_back(Tekst(QRectF(x0, band.bottom() - 14, band.width(), 12), naam,
+        if (RapportLetterMaat().Breedte(naam, kKleineLetter) + 4 <= breedte) {
+            pagina.Elementen.push_back(Tekst(QRectF(x[laag], plot.bottom() - 14, breedte, 12), naam,
                                              kKleineLetter, TUitlijning::Midden));
         }
     }
@@ -135,7 +142,7 @@ void VoegAssen(TPagina& pagina, const TGlaserSchaal& schaal, const QRectF& vak) 
     }
     pagina.Elementen.push_back(
         TRechthoekElement{plot.adjusted(-0.5, -0.5, 0.5, 0.5), Qt::black, 1, {}});
-    pagina.Elementen.push_back(Tekst(QRectF(vak.left(), plot.top() - kAsTekstHoogte - 1, 120, 12),
+    pagina.Elementen.push_back(Tekst(QRectF(vak.left(), plot.top() - kAsTekstHoogte - 7, 120, 12),
                                      QStringLiteral("dampdruk [Pa]"), kKleineLetter,
                                      TUitlijning::Links));
     pagina.Elementen.push_back(
@@ -170,7 +177,7 @@ TGlaserSchaal GlaserSchaal(const TGlaserPunten& punten, const QRectF& vak) {
         sd = std::max({sd, Eindig(punten.Psat[k].x()), Eindig(punten.P[k].x())});
         druk = std::max({druk, Eindig(punten.Psat[k].y()), Eindig(punten.P[k].y())});
     }
-    const double boven = vak.top() + kTitelHoogte + kLegendaHoogte + kAsTekstHoogte + 2;
+    const double boven = vak.top() + kTitelHoogte + kLegendaHoogte + kAsTekstHoogte + 8;
     const double onder = vak.bottom() - 2 * kAsTekstHoogte - 4;
     const double links = vak.left() + kLinks;
     const double rechts = vak.right() - kRechts;

@@ -4,7 +4,9 @@
 
 #include "reports/Bouwstenen.h"
 #include "reports/Projectblok.h"
+#include "reports/Vochtpagina.h"
 
+#include <QDir>
 #include <map>
 
 namespace rcveltor::rapport {
@@ -58,9 +60,25 @@ protected:
         }
     }
 
+    // The moisture page follows while the fields ask for it; `bereken` is
+    // the check of the report's screen. velden: none prints no such page.
+    void ZetVocht(const TVochtVelden* velden, TVochtRekenaar bereken) {
+        vocht_ = velden;
+        bereken_ = std::move(bereken);
+    }
+    // Its data files are found where the report finds its others.
+    std::optional<TBand> Vervolgband() override {
+        if (vocht_ == nullptr || !vocht_->OpRapport) {
+            return std::nullopt;
+        }
+        return MaakVochtband(*vocht_, bereken_, QDir::currentPath().toStdString());
+    }
+
     TLabels labels_;
 
 private:
+    const TVochtVelden* vocht_ = nullptr;
+    TVochtRekenaar bereken_;
     const TProjectgegevens* project_ = nullptr;
     double projectBoven_ = 0;       // top of the project block [layout units]
     std::size_t zonderProject_ = 0; // the body band's elements before the block

@@ -36,6 +36,15 @@ std::shared_ptr<const TPaginaSet> TRapport::Genereer(bool voorPreview,
     if (paginaKlaar) {
         paginaKlaar(*set, static_cast<int>(set->Paginas.size()));
     }
+    if (const std::optional<TBand> vervolg = Vervolgband()) {
+        TPagina tweede;
+        LegBandNeer(kop_, boven, tweede);
+        LegBandNeer(*vervolg, boven + kop_.Hoogte, tweede);
+        set->Paginas.push_back(std::move(tweede));
+        if (paginaKlaar) {
+            paginaKlaar(*set, static_cast<int>(set->Paginas.size()));
+        }
+    }
     return set;
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
 // The report engine: a report is two bands (a header band and a body band)
-// printed once each onto one A4 page. A generation runs the report's steps in
+// printed once each onto one A4 page; a further body band may follow on a
+// second page under the same header band. A generation runs the report's steps in
 // a fixed order and records the laid-out page into a page set.
 
 #include "reports/Weergavelijst.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace rcveltor::rapport {
 
@@ -47,6 +49,9 @@ protected:
     virtual void BeforePrint() = 0;
     // The body-band step: switches and fixed values, just before the body band.
     virtual void QRSubDetail2BeforePrint() = 0;
+    // The body band of the second page, made once the first is laid out;
+    // none keeps the report to one page.
+    virtual std::optional<TBand> Vervolgband() { return std::nullopt; }
 
     TPaginaFormaat formaat_;
     TBand kop_;  // QRSubDetail1

@@ -35,7 +35,11 @@ const char* const kIsoTeksten[] = {"LabelMethode", "LabelTitelDeltaUf", "LabelDe
                                    "LabelTitelEis", "LabelEis"};
 } // namespace
 
-TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* project) : rc_(rc) {
+TQuickReport1::TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* project,
+                             const TVochtVelden* vocht)
+    : rc_(rc) {
+    ZetVocht(vocht,
+             [this, vocht](const TVochtdata& data) { return BerekenVocht(rc_, *vocht, data); });
     kop_ = MaakKopband();
     romp_.Hoogte = 912;
     TBand& romp = romp_;

@@ -1,11 +1,13 @@
 #pragma once
 
-// The flat-roof report: one A4 page with the flat-roof screen's texts.
+// The flat-roof report: one A4 page with the flat-roof screen's texts, and
+// a second with its moisture check when the check's fields ask for one.
 
 #include "reports/Rapportlabels.h"
 
 namespace rcveltor {
 struct TProjectgegevens;
+struct TVochtVelden;
 class TRcBerekening;
 } // namespace rcveltor
 
@@ -14,7 +16,9 @@ namespace rcveltor::rapport {
 class TQuickReport1 : public TLabelRapport {
 public:
     // project: the project block's data; none, or every field empty, prints none.
-    explicit TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* project = nullptr);
+    // vocht: the moisture check's fields; with OpRapport on, a second page.
+    explicit TQuickReport1(const TRcBerekening& rc, const TProjectgegevens* project = nullptr,
+                           const TVochtVelden* vocht = nullptr);
 
 protected:
     void BeforePrint() override;

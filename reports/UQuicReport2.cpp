@@ -32,8 +32,12 @@ QImage Plaattypen() {
 }
 } // namespace
 
-TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectgegevens* project)
+TQuickReport2::TQuickReport2(const TAfschotBerekening& afschot, const TProjectgegevens* project,
+                             const TVochtVelden* vocht)
     : afschot_(afschot) {
+    ZetVocht(vocht, [this, vocht](const TVochtdata& data) {
+        return BerekenVocht(afschot_, *vocht, data);
+    });
     kop_ = MaakKopband();
     romp_.Hoogte = 912;
     TBand& romp = romp_;

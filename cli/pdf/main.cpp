@@ -17,7 +17,8 @@ using namespace rcveltor;
 
 namespace {
 
-// The report of the chosen screen, as the preview would save it. The report
+// The report of the chosen screen, as the preview would save it (with the
+// moisture page when the calculation asks for it). The report
 // draws its header pictures and measures its fonts through Qt, which needs a
 // GUI application; without a display the offscreen platform serves.
 void SchrijfRapport(const TRekenModel& model, bool afschot, const std::string& bestand,
@@ -33,10 +34,10 @@ void SchrijfRapport(const TRekenModel& model, bool afschot, const std::string& b
 
     std::shared_ptr<const rapport::TPaginaSet> set;
     if (afschot) {
-        rapport::TQuickReport2 rapport(model.Afschot, project);
+        rapport::TQuickReport2 rapport(model.Afschot, project, &model.Vocht);
         set = rapport.Genereer(false);
     } else {
-        rapport::TQuickReport1 rapport(model.Rc, project);
+        rapport::TQuickReport1 rapport(model.Rc, project, &model.Vocht);
         set = rapport.Genereer(false);
     }
     rapport::SchrijfPdf(*set, QFile::decodeName(bestand.c_str()));

@@ -349,11 +349,11 @@ std::shared_ptr<const TPaginaSet> StartRapport(bool afschot) {
 
 class ZelfdeBladzijde : public testing::TestWithParam<bool> {};
 
-TEST_P(ZelfdeBladzijde, PainterAndPdfAgreeOnShapesAndPictures) {
-    const std::shared_ptr<const TPaginaSet> set = StartRapport(GetParam());
+// Draws the page's shapes and pictures (no texts) both ways.
+void VergelijkVormen(const TPagina& bron) {
     TPaginaSet vormen;
     TPagina pagina;
-    for (const TElement& e : set->Paginas.at(0).Elementen) {
+    for (const TElement& e : bron.Elementen) {
         if (!std::holds_alternative<TTekstElement>(e)) {
             pagina.Elementen.push_back(e);
         }
@@ -408,6 +408,23 @@ TEST_P(ZelfdeBladzijde, PainterAndPdfAgreeOnShapesAndPictures) {
     }
     std::printf("largest block difference %d\n", grootste);
     EXPECT_EQ(anders, 0);
+}
+
+TEST_P(ZelfdeBladzijde, PainterAndPdfAgreeOnShapesAndPictures) {
+    VergelijkVormen(StartRapport(GetParam())->Paginas.at(0));
+}
+
+// The moisture page adds lines, solid and dashed.
+TEST(ZelfdeVochtbladzijde, PainterAndPdfAgreeOnLinesShapesAndPictures) {
+    TRekenModel model;
+    model.Opstarten(RCV_LAMBDA_BIN);
+    model.Vocht.OpRapport = true;
+    const QString vorige = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QStringLiteral(RCV_DATA_DIR))); // its data files
+    const auto set = TQuickReport1(model.Rc, nullptr, &model.Vocht).Genereer(false);
+    QDir::setCurrent(vorige);
+    ASSERT_EQ(set->Paginas.size(), 2u);
+    VergelijkVormen(set->Paginas[1]);
 }
 
 // Records where a painter puts its text runs: the preview's drawing, seen
