@@ -102,6 +102,10 @@ int Draai(const std::vector<std::string>& argumenten, const TPdfRoute& pdf) {
         }
         bool pdfGeschreven = true;
         if (opties.Pdf && pdf.Schrijven) {
+            // --vocht asks for the check: the report shows it too, as the
+            // window's "Vochtcontrole op rapport" does (after the save, which
+            // keeps the box as it was).
+            model.Vocht.OpRapport = model.Vocht.OpRapport || opties.Vocht;
             std::cout.flush();
             try {
                 pdf.Schrijven(model, opties.Afschot, *opties.Pdf, gegevens);
