@@ -496,6 +496,7 @@ void TMainForm::ImageVochtClick() {
         vocht_ = new TFrmVochtcontrole(
             berekening_.Model, std::move(*data),
             [this](const std::function<void()>& a) { Actie(a); }, this);
+        vocht_->Afdrukken = [this] { ImagePrintClick(); };
     }
     vocht_->show();
     VerversVocht();

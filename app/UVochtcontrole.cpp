@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QShortcut>
 
 namespace rcveltor::app {
 
@@ -132,6 +133,19 @@ TFrmVochtcontrole::TFrmVochtcontrole(TRekenModel& model, TVochtdata data, TActie
             maanden_[m][k] = b.Vast(QString(), x, y, k == 0 ? 81 : kMaandKolom, k > 0);
         }
     }
+
+    // Tab goes through the inputs; the figures are there to read (and copy).
+    for (TUitkomstVeld* veld : invoer_->findChildren<TUitkomstVeld*>()) {
+        veld->setFocusPolicy(Qt::ClickFocus);
+    }
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            [this] {
+                if (Afdrukken) {
+                    Afdrukken();
+                }
+            });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     diagram_ = new TGlaservlak(invoer_);
     diagram_->setObjectName(QStringLiteral("Glaserdiagram"));
