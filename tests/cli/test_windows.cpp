@@ -58,8 +58,11 @@ void VerwachtGelijk(const TRun& linux, const TRun& windows, const std::string& w
 
 TEST(Windows, AnswersEveryCommandLineAsLinux) {
     const auto regels = MaakOpdrachtregels(2026, 300);
-    for (const auto& regel : regels) {
-        const std::string argumenten = " --json" + Argumenten(regel);
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        const auto& regel = regels[i];
+        // Every third line with the moisture check as well.
+        const std::string argumenten =
+            std::string(i % 3 == 0 ? " --json --vocht" : " --json") + Argumenten(regel);
         VerwachtGelijk(Draai(RCV_CLI_LINUX, argumenten), Draai(RCV_CLI, argumenten),
                        AlsJsonRegel(regel));
         if (HasFailure()) {
@@ -89,9 +92,10 @@ TEST(Windows, BuildsTheSameTable) {
 }
 
 // The report of either screen that the Windows calculator writes has the
-// same words at the same places, in the same embedded fonts, as Linux's.
+// same words at the same places, in the same embedded fonts, as Linux's;
+// with its moisture page too.
 TEST(Windows, WritesTheSameReportsAsLinux) {
-    for (const std::string scherm : {"", " --afschot"}) {
+    for (const std::string scherm : {"", " --afschot", " --vocht", " --afschot --vocht"}) {
         std::string tekst[2];
         const char* programmas[2] = {RCV_CLI_LINUX, RCV_CLI};
         for (int i = 0; i < 2; ++i) {
