@@ -7,6 +7,7 @@
 #include "calc/Vochtopbouw.h"
 #include "cli/Opties.h"
 #include "cli/Toepassen.h"
+#include "cli/Vocht.h"
 #include "tests/cli/Opdrachtregels.h"
 #include "tests/cli/Starten.h"
 
@@ -81,18 +82,7 @@ ordered_json Verwacht(const TVochtgeval& g) {
     const TVochtWeergave w = Weergave(opties.Afschot ? BerekenVocht(model.Afschot, v, data)
                                                      : BerekenVocht(model.Rc, v, data),
                                       data);
-    ordered_json maanden = ordered_json::array();
-    for (const TVochtMaandtekst& m : w.Maanden) {
-        maanden.push_back({{"maand", m.Maand}, {"gc", m.Gc}, {"ma", m.Ma}});
-    }
-    return {{"fRsi", w.FRsi},
-            {"fRsiEis", w.FRsiEis},
-            {"oordeel", w.Oordeel},
-            {"voldoet", w.Voldoet},
-            {"maxCondensaat", w.MaxCondensaat},
-            {"beginmaand", w.Beginmaand ? ordered_json(*w.Beginmaand) : ordered_json()},
-            {"minSdDamprem", w.MinSdDamprem},
-            {"maanden", maanden}};
+    return cli::VochtJson(w);
 }
 
 class CliVocht : public testing::TestWithParam<TVochtgeval> {};
@@ -109,6 +99,14 @@ TEST_P(CliVocht, IsTheEnginesCheckOfTheScreen) {
     ordered_json o = ordered_json::parse(los.Uit);
     EXPECT_EQ(o["vocht"], verwacht);
     EXPECT_EQ(std::prev(o.end()).key(), "vocht");
+    std::vector<std::string> sleutels;
+    for (const auto& [sleutel, waarde] : o["vocht"].items()) {
+        sleutels.push_back(sleutel);
+    }
+    EXPECT_EQ(sleutels,
+              (std::vector<std::string>{"fRsi", "fRsiEis", "oordeel", "voldoet", "maxCondensaat",
+                                        "beginmaand", "minSdDamprem", "maanden"}));
+    EXPECT_EQ(o["vocht"]["maanden"].size(), 12u);
     // Today's members are as without the check.
     o.erase("vocht");
     EXPECT_EQ(o.dump(),
