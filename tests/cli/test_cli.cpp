@@ -132,9 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
         // The moisture check in a plain run: a few lines after the table.
         CliGeval{{"--vocht"},
                  0,
-                 {"2,74 m2K/W\nU                           0,35 W/m2K\n\nVochtcontrole\n"
-                  "fRsi                        0,91 (voldoet)\nOordeel                     ",
-                  "\nBenodigde sd dampremmende laag: "},
+                 // One line each: Windows ends them with CR LF.
+                 {"U                           0,35 W/m2K", "Vochtcontrole",
+                  "fRsi                        0,91 (voldoet)",
+                  "Oordeel                     Condensatie hoopt zich op",
+                  "Benodigde sd dampremmende laag: 133,1 m"},
                  "VochtRegels"},
         CliGeval{{"--klimaatklasse", "0"}, 2, {}, "Klimaatklasse0"},
         CliGeval{{"--klimaatklasse", "6"}, 2, {}, "Klimaatklasse6"},
