@@ -190,6 +190,7 @@ TMainForm::TMainForm(TBerekening& berekening, QWidget* ouder)
         auto* item = findChild<TPlaatje*>(QString::fromLatin1(naam));
         item->setToolTip(MetToetsen(item->accessibleName(), toetsen));
         connect(new QShortcut(toetsen, this), &QShortcut::activated, item, &TPlaatje::Geklikt);
+        menuItems_.emplace_back(toetsen, item);
     }
 
     image5_ = new TPlaatje(
@@ -291,7 +292,12 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 }
 
 void TMainForm::VerlaatVeld() {
-    QWidget* veld = focusWidget();
+    // The field may be in the moisture window, whose keys run the menu too.
+    QWidget* veld = QApplication::focusWidget();
+    if (veld != nullptr && !isAncestorOf(veld) &&
+        (vocht_ == nullptr || !vocht_->isAncestorOf(veld))) {
+        veld = nullptr;
+    }
     if (veld != nullptr && qobject_cast<TSpinVeld*>(veld) == nullptr) {
         veld = veld->parentWidget();
     }
@@ -496,7 +502,11 @@ void TMainForm::ImageVochtClick() {
         vocht_ = new TFrmVochtcontrole(
             berekening_.Model, std::move(*data),
             [this](const std::function<void()>& a) { Actie(a); }, this);
-        vocht_->Afdrukken = [this] { ImagePrintClick(); };
+        // The menu's keys work in the window too: it shows the same calculation.
+        for (const auto& [toetsen, item] : menuItems_) {
+            connect(new QShortcut(toetsen, vocht_), &QShortcut::activated, item,
+                    &TPlaatje::Geklikt);
+        }
     }
     vocht_->show();
     VerversVocht();

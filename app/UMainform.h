@@ -8,6 +8,7 @@
 #include "app/UpdateControle.h"
 #include "project/Berekening.h"
 
+#include <QKeySequence>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -139,6 +140,7 @@ private:
     TPlaatje* image1_ = nullptr;
     TFrmProjectgegevens* projectgegevens_ = nullptr;
     TFrmVochtcontrole* vocht_ = nullptr;
+    std::vector<std::pair<QKeySequence, TPlaatje*>> menuItems_; // the menu's keys and items
     QWidget* label1_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;
     QScrollArea* scrollBox2_ = nullptr;

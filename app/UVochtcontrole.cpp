@@ -138,12 +138,6 @@ TFrmVochtcontrole::TFrmVochtcontrole(TRekenModel& model, TVochtdata data, TActie
     for (TUitkomstVeld* veld : invoer_->findChildren<TUitkomstVeld*>()) {
         veld->setFocusPolicy(Qt::ClickFocus);
     }
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
-            [this] {
-                if (Afdrukken) {
-                    Afdrukken();
-                }
-            });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
 

@@ -34,9 +34,6 @@ public:
     TFrmVochtcontrole(TRekenModel& model, TVochtdata data, TActie actie, QWidget* ouder);
     ~TFrmVochtcontrole() override;
 
-    // The main window's "Afdrukken", for Ctrl+P here too.
-    std::function<void()> Afdrukken;
-
     // Checks that screen and shows the outcome; run after every change.
     void Ververs(TVochtScherm scherm);
 
