@@ -113,13 +113,14 @@ std::string MaakGebruik() {
          "  \"methode\" and the fields DeltaUf, PercentageU, Eis (and EditRcMin2).\n"
          "--project FILE opens a calculation file (.rcv) before the options, which then\n"
          "  change it; --json then shows its project data under \"project\".\n"
-         "--opslaan FILE saves the calculation, both screens and the project data, as a\n"
-         "  calculation file, after the options.\n"
+         "--opslaan FILE saves the calculation, both screens, the project data and the\n"
+         "  moisture check's inputs, as a calculation file, after the options.\n"
          "--pdf FILE writes the screen's report to FILE as PDF, after the options.\n";
     s += "Moisture check of either screen, applied after the screen's options:\n";
     s += Optieregels(Vochtrijen());
     s += "--vocht adds the moisture check of the screen, with vocht.ini and klimaat.ini\n"
-         "  from the working directory: with --json the object \"vocht\", else a few lines.\n"
+         "  from the working directory: with --json the object \"vocht\", else a few lines;\n"
+         "  with --pdf the report gets it as a second page.\n"
          "--batch reads one command line per line of standard input, as a JSON array of\n"
          "  option strings (no --json, --pdf, --batch, --lambda-bestand, --help,\n"
          "  --project or --opslaan), and\n"
