@@ -60,11 +60,12 @@ TTekstElement Tekst(const QRectF& vak, const QString& tekst, TLettertype letter,
 }
 
 // Built in place: a line converted into an element trips GCC's
-// uninitialised-member warning on the text alternative.
+// uninitialised-member warning on the text alternative. Moved in whole:
+// clang does not yet build an aggregate from a list of its members there.
 void Lijn(TPagina& pagina, std::vector<QPointF> punten, const QColor& kleur, double dikte,
           bool gestreept = false) {
-    pagina.Elementen.emplace_back(std::in_place_type<TLijnElement>, std::move(punten), kleur, dikte,
-                                  gestreept);
+    pagina.Elementen.emplace_back(std::in_place_type<TLijnElement>,
+                                  TLijnElement{std::move(punten), kleur, dikte, gestreept});
 }
 
 void VoegLegenda(TPagina& pagina, const QRectF& vak) {
