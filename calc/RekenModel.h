@@ -24,7 +24,7 @@ public:
     TLambdaTabel Tabel;
     TRcBerekening Rc;
     TAfschotBerekening Afschot;
-    TVochtVelden Vocht; // the moisture check's inputs, for either screen
+    TVochtVelden Vocht;           // the moisture check's inputs, for either screen
     bool OpstartVoltooid = false; // the start-up ran to its end, initial calculations included
 
     // The start-up of both screens: start values, the table loaded from the

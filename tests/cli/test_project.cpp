@@ -7,9 +7,9 @@
 
 #include <cstdio>
 #include <fstream>
-#include <random>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <random>
 
 namespace rcveltor::test {
 namespace {
