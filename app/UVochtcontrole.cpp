@@ -164,9 +164,7 @@ void TFrmVochtcontrole::Bereken() {
     berekening_.reset();
     weergave_.reset();
     const auto fout = VoerActieUit([this] {
-        berekening_ = scherm_ == TVochtScherm::Plat
-                          ? BerekenVocht(model_.Rc, model_.Vocht, data_)
-                          : BerekenVocht(model_.Afschot, model_.Vocht, data_);
+        berekening_ = BerekenVocht(model_, scherm_ == TVochtScherm::Afschot, data_);
         weergave_ = Weergave(*berekening_, data_);
     });
     if (fout) {

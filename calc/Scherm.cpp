@@ -291,13 +291,10 @@ void TLagenScherm::NaLaagwijziging() {
     }
 }
 
-namespace {
-// d [mm] / (lambda x factor); a layer without lambda ("(geen)") adds nothing.
 double IsoLaagR(const TNumVeld& dikte, const TNumVeld& lambda, double factor) {
     const double lambdaWaarde = lambda.Waarde();
     return lambdaWaarde > 0 ? dikte.Waarde() / 1000.0 / (lambdaWaarde * factor) : 0.0;
 }
-} // namespace
 
 double TLagenScherm::IsoDampremR() const {
     return IsoLaagR(DikteDamprem, LambdaDamprem, 1.0);

@@ -56,6 +56,10 @@ TNumVeld MaakVeld(std::string naam, int decimalen);
 TNumVeld MaakInvoer(std::string naam, int decimalen, double min, double max, double stap,
                     double paginaStap, bool typen);
 
+// A layer's R from its fields, unrounded: d [mm] / (lambda x factor) [m2K/W];
+// a layer without lambda ("(geen)") adds nothing.
+double IsoLaagR(const TNumVeld& dikte, const TNumVeld& lambda, double factor);
+
 // One row of a build-up, as a view onto the screen's fields.
 struct TConstructieLaag {
     std::string Materiaal;                // the chosen entry or a fixed text
@@ -118,6 +122,12 @@ public:
     virtual void BerekenSomR() = 0;
     virtual void Herberekening() = 0;
 
+    // R of the vapour retarder and of the substructure from the fields'
+    // values, unrounded [m2K/W]; 0 without lambda ("(geen)"). The moisture
+    // check takes the same.
+    double IsoDampremR() const;
+    double IsoOnderconsR() const;
+
     // Every numeric field of the screen, for views that show them all.
     virtual std::vector<TNumVeld*> NumVelden() = 0;
     virtual std::vector<TLijstVeld*> LijstVelden() = 0;
@@ -136,10 +146,6 @@ protected:
     double LambdaFactor() const;
 
     bool IsIso() const { return gedeeld.Methode == TMethode::Iso6946; }
-    // R of the vapour retarder and of the substructure from the fields'
-    // values, unrounded [m2K/W]; 0 without lambda ("(geen)").
-    double IsoDampremR() const;
-    double IsoOnderconsR() const;
     // Shows the outcome of NEN-EN-ISO 6946 in Rc (rounded down), U (Uc, 3
     // decimals) and the fields of this method; without area "-" in each.
     void ToonIso(const TIsoUitkomst& uitkomst, TNumVeld& rc, TNumVeld& u);

@@ -4,6 +4,7 @@
 #include "calc/AfschotBerekening.h"
 #include "calc/Producten.h"
 #include "calc/RcBerekening.h"
+#include "calc/RekenModel.h"
 #include "calc/Weergave.h"
 #include "platform/Databestand.h"
 
@@ -16,10 +17,10 @@ namespace {
 
 constexpr const char* kNvt = "n.v.t.";
 
-// A layer of a list with thickness and lambda: R = d / (λ · factor), 0
-// without lambda ("(geen)").
-TVochtRij Laag(const TLijstVeld& lijst, const TNumVeld& dikte, const TNumVeld& lambda,
-               double factor, const TDampwaarden& dampwaarden) {
+// A layer of a list with thickness and lambda, with the R the screen's
+// NEN-EN-ISO 6946 calculation gives it.
+TVochtRij Laag(const TLijstVeld& lijst, const TNumVeld& dikte, const TNumVeld& lambda, double r,
+               const TDampwaarden& dampwaarden) {
     if (!dikte.IsGetal() || !lambda.IsGetal()) {
         throw RcFout("Vochtcontrole: " + lijst.Tekst() + " heeft geen dikte of lambda.");
     }
@@ -29,8 +30,8 @@ TVochtRij Laag(const TLijstVeld& lijst, const TNumVeld& dikte, const TNumVeld& l
     rij.Dikte = dikte.Waarde();
     if (lambda.Waarde() > 0) {
         rij.Lambda = lambda.Waarde();
-        rij.R = *rij.Dikte / 1000.0 / (*rij.Lambda * factor);
     }
+    rij.R = r;
     if (!damp.Vast) {
         rij.Mu = damp.Mu;
     }
@@ -58,19 +59,14 @@ TVochtRij Dakbedekking(const TVochtVelden& velden, const TVochtgegevens& gegeven
     return rij;
 }
 
-double Onderconstructiefactor(const TLagenScherm& scherm) {
-    const TMateriaalKeuze* onder = ZoekOnderconstructie(scherm.CBonderconstructie.Tekst());
-    return onder != nullptr ? onder->LambdaFactor : 1.0;
-}
-
 TVochtBerekening Bereken(const TLagenScherm& scherm, TVochtRij isolatie, const TVochtVelden& velden,
                          const TVochtdata& data, const std::optional<double>& u) {
     TVochtBerekening b;
     b.Rijen[kLaagOnderconstructie] =
         Laag(scherm.CBonderconstructie, scherm.DikteOndercons, scherm.LambdaOndercons,
-             Onderconstructiefactor(scherm), data.Gegevens.Onderconstructies);
-    b.Rijen[kLaagDamprem] = Laag(scherm.CBdamprem, scherm.DikteDamprem, scherm.LambdaDamprem, 1.0,
-                                 data.Gegevens.Dampremmen);
+             scherm.IsoOnderconsR(), data.Gegevens.Onderconstructies);
+    b.Rijen[kLaagDamprem] = Laag(scherm.CBdamprem, scherm.DikteDamprem, scherm.LambdaDamprem,
+                                 scherm.IsoDampremR(), data.Gegevens.Dampremmen);
     b.Rijen[kLaagIsolatie] = std::move(isolatie);
     b.Rijen[kLaagDakbedekking] = Dakbedekking(velden, data.Gegevens);
     double rt = kVochtRsi + kVochtRse;
@@ -114,7 +110,8 @@ TVochtdata LeesVochtdata(const std::string& werkmap) {
 TVochtBerekening BerekenVocht(const TRcBerekening& scherm, const TVochtVelden& velden,
                               const TVochtdata& data) {
     TVochtRij isolatie =
-        Laag(scherm.CBisolatie, scherm.DikteIsol, scherm.LambdaIsol, 1.0, data.Gegevens.Isolatie);
+        Laag(scherm.CBisolatie, scherm.DikteIsol, scherm.LambdaIsol,
+             IsoLaagR(scherm.DikteIsol, scherm.LambdaIsol, 1.0), data.Gegevens.Isolatie);
     if (!scherm.EditU.IsGetal()) {
         throw RcFout("Vochtcontrole: de U-waarde is niet berekend.");
     }
@@ -124,8 +121,14 @@ TVochtBerekening BerekenVocht(const TRcBerekening& scherm, const TVochtVelden& v
 TVochtBerekening BerekenVocht(const TAfschotBerekening& scherm, const TVochtVelden& velden,
                               const TVochtdata& data) {
     TVochtRij isolatie =
-        Laag(scherm.cbIsolatie2, scherm.MinDikte, scherm.LambdaIsol2, 1.0, data.Gegevens.Isolatie);
+        Laag(scherm.cbIsolatie2, scherm.MinDikte, scherm.LambdaIsol2,
+             IsoLaagR(scherm.MinDikte, scherm.LambdaIsol2, 1.0), data.Gegevens.Isolatie);
     return Bereken(scherm, std::move(isolatie), velden, data, std::nullopt);
+}
+
+TVochtBerekening BerekenVocht(const TRekenModel& model, bool afschot, const TVochtdata& data) {
+    return afschot ? BerekenVocht(model.Afschot, model.Vocht, data)
+                   : BerekenVocht(model.Rc, model.Vocht, data);
 }
 
 TVochtWeergave Weergave(const TVochtBerekening& berekening, const TVochtdata& data) {

@@ -16,6 +16,7 @@ namespace rcveltor {
 
 class TRcBerekening;
 class TAfschotBerekening;
+class TRekenModel;
 
 // The data of the check, read together.
 struct TVochtdata {
@@ -51,6 +52,8 @@ TVochtBerekening BerekenVocht(const TRcBerekening& scherm, const TVochtVelden& v
                               const TVochtdata& data);
 TVochtBerekening BerekenVocht(const TAfschotBerekening& scherm, const TVochtVelden& velden,
                               const TVochtdata& data);
+// The model's flat or tapered screen with the model's own inputs of the check.
+TVochtBerekening BerekenVocht(const TRekenModel& model, bool afschot, const TVochtdata& data);
 
 // The shown texts of one layer.
 struct TVochtRijtekst {

@@ -50,9 +50,7 @@ std::optional<TVochtWeergave> ControleerVocht(TRekenModel& model, bool afschot, 
     VoerActieUit(
         [&] {
             const TVochtdata& data = bron.Data();
-            weergave = Weergave(afschot ? BerekenVocht(model.Afschot, model.Vocht, data)
-                                        : BerekenVocht(model.Rc, model.Vocht, data),
-                                data);
+            weergave = Weergave(BerekenVocht(model, afschot, data), data);
         },
         fouten);
     return weergave;

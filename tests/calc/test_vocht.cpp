@@ -409,8 +409,7 @@ TEST(Vochtcontrole, SchermenAlsVierLagen) {
         velden.Binnenklimaat.ItemIndex = g.Klasse - 1;
         Kies(velden.Dakbedekking, g.Dakbedekking);
         Typ(velden.SdDakbedekking, "20");
-        const TVochtBerekening b = g.Afschot ? BerekenVocht(s.afschot(), velden, data)
-                                             : BerekenVocht(s.rc(), velden, data);
+        const TVochtBerekening b = BerekenVocht(*s.model, g.Afschot, data);
         const TVochtWeergave w = Weergave(b, data);
         std::string sd;
         for (const TVochtRijtekst& rij : w.Rijen) {

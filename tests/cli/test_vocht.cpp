@@ -79,9 +79,7 @@ ordered_json Verwacht(const TVochtgeval& g) {
         Verlaat(v.SdDakbedekking);
     }
     const TVochtdata data = LeesVochtdata(RCV_DATA_DIR);
-    const TVochtWeergave w = Weergave(opties.Afschot ? BerekenVocht(model.Afschot, v, data)
-                                                     : BerekenVocht(model.Rc, v, data),
-                                      data);
+    const TVochtWeergave w = Weergave(BerekenVocht(model, opties.Afschot, data), data);
     return cli::VochtJson(w);
 }
 

@@ -84,9 +84,7 @@ TEST_P(Vochtpagina, SecondPageHoldsTheCheckAndTheFirstStaysAsItIs) {
                                               "maandmethode (NEN-EN-ISO 13788) is een advies.")};
     if (GetParam().Data) {
         const TVochtdata data = LeesVochtdata(RCV_DATA_DIR);
-        const TVochtBerekening b = GetParam().Afschot
-                                       ? BerekenVocht(model_.Afschot, model_.Vocht, data)
-                                       : BerekenVocht(model_.Rc, model_.Vocht, data);
+        const TVochtBerekening b = BerekenVocht(model_, GetParam().Afschot, data);
         const TVochtWeergave w = Weergave(b, data);
         const std::size_t ergste = ErgsteMaand(b.Uitkomst);
         verwacht << Q(w.FRsi) + QString::fromUtf8(" (eis \u2265 0,65): ") + Q(w.FRsiEis)
