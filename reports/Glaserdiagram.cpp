@@ -1,5 +1,6 @@
 #include "reports/Glaserdiagram.h"
 
+#include "reports/Bouwstenen.h"
 #include "reports/Tekstopmaak.h"
 
 #include <algorithm>
@@ -51,12 +52,8 @@ QString AsGetal(double waarde, double stap) {
 
 TTekstElement Tekst(const QRectF& vak, const QString& tekst, TLettertype letter,
                     TUitlijning uitlijning) {
-    TTekstElement element;
-    element.Vak = vak;
-    element.Tekst = tekst;
-    element.Letter = letter;
-    element.Uitlijning = uitlijning;
-    return element;
+    return VakTekst(vak.x(), vak.y(), vak.width(), vak.height(), tekst, uitlijning, letter.Punten,
+                    letter.Vet);
 }
 
 // Built in place: a line converted into an element trips GCC's
